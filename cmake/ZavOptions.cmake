@@ -1,0 +1,23 @@
+# Warnings and sanitizers shared by every target.
+add_compile_options(-Wall -Wextra -Wshadow)
+
+set(ZAV_SANITIZE "" CACHE STRING "Sanitizer build: empty, asan or tsan")
+if(ZAV_SANITIZE STREQUAL "asan")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(ZAV_SANITIZE STREQUAL "tsan")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT ZAV_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "ZAV_SANITIZE must be empty, asan or tsan")
+endif()
+
+# A shared library of ours: only marked symbols are exported, and its own
+# calls bind inside itself (two of our libraries export OpenPort).
+function(zav_shared_library_options target)
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    C_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+endfunction()
