@@ -1,0 +1,27 @@
+#pragma once
+// The diagnostic results file: the unit's identity, then one line per sensor
+// with its configuration, test limits, readings and status.
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "zav/diag/results_model.h"
+
+namespace zav::diag {
+
+// The file name the save dialog proposes: "<UnitType>_yyyyMMdd_HHmmss.csv".
+// A character that cannot stand in a file name ("/" or NUL) becomes "_".
+QString DefaultCsvFileName(const QString& unitType, const QDateTime& now);
+
+// The file's contents, UTF-8 with CR LF line ends. The status field of each
+// sensor is the text of its row in `shown` (as the window displays it);
+// a field holding a comma, a double quote or a line break is quoted.
+QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown);
+
+// Writes the results file to `path`, replacing any file there. Returns true
+// when it was written whole; otherwise shows "Couldn't save results!" and
+// returns false (lines already written stay in the file).
+bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
+                    const ResultsView& shown);
+
+}  // namespace zav::diag

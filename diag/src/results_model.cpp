@@ -1,0 +1,114 @@
+#include "zav/diag/results_model.h"
+
+#include <QStringList>
+#include <algorithm>
+
+#include "zav/app/global.h"
+
+namespace zav::diag {
+namespace {
+
+namespace TextId {
+constexpr int kOk = 1;
+constexpr int kSensorColumn = 15;
+constexpr int kStatusColumn = 16;
+constexpr int kMotorColumn = 17;
+constexpr int kStacker = 23;
+constexpr int kType = 42;
+constexpr int kSerialNumber = 43;
+constexpr int kFirmware = 44;
+constexpr int kDataset = 45;
+constexpr int kFail = 46;
+constexpr int kNotTested = 47;
+constexpr int kMotorFwd = 48;
+constexpr int kMotorRev = 49;
+constexpr int kStraightener = 84;
+}  // namespace TextId
+
+constexpr int kColumnWidthTwips = 2000;
+
+RowStatus StatusOfRow(const ResultTable& table, int row, bool evaluated) {
+    if (!evaluated) return RowStatus::NotTested;
+    const ResultRow* result = table.Row(row);
+    return result && result->Passes() ? RowStatus::Ok : RowStatus::Fail;
+}
+
+std::vector<ResultListColumn> Columns(const QString& firstKey, int firstCaptionId) {
+    return {{firstKey, app::Global::LangText(firstCaptionId), kColumnWidthTwips},
+            {QStringLiteral("Status"), app::Global::LangText(TextId::kStatusColumn),
+             kColumnWidthTwips}};
+}
+
+QString IdentityText(const DiagnosticResults& results) {
+    const auto line = [](int id, const QString& value) {
+        return app::Global::LangText(id) + u' ' + value;
+    };
+    return QStringList{line(TextId::kType, results.unit.UnitType),
+                       line(TextId::kSerialNumber, SerialNumberText(results.unit.SerialNumber)),
+                       line(TextId::kFirmware, results.version.FullFirmware),
+                       line(TextId::kDataset, results.dataset.DatasetCode)}
+        .join(QLatin1String("\r\n"));
+}
+
+std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool evaluated) {
+    const QString& unitType = results.unit.UnitType;
+    std::vector<ResultListRow> rows = {
+        {QStringLiteral("Motor Fwd"), app::Global::LangText(TextId::kMotorFwd), RowStatus::Blank},
+        {QStringLiteral("Motor Rev"), app::Global::LangText(TextId::kMotorRev), RowStatus::Blank}};
+    if (unitType != QLatin1String("TM4") && unitType != QLatin1String("RX3")) {
+        rows.push_back(
+            {QStringLiteral("Stacker"), app::Global::LangText(TextId::kStacker), RowStatus::Blank});
+    }
+    if (unitType == QLatin1String("TM6")) {
+        rows.push_back({QStringLiteral("Straightener"),
+                        app::Global::LangText(TextId::kStraightener), RowStatus::Blank});
+    }
+    const int firstMechanicalRow = results.unit.SensorCount;
+    const int count = std::min<int>(results.table.MechanismCount(), static_cast<int>(rows.size()));
+    for (int k = 0; k < count; ++k) {
+        rows[static_cast<std::size_t>(k)].status =
+            StatusOfRow(results.table, firstMechanicalRow + k, evaluated);
+    }
+    return rows;
+}
+
+}  // namespace
+
+QString StatusText(RowStatus status) {
+    switch (status) {
+        case RowStatus::NotTested:
+            return app::Global::LangText(TextId::kNotTested);
+        case RowStatus::Ok:
+            return app::Global::LangText(TextId::kOk);
+        case RowStatus::Fail:
+            return app::Global::LangText(TextId::kFail);
+        case RowStatus::Blank:
+            break;
+    }
+    return {};
+}
+
+std::optional<RgbColour> StatusColour(RowStatus status) {
+    if (status == RowStatus::Ok) return RgbColour{0x00, 0xC0, 0x00};
+    if (status == RowStatus::Fail) return RgbColour{0xFF, 0x00, 0x00};
+    return std::nullopt;
+}
+
+ResultsView ShowResults(const DiagnosticResults& results, bool evaluated) {
+    ResultsView view;
+    view.identityText = IdentityText(results);
+    view.sensorColumns = Columns(QStringLiteral("Sensor"), TextId::kSensorColumn);
+    for (int i = 0; i < results.unit.SensorCount; ++i) {
+        const QString name = app::ValueAt(results.unit.SensorName, i);
+        view.sensorRows.push_back({name, name, StatusOfRow(results.table, i, evaluated)});
+    }
+    view.motorColumns = Columns(QStringLiteral("Motor"), TextId::kMotorColumn);
+    view.motorRows = MotorRows(results, evaluated);
+    return view;
+}
+
+QString SerialNumberText(double serialNumber) {
+    return QString::number(serialNumber, 'f', 0);
+}
+
+}  // namespace zav::diag
