@@ -7,6 +7,7 @@
 // port table, the active port, the retry and flood settings) is process-wide;
 // every call runs to completion on the caller's thread, and calls must come
 // from one thread at a time.
+#include <assert.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -36,7 +37,7 @@ enum ZavCctReplyKind {
     ZAV_CCT_REPLY_ACK = 0,      // no data, header 0
     ZAV_CCT_REPLY_NAK = 1,      // no data, header 5
     ZAV_CCT_REPLY_DATA = 2,     // data, or another header
-    ZAV_CCT_REPLY_SENDING = 3,  // no reply taken yet
+    ZAV_CCT_REPLY_SENDING = 3,  // no reply taken yet; second family: no data sent
     ZAV_CCT_REPLY_BUSY = 4,     // no data, header 6
 };
 
@@ -100,7 +101,8 @@ ZAV_SERIAL_API int16_t send_serial_data(const uint8_t* data, int32_t count);
 
 // Reads *count bytes from the active port into buffer. Returns 0 once all
 // have arrived, 2 when 10 seconds have passed first (how many arrived is not
-// reported). Blocks without using the processor while it waits.
+// reported). Blocks without using the processor while it waits. A null
+// count, or a null buffer for a positive count, returns 2 at once.
 ZAV_SERIAL_API int16_t read_serial_data(uint8_t* buffer, const int32_t* count);
 
 // Bytes waiting in the active port's input queue. Stores 0 (no line errors
@@ -111,7 +113,8 @@ ZAV_SERIAL_API int32_t get_length_of_queue(int32_t* error_word);
 // Sends one ccTalk packet and takes its echo and reply (300 ms each), with
 // the retries and flood gap set below. Returns 0, 2 (no echo or reply, or a
 // reply longer than a frame), 3 (reply checksum wrong), 9 or 10 (write
-// failed; 10 also for data_length above 251, nothing written), 11 (no port).
+// failed; 10 also for a null packet or data_length above 251, nothing
+// written), 11 (no port).
 ZAV_SERIAL_API int16_t SendCCTPacket(CCTPacket* packet);
 
 // One exchange of the second packet family: no retries, no checksum check;
