@@ -1,0 +1,15 @@
+#pragma once
+// Waiting for the user's request to stop a program (Ctrl-C or a kill).
+
+namespace zav::platform {
+
+// Holds SIGINT and SIGTERM back in the calling thread and in every thread it
+// starts afterwards, so that wait_for_termination_signal() can take them.
+// Call it before starting threads.
+void block_termination_signals();
+
+// Blocks until SIGINT or SIGTERM arrives; returns the signal's number, or 0
+// when the wait cannot be made.
+int wait_for_termination_signal();
+
+}  // namespace zav::platform
