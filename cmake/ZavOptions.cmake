@@ -19,5 +19,7 @@ function(zav_shared_library_options target)
     CXX_VISIBILITY_PRESET hidden
     C_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
-  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+  # Static parts (the platform layer, the C++ runtime pieces it pulls in)
+  # stay private, so nothing of ours leaks and the library can be unloaded.
+  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined -Wl,--exclude-libs,ALL)
 endfunction()
