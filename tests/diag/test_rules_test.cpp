@@ -37,28 +37,6 @@ std::vector<std::uint8_t> Readings(int count, std::uint8_t value) {
     return std::vector<std::uint8_t>(static_cast<std::size_t>(count), value);
 }
 
-TEST(ModelTestLimits, EachModelGetsItsRow) {
-    struct Expected {
-        const char* type;
-        int mechanisms, opto, stacker, paperRise, tolerance;
-    };
-    const Expected models[] = {{"RX5", 3, 64, 16, 15, 30},
-                               {"RX8", 3, 64, 19, 17, 30},
-                               {"TM6", 4, 120, 22, 21, 40},
-                               {"TM5", 3, 64, 20, 0, 40},
-                               {"TM3", 3, 64, 20, 0, 40}};
-    for (const Expected& m : models) {
-        ModelTestLimits limits;
-        SetModelTestLimits(limits, QString::fromLatin1(m.type));
-        EXPECT_EQ(limits.MechanismCount, m.mechanisms) << m.type;
-        EXPECT_EQ(limits.OptoLimit, m.opto) << m.type;
-        EXPECT_EQ(limits.StackerSensor, m.stacker) << m.type;
-        EXPECT_EQ(limits.PaperRiseSensor, m.paperRise) << m.type;
-        EXPECT_EQ(limits.TolerancePercent, m.tolerance) << m.type;
-        EXPECT_TRUE(IsSupportedModel(QString::fromLatin1(m.type)));
-    }
-}
-
 TEST(ModelTestLimits, UnnamedLimitsKeepTheirValues) {
     ModelTestLimits limits;
     SetModelTestLimits(limits, "TM6");
