@@ -24,7 +24,7 @@ struct Fault {
     Kind kind = Kind::None;
     int delay_ms = 0;
     std::uint8_t code = 0;
-    std::vector<std::uint8_t> junk;
+    std::vector<std::uint8_t> junk{};
     int times = -1;  // how many commands it applies to; -1 = all of them
 };
 
@@ -32,7 +32,9 @@ struct Fault {
 // expansion command 0x30 0x05 <request> the key expansion(request).
 using CommandKey = int;
 constexpr CommandKey kAnyCommand = -1;
-constexpr CommandKey expansion(std::uint8_t request) { return 0x3000 | request; }
+constexpr CommandKey expansion(std::uint8_t request) {
+    return 0x3000 | request;
+}
 
 struct Options {
     std::string model = "TM6";  // a profile name (see profile_names())
@@ -41,15 +43,18 @@ struct Options {
 };
 
 class Simulator {
-public:
+  public:
     explicit Simulator(Options options);
     ~Simulator();  // stops serving
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 
-    // Opens the pseudo-terminal and starts serving on a thread of its own.
-    // False (with a reason) for an unknown model or a pty that cannot be made.
+    // Opens the pseudo-terminal and starts serving on a thread of its own,
+    // as a unit just powered up. False (with a reason) for an unknown model,
+    // a pty that cannot be made, or a simulator already running.
     bool start(std::string* error = nullptr);
+    // Stops serving and closes the pseudo-terminal; returns once the serving
+    // thread has ended. Faults and counters stay.
     void stop();
 
     // Path of the slave side the host opens, e.g. /dev/pts/4.
@@ -65,10 +70,17 @@ public:
     std::size_t frames_received(CommandKey key = kAnyCommand) const;
     // Data bytes of the last valid frame received.
     std::vector<std::uint8_t> last_command() const;
+    // The whole last valid frame, unstuffed: start byte, address/sequence,
+    // length, data, CRCL, CRCH.
+    std::vector<std::uint8_t> last_frame() const;
+
+    // Event bytes (with their value bytes) for the following POLL replies,
+    // in order. Thread-safe.
+    void queue_poll_events(const std::vector<std::uint8_t>& events);
 
     struct State;
 
-private:
+  private:
     std::unique_ptr<State> state_;
 };
 

@@ -1,0 +1,139 @@
+// zavsim: a simulated validator on a pseudo-terminal, for demos, training
+// and tests. Prints the port to use and serves until interrupted.
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "zav/platform/termination.h"
+#include "zav/sim/fault_syntax.h"
+#include "zav/sim/profile.h"
+#include "zav/sim/simulator.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitFailure = 1;
+
+void print_usage(std::FILE* to) {
+    std::fprintf(to,
+                 "Usage: zavsim --model MODEL [--port-number N] [--wire-baud B] [--fault F]...\n"
+                 "       zavsim --list-models\n"
+                 "Serves as a validator of MODEL on a new pseudo-terminal until Ctrl-C,\n"
+                 "and prints the port as \"COM<N> <path>\" and as the export line that\n"
+                 "points COM<N> at it (N from 1 to 256, default 100).\n"
+                 "  --wire-baud B  take as long as a line at B baud would (11 bits a byte)\n"
+                 "  --fault F      answer some commands wrongly; may be repeated\n\n%s",
+                 zav::sim::fault_syntax_help());
+}
+
+bool parse_number(std::string_view text, long min, long max, long* value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *value);
+    return !text.empty() && ec == std::errc() && end == text.data() + text.size() &&
+           *value >= min && *value <= max;
+}
+
+struct Arguments {
+    zav::sim::Options options;
+    long port_number = 100;
+    std::vector<std::pair<zav::sim::CommandKey, zav::sim::Fault>> faults;
+    bool list_models = false;
+    bool help = false;
+};
+
+// False (with a message on standard error) for arguments that do not parse.
+bool parse_arguments(int argc, char** argv, Arguments* args) {
+    bool have_model = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--list-models") {
+            args->list_models = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            args->help = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "zavsim: %s needs a value (or is unknown)\n", argv[i]);
+            return false;
+        }
+        const std::string_view value = argv[++i];
+        long number = 0;
+        if (arg == "--model") {
+            args->options.model = std::string(value);
+            have_model = true;
+        } else if (arg == "--port-number") {
+            if (!parse_number(value, 1, 256, &args->port_number)) {
+                std::fprintf(stderr, "zavsim: the port number must be 1 to 256\n");
+                return false;
+            }
+        } else if (arg == "--wire-baud") {
+            if (!parse_number(value, 1, 4'000'000, &number)) {
+                std::fprintf(stderr, "zavsim: the wire baud rate must be 1 to 4000000\n");
+                return false;
+            }
+            args->options.wire_baud = static_cast<std::uint32_t>(number);
+        } else if (arg == "--fault") {
+            zav::sim::CommandKey key;
+            zav::sim::Fault fault;
+            std::string error;
+            if (!zav::sim::parse_fault(value, &key, &fault, &error)) {
+                std::fprintf(stderr, "zavsim: %s\n", error.c_str());
+                return false;
+            }
+            args->faults.emplace_back(key, std::move(fault));
+        } else {
+            std::fprintf(stderr, "zavsim: unknown option %s\n", argv[i - 1]);
+            return false;
+        }
+    }
+    if (!have_model && !args->list_models && !args->help) {
+        std::fprintf(stderr, "zavsim: --model is required\n");
+        return false;
+    }
+    return true;
+}
+
+void list_models() {
+    for (const zav::sim::Profile* p : zav::sim::all_profiles())
+        std::printf("%-8s firmware \"%s\", %zu sensors, %zu motors\n", p->name, p->firmware,
+                    p->sensors.size(), p->motors.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    if (!parse_arguments(argc, argv, &args)) {
+        print_usage(stderr);
+        return kExitUsage;
+    }
+    if (args.help) {
+        print_usage(stdout);
+        return 0;
+    }
+    if (args.list_models) {
+        list_models();
+        return 0;
+    }
+
+    // Before the serving thread starts, so that it inherits the mask and the
+    // signals reach the wait below.
+    zav::platform::block_termination_signals();
+    zav::sim::Simulator simulator(args.options);
+    for (auto& [key, fault] : args.faults) simulator.set_fault(key, std::move(fault));
+    std::string error;
+    if (!simulator.start(&error)) {
+        std::fprintf(stderr, "zavsim: %s\n", error.c_str());
+        return kExitFailure;
+    }
+    std::printf("COM%ld %s\nexport ZAV_COM%ld=%s\n", args.port_number,
+                simulator.slave_path().c_str(), args.port_number, simulator.slave_path().c_str());
+    std::fflush(stdout);
+    zav::platform::wait_for_termination_signal();
+    simulator.stop();
+    return 0;
+}

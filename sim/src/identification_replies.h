@@ -1,0 +1,33 @@
+#pragma once
+// The reply data (generic code first) of the identification requests, built
+// from a profile in the layouts hosts decode field by field.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "zav/sim/profile.h"
+
+namespace zav::sim {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// d[1]..d[4]: the serial number, most significant byte first.
+Bytes serial_number_reply(const Profile& profile);
+// d[1], d[2]: the two sensor counts; d[18]..d[27]: the unit type, padded
+// with zero bytes.
+Bytes sensor_config_reply(const Profile& profile);
+// d[1]..d[20]: the name padded with blanks; d[21]..d[35]: the sensor's
+// bytes; d[39], d[40]: the phase delay, low byte first. index must be below
+// the profile's sensor count.
+Bytes sensor_info_reply(const Profile& profile, std::size_t index);
+// d[1]: the motor count.
+Bytes motor_config_reply(const Profile& profile);
+// d[1]..d[20]: the name padded with blanks; d[21], d[22]: the motor's bytes.
+// index must be below the profile's motor count.
+Bytes motor_info_reply(const Profile& profile, std::size_t index);
+// d[1]..d[16]: the firmware text.
+Bytes firmware_reply(const Profile& profile);
+// d[1]..d[8]: the dataset text.
+Bytes dataset_reply(const Profile& profile);
+
+}  // namespace zav::sim

@@ -1,0 +1,29 @@
+#pragma once
+// What the simulated validator does with one VLP command: the reply data it
+// answers with (generic code first). Runs on the serving thread.
+#include <cstddef>
+#include <cstdint>
+
+#include "identification_replies.h"
+#include "simulator_control.h"
+#include "zav/sim/profile.h"
+
+namespace zav::sim {
+
+class ValidatorCommands {
+  public:
+    ValidatorCommands(const Profile& profile, SimulatorControl& control);
+
+    // The reply to the command's data bytes (count at least 1).
+    Bytes execute(const std::uint8_t* data, std::size_t count);
+
+  private:
+    Bytes expansion(const std::uint8_t* data, std::size_t count);
+    Bytes poll();
+
+    const Profile& profile_;
+    SimulatorControl& control_;
+    bool reset_reported_ = false;  // the power-up event went out with a POLL
+};
+
+}  // namespace zav::sim
