@@ -1,0 +1,34 @@
+#pragma once
+// Loading the RAM utility into the validator: the file for the unit's model,
+// the start of the transfer, and the texts of the download error codes. The
+// link library runs the transfer on its own thread; a RamDownloadPoll follows
+// it.
+#include <QString>
+#include <cstdint>
+
+#include "zav/app/ram_download_poll.h"
+#include "zav/app/validator_data.h"
+
+namespace zav::app {
+
+// The fixed English text of a download error code: "OPEN_FILE_ERROR" for
+// 0x100001 to "DOWNLOAD_NOT_ALLOWED" for 0x100015; "UNKNOWN ERROR" for any
+// other value.
+QString DownloadErrorText(std::int32_t code);
+
+// The RAM utility file of a unit type ("TM3" gives "TM3_ram_ut.rx1"); the
+// comparison is exact and case-sensitive. Empty for a type without one.
+QString RamUtilityFileName(const QString& unitType);
+
+// Starts the download of the file for `data.UnitType` from the program
+// directory (an empty name when the type has none, which the link library
+// refuses), as StartRamFileDownload.
+void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll);
+
+// OpenPort (its result is not used: the port may still be open from the
+// command layer), then DownloadRamFile. A start result of 0x100000 or less
+// starts `poll`; anything else shows text 82 followed by DownloadErrorText
+// (warning) and leaves the poll stopped.
+void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll);
+
+}  // namespace zav::app

@@ -1,0 +1,47 @@
+#pragma once
+// The timer that follows a RAM utility download: every 80 ms it asks the link
+// library for the transfer's progress until the transfer has finished or
+// failed.
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <cstdint>
+
+#include "zav/app/session_view.h"
+
+namespace zav::app {
+
+constexpr std::chrono::milliseconds kDownloadPollInterval{80};
+
+class RamDownloadPoll : public QObject {
+    Q_OBJECT
+  public:
+    // `view`, when given, is the window whose mouse pointer and status line
+    // follow the download (the diagnostics window's do; the controls
+    // window's do not). The poll starts stopped.
+    explicit RamDownloadPoll(SessionView* view = nullptr,
+                             std::chrono::milliseconds interval = kDownloadPollInterval,
+                             QObject* parent = nullptr);
+
+    void start();
+    void stop();
+    bool isActive() const { return timer_.isActive(); }
+
+    // One poll, as the timer runs it. GetRamDownloadData above 0x100000: the
+    // poll stops, the view's pointer returns to the arrow, text 39 followed by
+    // DownloadErrorText is shown (warning), the view's status line is
+    // emptied, failed() is emitted. Exactly 0x100000: the poll stops, the
+    // pointer returns to the arrow, the status line shows text 40, finished()
+    // is emitted. Below: nothing changes.
+    void poll();
+
+  signals:
+    void finished();
+    void failed(std::int32_t code);
+
+  private:
+    SessionView* view_;
+    QTimer timer_;
+};
+
+}  // namespace zav::app

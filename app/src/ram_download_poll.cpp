@@ -1,0 +1,46 @@
+#include "zav/app/ram_download_poll.h"
+
+#include "zav/app/global.h"
+#include "zav/app/link_api.h"
+#include "zav/app/messages.h"
+#include "zav/app/ram_download.h"
+
+namespace zav::app {
+namespace {
+
+constexpr int kTextDownloadError = 39;     // "Download error! "
+constexpr int kTextDownloadComplete = 40;  // "Ram file download completed!"
+
+}  // namespace
+
+RamDownloadPoll::RamDownloadPoll(SessionView* view, std::chrono::milliseconds interval,
+                                 QObject* parent)
+    : QObject(parent), view_(view) {
+    timer_.setInterval(interval);
+    connect(&timer_, &QTimer::timeout, this, &RamDownloadPoll::poll);
+}
+
+void RamDownloadPoll::start() {
+    timer_.start();
+}
+
+void RamDownloadPoll::stop() {
+    timer_.stop();
+}
+
+void RamDownloadPoll::poll() {
+    const std::int32_t value = Link().GetRamDownloadData();
+    if (value < kDownloadComplete) return;
+    if (view_) view_->setMousePointer(MousePointer::Arrow);
+    stop();
+    if (value > kDownloadComplete) {
+        showMessage(Global::LangText(kTextDownloadError) + DownloadErrorText(value));
+        if (view_) view_->setStatusText(QString());
+        emit failed(value);
+    } else {
+        if (view_) view_->setStatusText(Global::LangText(kTextDownloadComplete));
+        emit finished();
+    }
+}
+
+}  // namespace zav::app
