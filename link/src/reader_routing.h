@@ -4,10 +4,12 @@
 // (one echo byte at a time into the verify buffer) and bulk mode (straight
 // into a caller's buffer), plus the transmit-empty flag.
 //
-// The reader is the only writer of received data, the pending echo byte and
-// the transmit-empty flag; the services only clear them. Waiters block on
-// one condition variable that every routed echo or bulk byte, every
-// transmit-empty report and notify_waiters() wake.
+// The reader is the only writer of received data and the pending echo byte;
+// the port sets the transmit-empty flag (at once when the output queue is
+// already empty, otherwise from the reader once it drains). The services
+// only clear them. Waiters block on one condition variable that every
+// routed echo or bulk byte, every transmit-empty report and
+// notify_waiters() wake.
 #include <array>
 #include <atomic>
 #include <chrono>

@@ -223,7 +223,7 @@ TEST_F(LibraryPortTest, BytesOnTheWireAndStoredFrames) {
     EXPECT_EQ(a.frames()[0][4], 0x7F);
 }
 
-TEST_F(LibraryPortTest, AddressOverride) {
+TEST_F(LibraryPortTest, AddressOverrideAndFlipSeq) {
     ASSERT_EQ(OpenPort(kPortA), 1);
     EXPECT_EQ(GetDownloadVLPAddress(), 0);
     SetDownloadVLPAddress(5);
@@ -232,9 +232,13 @@ TEST_F(LibraryPortTest, AddressOverride) {
     SetDownloadVLPAddress(-1);
     EXPECT_EQ(GetDownloadVLPAddress(), 0);
     send({0x11});
-    ASSERT_EQ(a.frames().size(), 2u);
+    // The reply toggled the bit to 0; FlipSeq sets it again.
+    EXPECT_EQ(FlipSeq(), 1);
+    send({0x0C});
+    ASSERT_EQ(a.frames().size(), 3u);
     EXPECT_EQ(a.frames()[0][1], 0x85);
     EXPECT_EQ(a.frames()[1][1], 0x80);
+    EXPECT_EQ(a.frames()[2][1], 0x80);
 }
 
 TEST_F(LibraryPortTest, NullArgumentsAreRefused) {
