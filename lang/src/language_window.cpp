@@ -1,0 +1,67 @@
+#include "zav/lang/language_window.h"
+
+#include "zav/lang/language_settings.h"
+#include "zav/lang/language_text.h"
+
+namespace zav::lang {
+namespace {
+
+// Positions in twips: "by locale" across the top, then the modules in two
+// columns, odd options on the left.
+constexpr TwipsRect kAutomaticOption{360, 240, 4215, 195};
+constexpr int kOptionWidth = 2055;
+constexpr int kOptionHeight = 195;
+constexpr int kLeftColumn = 360;
+constexpr int kRightColumn = 2520;
+constexpr int kFirstRowTop = 720;
+constexpr int kRowPitch = 480;
+
+TwipsRect moduleOptionRect(int option) {
+    const int row = (option - 1) / 2;
+    return {option % 2 == 1 ? kLeftColumn : kRightColumn, kFirstRowTop + kRowPitch * row,
+            kOptionWidth, kOptionHeight};
+}
+
+}  // namespace
+
+LanguageWindow::LanguageWindow(const QString& moduleDirectory, const QString& codeListPath) {
+    options_.push_back({QString(), fetchText(100), kAutomaticOption});
+    for (const QString& file : moduleFileNames(moduleDirectory)) {
+        const QString code = moduleCodeOf(file);
+        const int option = static_cast<int>(options_.size());
+        // The list holds lower-case codes; kvo_lang_DE would otherwise show
+        // no name.
+        options_.push_back({code, app::Global::GetLangName(code.toLower(), codeListPath),
+                            moduleOptionRect(option)});
+    }
+    const LanguageSettings stored = readLanguageSettings();
+    chosenCode_ = stored.countryCode;
+    choose(stored.countryCodeOption);
+}
+
+QString LanguageWindow::caption() const {
+    return fetchText(96);
+}
+QString LanguageWindow::tip() const {
+    return fetchText(97);
+}
+QString LanguageWindow::okCaption() const {
+    return fetchText(1);
+}
+QString LanguageWindow::cancelCaption() const {
+    return fetchText(2);
+}
+
+void LanguageWindow::choose(int option) {
+    if (option < 0 || option >= static_cast<int>(options_.size())) return;
+    selected_ = option;
+    chosenCode_ = options_[static_cast<std::size_t>(option)].tag;
+    storeCountryCodeOption(option);
+    storeCountryCode(chosenCode_);
+}
+
+void LanguageWindow::ok() {
+    storeCountryCode(chosenCode_);
+}
+
+}  // namespace zav::lang
