@@ -3,6 +3,9 @@
 // echoing peer thread; and the CPU time of a Command that waits out 6 s on
 // a silent line.
 //   link_round_trip_bench [transactions]   (default 2000)
+// On a shared machine the figures depend on where the scheduler puts the
+// threads (a Command crosses three threads, the floor two); pinning the run
+// to a quiet core (taskset -c N) gives comparable numbers.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
