@@ -1,0 +1,62 @@
+#include "core_test_support.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <cstdlib>
+
+#include "zav/app/product.h"
+#include "zav/lang/language_text.h"
+
+namespace zav::app::test {
+
+QString distDirectory() {
+    const char* dist = std::getenv("ZAV_DIST_DIR");
+    return QString::fromLocal8Bit(dist ? dist : "");
+}
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "zav_core_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+}
+
+void installEnglishTexts() {
+    static bool installed = false;
+    if (installed) return;
+    const QString path = distDirectory() + QStringLiteral("/Lang/kvo_lang_en.so");
+    auto module = lang::LanguageModule::create(path, QStringLiteral("kvo_lang_en.clsResources"));
+    installed = module != nullptr;
+    lang::installLanguageModule(std::move(module), QStringLiteral("en"));
+}
+
+RecordingFrontEnd::RecordingFrontEnd() {
+    setMessageSink(this);
+}
+
+RecordingFrontEnd::~RecordingFrontEnd() {
+    setMessageSink(nullptr);
+}
+
+void RecordingFrontEnd::showMessage(const QString& title, const QString& text, MessageIcon icon) {
+    static const char* const iconNames[] = {"None", "Information", "Warning", "Critical"};
+    QString line = QStringLiteral("message %1: %2").arg(iconNames[static_cast<int>(icon)], text);
+    if (title != productName()) line += QStringLiteral(" (title \"%1\")").arg(title);
+    events << line;
+}
+
+void RecordingFrontEnd::setStatusText(const QString& text) {
+    events << QStringLiteral("status: ") + text;
+}
+
+void RecordingFrontEnd::setMousePointer(MousePointer pointer) {
+    events << QStringLiteral("pointer: ") + (pointer == MousePointer::Arrow
+                                                 ? QStringLiteral("Arrow")
+                                                 : QStringLiteral("Hourglass"));
+}
+
+QStringList RecordingFrontEnd::messages() const {
+    return events.filter(QRegularExpression(QStringLiteral("^message ")));
+}
+
+}  // namespace zav::app::test

@@ -1,0 +1,50 @@
+#pragma once
+// Shared pieces of the program core's tests: the Qt application object, the
+// English texts, and a front end that records what a session shows.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+#include "zav/app/messages.h"
+#include "zav/app/session_view.h"
+
+// Readable test failures for texts and lists of texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << "{\n";
+    for (const QString& text : list) *out << "  \"" << text.toStdString() << "\"\n";
+    *out << "}";
+}
+
+namespace zav::app::test {
+
+// The build's program directory (ZAV_DIST_DIR), with the libraries, the
+// language modules and the RAM utility images.
+QString distDirectory();
+
+// Creates the process's QCoreApplication once.
+void ensureApplication();
+
+// Loads the English language module, so texts come out as the user reads them.
+void installEnglishTexts();
+
+// Records every message box, status line and pointer change, in order, as
+// "message <icon>: <text>" (title "<title>" when it is not the product
+// name), "status: <text>" and "pointer: Arrow|Hourglass". Installs itself as
+// the message sink while it lives.
+class RecordingFrontEnd final : public MessageSink, public SessionView {
+  public:
+    RecordingFrontEnd();
+    ~RecordingFrontEnd() override;
+
+    void showMessage(const QString& title, const QString& text, MessageIcon icon) override;
+    void setStatusText(const QString& text) override;
+    void setMousePointer(MousePointer pointer) override;
+
+    QStringList events;
+    QStringList messages() const;  // the message events only
+};
+
+}  // namespace zav::app::test
