@@ -84,8 +84,10 @@ std::int16_t signedByte(std::uint8_t byte) {
     return static_cast<std::int16_t>(byte < 128 ? byte : byte - 256);
 }
 
+// Stores sensor i's description. The high byte of its phase delay is cut to
+// 64 in the reply record too, which keeps the last reply as decoded.
 void storeSensorInfo(LinkPacket& reply, int i, ValidatorData& data) {
-    const std::uint8_t* d = reply.data;
+    std::uint8_t* d = reply.data;
     data.SensorName[i] = trimBlanks(replyText(reply, 1, kNameLength));
     data.Code[i] = d[21];
     data.Type[i] = d[22];
@@ -102,7 +104,7 @@ void storeSensorInfo(LinkPacket& reply, int i, ValidatorData& data) {
     data.PathAch[i] = d[33];
     data.PaperAch[i] = d[34];
     data.ClearThresh[i] = signedByte(d[35]);
-    if (reply.data[40] > kPhaseDelayHighCap) reply.data[40] = kPhaseDelayHighCap;
+    if (d[40] > kPhaseDelayHighCap) d[40] = kPhaseDelayHighCap;
     const int phaseDelay = d[39] + 256 * d[40];
     data.PhaseDelay[i] = static_cast<std::int16_t>(phaseDelay > kPhaseDelayMax ? 0 : phaseDelay);
 }
@@ -151,7 +153,7 @@ std::int16_t ReadValidatorSensorData(std::int16_t port, LinkPacket& command, Lin
     if (!SendLinkRequest(command, reply, {kGetSerialNumber})) {
         return failAndClose(kTextNoSerialNumber);
     }
-    const std::uint8_t* d = reply.data;
+    const std::uint8_t* d = reply.data;  // the reply to each request in turn
     data.SerialNumber = d[1] * 16777216.0 + d[2] * 65536.0 + d[3] * 256.0 + d[4];
 
     if (!sendExpansion(command, reply, kGetSensorConfig)) return failAndClose(kTextNoSensorConfig);

@@ -33,8 +33,9 @@ struct RamUtilityPacket {
 
 // Takes the next step of receiving a packet from the serial library, given
 // the number of bytes `waiting` in its queue: outside a packet one byte
-// (start byte, status byte or junk), then the length byte, then, once all of
-// them are queued, the code, data and check byte in one read. Returns true
+// (a start byte, which begins a fresh packet, a status byte or junk), then
+// the length byte, then, once all of them are queued, the code, data and
+// check byte in one read. Returns true
 // when this call completed a packet whose check byte is right; then Data,
 // Code and DataLength describe it and InPacket stays set until the caller
 // clears it. A wrong check byte returns false and keeps the state. A length
