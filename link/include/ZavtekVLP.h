@@ -14,6 +14,14 @@
  * - VLPKillWaitTime may be called from any thread while Command waits; the
  *   wait ends at its next reply time-out.
  * - The message handler is called on the thread whose call failed.
+ * - A program download runs on a worker thread of the library's own that
+ *   the start call (DownloadRamFile, DownloadFile, DownloadArrayData)
+ *   leaves running. While it runs the caller may call the status calls
+ *   (GetDownloadData, GetRamDownloadData, GetRamDownloadStatus) and
+ *   VLPKillWaitTime, and nothing else of the library; a second start call
+ *   is refused with 0x100004. The worker ends by closing the port, and only
+ *   then reports its result (0x100000 or above). Unloading the library
+ *   stops and joins the worker.
  *
  * Results are 16-bit where the value is a flag or a status, 32-bit for
  * rates and addresses. Null pointers are refused without touching anything.
@@ -106,8 +114,96 @@ ZAV_VLP_API int16_t SetMessageHandler(ZavVlpMessageHandler handler);
  * stays as it was). */
 ZAV_VLP_API int16_t VLPLogFile(const char* name);
 
+/* ---- Program download ----
+ * Start results: 0x100001 file cannot be opened, 0x100002 file cannot be
+ * read (also an image whose header claims more than it holds), 0x100003
+ * no "ZAV" mark, 0x100004 port cannot be opened (or a download is still
+ * running), 0x100005 no 0xF0 reply to SYNC, 0x100006 old-format image of a
+ * type above 'c'; below 0x100000 the number of blocks the worker sends.
+ * Worker results: below 0x100000 progress, 0x100000 finished, 0x100010
+ * transfer failed (time-out, write failure, cancel, refused block),
+ * 0x100011 program command or version query refused, 0x100012 header or
+ * block refused with 0xF9, 0x100013 end-of-download refused, 0x100014
+ * closing RESET refused, 0x100015 image too old for the flash type,
+ * 0x100016 speed check failed. */
+
+/* Progress of the reconnecting transfer. stage: 0x100000 idle or ended,
+ * 0x100001 sending the RAM loader (total blocks, current block), 0x100002
+ * started, 0x100003 reconnecting, 0x100004 sending the header, 0x100005
+ * sending the main code, 0x100006 DownloadFile reading its file. */
+#pragma pack(push, 1)
+typedef struct RamDownloadStatus {
+    int32_t total;
+    int32_t current;
+    int32_t stage;
+} RamDownloadStatus;
+#pragma pack(pop)
+
+/* Loads the image file through COM<port>: a RAM-only image (type 'b') as
+ * the RAM transfer (follow it with GetRamDownloadData), any other as the
+ * RAM loader and the main code (GetDownloadData). Returns a start result;
+ * for 'b' success is the main length / 128, else the 4096-byte block
+ * count. */
+ZAV_VLP_API int32_t DownloadRamFile(const char* file_name, int16_t port);
+/* Loads the image file through COM<port>, reconnecting after the RAM
+ * loader (or as 128-byte commands for the old format). Returns a start
+ * result; success is the block count. Follow it with GetDownloadData and
+ * GetRamDownloadStatus. */
+ZAV_VLP_API int32_t DownloadFile(const char* file_name, int16_t port);
+/* As DownloadFile, for an image in memory, which must hold everything its
+ * header describes and stay valid until the result is 0x100000 or above.
+ * It is never written or freed. */
+ZAV_VLP_API int32_t DownloadArrayData(const uint8_t* image, int16_t port);
+/* Progress or result of the main-code and old-format transfers. */
+ZAV_VLP_API int32_t GetDownloadData(void);
+/* Progress or result of the RAM transfer. */
+ZAV_VLP_API int32_t GetRamDownloadData(void);
+/* Fills the record. Returns 1 (0 for a null pointer). */
+ZAV_VLP_API int16_t GetRamDownloadStatus(RamDownloadStatus* status);
+/* 1 = the old-format transfer switches to 28800 baud first (default), other
+ * values keep 9600. Returns 1. */
+ZAV_VLP_API int16_t SetDownSpeedFlag(int32_t flag);
+/* Bit 0 goes into header byte 112 of the next reconnecting transfer, which
+ * resets the flag to 0 when it ends. Returns 1. */
+ZAV_VLP_API int16_t SetDownloadOptionFlag(uint8_t flag);
+
+/* ---- Other link services ---- */
+
+/* Reads count bytes of the validator's memory from address through
+ * COM<port> (low 16 bits used) into dest, which must hold count + 1 bytes
+ * (never more are written). Returns 1 when all arrived within 2 s, 0 on
+ * time-out (or a null dest), 0x100004 when the port cannot be opened,
+ * 0x100005 when SYNC is not answered with 0xF0. The port is closed
+ * afterwards. */
+ZAV_VLP_API int32_t GetBulkData(int32_t port, uint32_t address, uint32_t count, uint8_t* dest);
+/* Decodes an Interleaved 2 of 5 barcode from count (low 8 bits used) bytes
+ * of element widths, the first byte not a sample. text receives the digits
+ * (up to 50), *char_count their number, elements one byte per element
+ * after spike filtering (up to 254; 1 wide, 0 narrow). Returns 0x100
+ * decoded, 0x101 no start pattern (also for fewer than 2 bytes), 0x102 no
+ * stop pattern, 0x103 a character failed its check. */
+ZAV_VLP_API int32_t ProcessBarCodeData(const uint8_t* samples, int32_t count, char* text,
+                                       uint8_t* char_count, uint8_t* elements);
+/* Writes count (low 8 bits used) bytes raw. Returns 1, or 0 when no port
+ * is open or the write failed. */
+ZAV_VLP_API int16_t SendString(const uint8_t* bytes, int32_t count);
+/* 0 = verify mode off, other = on (emptying the verify buffer). In verify
+ * mode received bytes go to the verify buffer instead of the frame
+ * receiver. Returns 1. */
+ZAV_VLP_API int16_t SetVerifyMode(int16_t on);
+/* Copies the verify buffer to buffer (127 bytes at most) and its count to
+ * *count, then looks for the first length bytes of pattern in it (bytes of
+ * 0x80 and above never match). Returns 1 when found; 0 when not, when
+ * verify mode is off or fewer bytes than the pattern arrived. A carriage
+ * return received empties the buffer; each call lets the next byte in. */
+ZAV_VLP_API int16_t CheckVerify(const char* pattern, int16_t length, uint8_t* buffer,
+                                int16_t* count);
+/* Writes the library's version, 3.19. Returns 1. */
+ZAV_VLP_API int16_t GetVLPDLLVersion(uint8_t* major, uint8_t* minor);
+
 #ifdef __cplusplus
 }  // extern "C"
+static_assert(sizeof(RamDownloadStatus) == 12, "RamDownloadStatus is 12 bytes");
 static_assert(sizeof(LinkPacket) == 258, "LinkPacket is 258 bytes");
 static_assert(offsetof(LinkPacket, status) == 0, "status at 0");
 static_assert(offsetof(LinkPacket, length) == 2, "length at 2");

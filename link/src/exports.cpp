@@ -56,6 +56,8 @@ int16_t SetRetryParameters(const uint8_t* params) {
 
 int16_t VLPKillWaitTime(void) {
     lib().protocol.cancel_requested.store(true);
+    // A download's echo wait ends at once.
+    lib().port.routing().notify_waiters();
     return 1;
 }
 

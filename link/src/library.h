@@ -1,7 +1,9 @@
 #pragma once
 // The library's one process-wide instance: protocol state, port, reader
-// routing, packet log and messages, wired together. It lives while the
-// library is loaded; unloading stops the reader and closes the port.
+// routing, packet log, messages and the program download, wired together.
+// It lives while the library is loaded; unloading stops a download worker,
+// then the reader, and closes the port.
+#include "download/downloader.h"
 #include "messages.h"
 #include "packet_log.h"
 #include "port.h"
@@ -19,6 +21,9 @@ struct Library {
     ReplyReceiver receiver{protocol, replies, log};
     Port port{log, messages, receiver};
     Transaction transaction{protocol, replies, port, log};
+    // Last, so that unloading stops and joins a download worker before the
+    // port and the transaction go.
+    download::Downloader downloads{protocol, port, transaction, messages};
 
     static Library& instance();
 };
