@@ -19,6 +19,11 @@ sigset_t termination_set() {
 void block_termination_signals() {
     const sigset_t set = termination_set();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    // A program started in the background by a script inherits SIGINT as
+    // ignored, and POSIX lets a system drop a blocked signal whose action is
+    // to ignore it instead of keeping it for sigwait().
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
 }
 
 int wait_for_termination_signal() {

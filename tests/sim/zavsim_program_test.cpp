@@ -3,8 +3,10 @@
 // SIGTERM.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,10 +67,19 @@ std::string read_line(FILE* in) {
     return line;
 }
 
-int finish(Spawned& run) {
+// The exit code, or -1 when the program is still running after timeout_ms
+// (it is then killed).
+int finish(Spawned& run, int timeout_ms = 5000) {
+    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, run.pid, 0));
+    pollfd exited{pidfd, POLLIN, 0};
+    const bool ended = pidfd >= 0 && poll(&exited, 1, timeout_ms) == 1;
+    if (pidfd >= 0) close(pidfd);
+    if (!ended) kill(run.pid, SIGKILL);
     int status = 0;
     waitpid(run.pid, &status, 0);
+    if (!ended) status = -1;
     if (run.out) fclose(run.out);
+    if (status == -1) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
@@ -96,6 +107,28 @@ TEST(Zavsim, PrintsThePortServesItAndEndsOnSigterm) {
     EXPECT_EQ(serial->data, Bytes{0xF5});
 
     kill(run.pid, SIGTERM);
+    EXPECT_EQ(finish(run), 0);
+}
+
+// A script that starts zavsim in the background hands it SIGINT ignored;
+// Ctrl-C or kill -INT must still end it, also after a host came and went.
+TEST(Zavsim, EndsOnSigintInheritedAsIgnored) {
+    struct sigaction ignore {
+    }, previous{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGINT, &ignore, &previous);
+    Spawned run = spawn_zavsim({"--model", "RX5"});
+    sigaction(SIGINT, &previous, nullptr);
+    ASSERT_GT(run.pid, 0);
+    const std::string first = read_line(run.out);
+    ASSERT_EQ(first.rfind("COM100 /dev/pts/", 0), 0u) << first;
+    {
+        RawHost host;
+        ASSERT_TRUE(host.open(first.substr(first.find(' ') + 1)));
+        host.send(0x80, {0x11});
+        ASSERT_TRUE(host.receive(1000));
+    }
+    kill(run.pid, SIGINT);
     EXPECT_EQ(finish(run), 0);
 }
 

@@ -4,8 +4,9 @@
 namespace zav::platform {
 
 // Holds SIGINT and SIGTERM back in the calling thread and in every thread it
-// starts afterwards, so that wait_for_termination_signal() can take them.
-// Call it before starting threads.
+// starts afterwards, so that wait_for_termination_signal() can take them,
+// also when the program inherited them as ignored. Call it before starting
+// threads.
 void block_termination_signals();
 
 // Blocks until SIGINT or SIGTERM arrives; returns the signal's number, or 0
