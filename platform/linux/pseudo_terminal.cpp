@@ -90,7 +90,9 @@ bool PseudoTerminal::wait(const Deadline& deadline, bool want_room, const Waker&
     do {
         rc = ::poll(fds, 2, deadline.remaining_ms());
     } while (rc < 0 && errno == EINTR);
-    if (rc < 0 || (fds[0].revents & (POLLERR | POLLNVAL))) return false;
+    // A hang-up cannot happen while the slave descriptor is held; should it,
+    // waiting again would return at once, so it ends the wait as a failure.
+    if (rc < 0 || (fds[0].revents & (POLLERR | POLLNVAL | POLLHUP))) return false;
     ready->input = (fds[0].revents & POLLIN) != 0;
     ready->room = (fds[0].revents & POLLOUT) != 0;
     ready->woken = (fds[1].revents & POLLIN) != 0;

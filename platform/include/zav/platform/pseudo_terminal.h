@@ -41,7 +41,8 @@ class PseudoTerminal {
         bool woken = false;  // the waker fired (it stays pending until cleared)
     };
     // Blocks until input arrives, (with want_room) the line has room, the
-    // deadline passes or the waker fires. False when the wait itself fails.
+    // deadline passes or the waker fires. False when the wait itself fails
+    // or the line reports an error or hang-up.
     bool wait(const Deadline& deadline, bool want_room, const Waker& waker, Readiness* ready) const;
 
   private:
