@@ -55,8 +55,8 @@ void Simulator::State::send(Transmission t) {
     transmitter->queue(std::move(t.bytes), not_before);
 }
 
-// Blocks in poll() on the line and the stop waker; wakes early only when a
-// queued transmission falls due.
+// Blocks in poll() on the line and the stop waker; wakes otherwise only when
+// a queued transmission falls due or the line has room for it again.
 void Simulator::State::serve() {
     std::uint8_t buffer[512];
     while (!stopping.load(std::memory_order_acquire)) {
@@ -68,13 +68,12 @@ void Simulator::State::serve() {
         platform::PseudoTerminal::Readiness ready;
         if (!line.wait(deadline, want_room, stop_waker, &ready) || ready.woken) return;
         if (!ready.input) continue;
+        // One read per wake, so a host that never stops sending cannot keep
+        // due replies from leaving.
         received_at_us = now_us();
-        for (;;) {
-            const long n = line.read_some(buffer, sizeof buffer);
-            if (n < 0) return;
-            if (n == 0) break;
-            mode->receive(buffer, static_cast<std::size_t>(n), *this);
-        }
+        const long n = line.read_some(buffer, sizeof buffer);
+        if (n < 0) return;
+        mode->receive(buffer, static_cast<std::size_t>(n), *this);
     }
 }
 
