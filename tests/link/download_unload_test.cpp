@@ -1,0 +1,75 @@
+// Unloading the library while a download waits for its echo stops and
+// joins the worker at once, and the port is free for the next load.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "ZavtekVLP.h"
+#include "pty_peer.h"
+#include "test_images.h"
+#include "zav/platform/shared_library.h"
+
+using zav::link::test::Bytes;
+using zav::link::test::PtyPeer;
+
+namespace {
+
+constexpr int kPort = 112;
+
+struct LoadedLibrary {
+    zav::platform::SharedLibrary library;
+    decltype(&OpenPort) open_port = nullptr;
+    decltype(&Command) command = nullptr;
+    decltype(&DownloadRamFile) download_ram_file = nullptr;
+    decltype(&GetRamDownloadData) get_ram_download_data = nullptr;
+
+    bool load() {
+        const char* dist = std::getenv("ZAV_DIST_DIR");
+        if (!dist || !library.load(std::string(dist) + "/libZavtekVLP.so")) return false;
+        open_port = reinterpret_cast<decltype(open_port)>(library.symbol("OpenPort"));
+        command = reinterpret_cast<decltype(command)>(library.symbol("Command"));
+        download_ram_file =
+            reinterpret_cast<decltype(download_ram_file)>(library.symbol("DownloadRamFile"));
+        get_ram_download_data =
+            reinterpret_cast<decltype(get_ram_download_data)>(library.symbol("GetRamDownloadData"));
+        return open_port && command && download_ram_file && get_ram_download_data;
+    }
+};
+
+}  // namespace
+
+TEST(DownloadUnload, StopsTheWorkerAndFreesThePort) {
+    PtyPeer peer;
+    ASSERT_TRUE(peer.start(kPort));  // answers frames, never echoes
+    const Bytes image = zav::link::test::zav_image({.type_letter = 'b', .ram_length = 500});
+    const std::string path =
+        std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_unload.rx1");
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+
+    {
+        LoadedLibrary lib;
+        ASSERT_TRUE(lib.load()) << lib.library.error();
+        ASSERT_LT(lib.download_ram_file(path.c_str(), kPort), 0x100000);
+        ASSERT_TRUE(peer.wait_frames(3, 2000));
+        EXPECT_LT(lib.get_ram_download_data(), 0x100000);  // waiting for the echo
+        const auto start = std::chrono::steady_clock::now();
+        lib.library.release();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+    std::filesystem::remove(path);
+
+    LoadedLibrary again;
+    ASSERT_TRUE(again.load()) << again.library.error();
+    ASSERT_EQ(again.open_port(kPort), 1);
+    LinkPacket c{}, r{};
+    c.length = 1;
+    c.data[0] = 0x11;
+    again.command(&r, &c);
+    EXPECT_EQ(r.status, 1);
+}
