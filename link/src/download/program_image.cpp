@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "download_codes.h"
@@ -59,6 +60,12 @@ bool read_zav_header(ProgramImage& image, ImageLayout* layout) {
 
 std::int32_t ProgramImage::read_file(const std::string& name, ProgramImage* image) {
     if (name.empty()) return kOpenFileError;
+    // Only a regular file can be an image: a device or a pipe might never
+    // end, or never open.
+    std::error_code error;
+    const auto type = std::filesystem::status(name, error).type();
+    if (error || type == std::filesystem::file_type::not_found) return kOpenFileError;
+    if (type != std::filesystem::file_type::regular) return kReadFileError;
     std::ifstream in(name, std::ios::binary);
     if (!in.is_open()) return kOpenFileError;
     std::vector<std::uint8_t> bytes;

@@ -21,7 +21,8 @@ class ProgramImage {
 
     ProgramImage() = default;
     // Reads the whole file. Returns 0, kOpenFileError (no such file, empty
-    // name) or kReadFileError (read error, larger than kMaxFileSize).
+    // name, no access) or kReadFileError (not a regular file, a read error,
+    // larger than kMaxFileSize).
     static std::int32_t read_file(const std::string& name, ProgramImage* image);
     // The caller's image, which must hold 128 bytes and everything its
     // header describes; it is never written or freed.
