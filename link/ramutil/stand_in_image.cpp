@@ -11,8 +11,8 @@ constexpr std::string_view kModels[] = {"RX3", "RX5", "RX8", "TM6", "TM4", "TM5"
 constexpr std::string_view kSignature = "ZAV RAM UTILITY STAND-IN MODEL=";
 constexpr std::size_t kModelLength = 3;
 constexpr std::size_t kHeaderSize = 128;
-// Not a multiple of 128, so a download sends whole blocks and a remainder.
-constexpr std::uint32_t kProgramLength = 3000;
+// The name text fits in the shortest program.
+constexpr std::uint32_t kShortestProgram = 64;
 constexpr std::uint8_t kRamOnlyType = 'b';
 
 void put_be32(std::uint32_t value, std::uint8_t* out) {
@@ -33,24 +33,25 @@ std::uint8_t ram_checksum(std::span<const std::uint8_t> program) {
     return static_cast<std::uint8_t>(std::accumulate(program.begin(), program.end(), 0u));
 }
 
-std::vector<std::uint8_t> stand_in_image(std::string_view model) {
-    std::vector<std::uint8_t> image(kHeaderSize + kProgramLength, 0);
+std::vector<std::uint8_t> stand_in_image(std::string_view model, std::uint32_t program_length) {
+    program_length = std::max(program_length, kShortestProgram);
+    std::vector<std::uint8_t> image(kHeaderSize + program_length, 0);
     std::uint8_t* header = image.data();
     std::copy_n("ZAV", 3, header);
     header[6] = kRamOnlyType;
-    put_be32(kProgramLength, header + 7);
+    put_be32(program_length, header + 7);
     // The main length repeats the RAM length, so the start call's block
     // count (main length / 128) matches the progress the transfer reports.
-    put_be32(kProgramLength, header + 17);
+    put_be32(program_length, header + 17);
 
     std::uint8_t* program = header + kHeaderSize;
     const std::string text =
         std::string(kSignature) + std::string(model.substr(0, kModelLength)) + "\n";
     std::copy(text.begin(), text.end(), program);
     // A fixed filler that holds every byte value, 0x7F among them.
-    for (std::size_t i = text.size(); i < kProgramLength; ++i)
+    for (std::size_t i = text.size(); i < program_length; ++i)
         program[i] = static_cast<std::uint8_t>(i * 31 + 7);
-    header[16] = ram_checksum({program, kProgramLength});
+    header[16] = ram_checksum({program, program_length});
     return image;
 }
 

@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "ZavtekVLP.h"
+#include "download_helpers.h"
 #include "pty_peer.h"
 #include "test_images.h"
 
@@ -20,46 +18,6 @@ using namespace zav::link::test;
 namespace {
 
 constexpr int kPort = 111;
-constexpr std::int32_t kDone = 0x100000;
-
-std::string write_file(const std::string& name, const Bytes& bytes) {
-    const std::string path =
-        std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_" + name);
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
-
-std::uint16_t sync_status() {
-    LinkPacket c{}, r{};
-    c.length = 1;
-    c.data[0] = 0x11;
-    Command(&r, &c);
-    return r.status;
-}
-
-// Polls a status call as the program's timer does, until it reports an end
-// or ms pass; returns the last value and how long it took.
-std::pair<std::int32_t, std::int64_t> wait_result(std::int32_t (*status)(), int ms) {
-    const auto start = std::chrono::steady_clock::now();
-    std::int32_t value = status();
-    while (value < kDone &&
-           std::chrono::steady_clock::now() - start < std::chrono::milliseconds(ms)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        value = status();
-    }
-    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
-    return {value, took.count()};
-}
-
-// What every transfer leaves behind: no port, 9600 baud, no address override.
-void expect_idle_link() {
-    EXPECT_EQ(sync_status(), 0) << "the port is still open";
-    EXPECT_EQ(GetBaud(), 9600);
-    EXPECT_EQ(GetDownloadVLPAddress(), 0);
-}
 
 struct DownloadPtyTest : ::testing::Test {
     static void SetUpTestSuite() {
@@ -95,7 +53,7 @@ TEST_F(DownloadPtyTest, StatusRecordIsIdleAtLoadAndVersionIs3_19) {
 TEST_F(DownloadPtyTest, StartFailuresLeaveThePortAlone) {
     Bytes not_zav = zav_image({});
     not_zav[0] = 'X';
-    const std::string path = write_file("not_zav.rx1", not_zav);
+    const std::string path = write_image_file("not_zav.rx1", not_zav);
     EXPECT_EQ(DownloadRamFile(path.c_str(), kPort), 0x100003);
     EXPECT_EQ(DownloadFile(path.c_str(), kPort), 0x100003);
     EXPECT_EQ(DownloadArrayData(not_zav.data(), kPort), 0x100003);
@@ -112,7 +70,7 @@ TEST_F(DownloadPtyTest, StartFailuresLeaveThePortAlone) {
 
     peer.set_script(PtyPeer::silent());
     const Bytes image = zav_image({});
-    const std::string good = write_file("good.rx1", image);
+    const std::string good = write_image_file("good.rx1", image);
     EXPECT_EQ(DownloadRamFile(good.c_str(), kPort), 0x100005);
     std::filesystem::remove(good);
     EXPECT_EQ(peer.frame_count(), 4u);  // SYNC with T = 1 s, N = 2: sent N + 2 times
@@ -122,7 +80,7 @@ TEST_F(DownloadPtyTest, StartFailuresLeaveThePortAlone) {
 TEST_F(DownloadPtyTest, RamTransferByteForByte) {
     Bytes image = zav_image({.type_letter = 'b', .ram_length = 300});
     zav::link::test::put_be(image, 17, 300, 4);  // main length / 128 = 2
-    const std::string path = write_file("ram.rx1", image);
+    const std::string path = write_image_file("ram.rx1", image);
     ASSERT_EQ(DownloadRamFile(path.c_str(), kPort), 2);
     std::filesystem::remove(path);
 
@@ -144,25 +102,25 @@ TEST_F(DownloadPtyTest, RamTransferByteForByte) {
     EXPECT_EQ(GetRamDownloadData(), 2);  // two whole blocks went out
 
     peer.send({image[16]});  // the loader's checksum echo
-    EXPECT_EQ(wait_result(GetRamDownloadData, 2000).first, kDone);
+    EXPECT_EQ(wait_download(GetRamDownloadData, 2000).first, kDownloadDone);
     expect_idle_link();
 }
 
 TEST_F(DownloadPtyTest, SecondStartIsRefusedAndACancelEndsTheEchoWait) {
     const Bytes image = zav_image({.type_letter = 'b', .ram_length = 200});
-    const std::string path = write_file("wait.rx1", image);
-    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDone);
+    const std::string path = write_image_file("wait.rx1", image);
+    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDownloadDone);
     ASSERT_TRUE(peer.wait_frames(3, 2000));
 
     EXPECT_EQ(DownloadRamFile(path.c_str(), kPort), 0x100004);
     EXPECT_EQ(DownloadFile(path.c_str(), kPort), 0x100004);
     EXPECT_EQ(DownloadArrayData(image.data(), kPort), 0x100004);
     EXPECT_EQ(peer.frame_count(), 3u);  // the running transfer was left alone
-    EXPECT_LT(GetRamDownloadData(), kDone);
+    EXPECT_LT(GetRamDownloadData(), kDownloadDone);
 
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     VLPKillWaitTime();
-    const auto [result, ms] = wait_result(GetRamDownloadData, 3000);
+    const auto [result, ms] = wait_download(GetRamDownloadData, 3000);
     EXPECT_EQ(result, 0x100010);
     EXPECT_LT(ms, 1000);  // not the 10 s echo limit
     std::filesystem::remove(path);
@@ -181,9 +139,9 @@ TEST_F(DownloadPtyTest, HeaderRefusedWithF9) {
         return wire_frame(frame[1] & 0x80, {code});
     });
     const Bytes image = zav_image({.type_letter = 'b', .ram_length = 200});
-    const std::string path = write_file("f9.rx1", image);
-    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDone);
-    EXPECT_EQ(wait_result(GetRamDownloadData, 3000).first, 0x100012);
+    const std::string path = write_image_file("f9.rx1", image);
+    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDownloadDone);
+    EXPECT_EQ(wait_download(GetRamDownloadData, 3000).first, 0x100012);
     std::filesystem::remove(path);
     expect_idle_link();
 }

@@ -19,8 +19,13 @@ std::span<const std::string_view> models();
 // "<model>_ram_ut.rx1", the name the tool looks for in its directory.
 std::string image_file_name(std::string_view model);
 
-// The image for a model: 128-byte header, then the RAM program.
-std::vector<std::uint8_t> stand_in_image(std::string_view model);
+// The length of the RAM program in the images the build ships.
+constexpr std::uint32_t kStandInProgramLength = 3000;
+
+// The image for a model: 128-byte header, then a RAM program of
+// program_length bytes (at least 64) that names the model.
+std::vector<std::uint8_t> stand_in_image(std::string_view model,
+                                         std::uint32_t program_length = kStandInProgramLength);
 
 // The checksum byte of a RAM program: the sum of its bytes, modulo 256.
 std::uint8_t ram_checksum(std::span<const std::uint8_t> program);
