@@ -10,26 +10,36 @@
 #include "zav/platform/termination.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/profile.h"
+#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
+constexpr double kMaxPaperDelaySeconds = 600;
 
 void print_usage(std::FILE* to) {
     std::fprintf(to,
                  "Usage: zavsim --model MODEL [--port-number N] [--wire-baud B] [--fault F]...\n"
+                 "              [--ram-utility | --cctalk] [--paper-delay S]\n"
                  "       zavsim --list-models\n"
                  "Serves as a validator of MODEL on a new pseudo-terminal until Ctrl-C,\n"
                  "and prints the port as \"COM<N> <path>\" and as the export line that\n"
                  "points COM<N> at it (N from 1 to 256, default 100).\n"
-                 "  --wire-baud B  take as long as a line at B baud would (11 bits a byte)\n"
-                 "  --fault F      answer some commands wrongly; may be repeated\n\n%s",
-                 zav::sim::fault_syntax_help());
+                 "  --wire-baud B    take as long as a line at B baud would (11 bits a byte)\n"
+                 "  --fault F        answer some commands wrongly; may be repeated\n"
+                 "  --ram-utility    start with the RAM utility running, as after a download\n"
+                 "  --cctalk         be a ccTalk peer on a shared line instead (its faults are\n"
+                 "                   noreply, badcrc, delay, junk and code=HH for a reply\n"
+                 "                   header, with the request header as COMMAND)\n"
+                 "  --paper-delay S  the green paper goes in S seconds (0 to 600, default 3)\n"
+                 "                   after the paper-less readings\n\n%s\n%s",
+                 zav::sim::fault_syntax_help(), zav::sim::raw_fault_syntax_help());
 }
 
-bool parse_number(std::string_view text, long min, long max, long* value) {
+template <typename Number>
+bool parse_number(std::string_view text, Number min, Number max, Number* value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *value);
     return !text.empty() && ec == std::errc() && end == text.data() + text.size() &&
            *value >= min && *value <= max;
@@ -39,6 +49,7 @@ struct Arguments {
     zav::sim::Options options;
     long port_number = 100;
     std::vector<std::pair<zav::sim::CommandKey, zav::sim::Fault>> faults;
+    std::vector<zav::sim::RawFault> raw_faults;
     bool list_models = false;
     bool help = false;
 };
@@ -56,6 +67,11 @@ bool parse_arguments(int argc, char** argv, Arguments* args) {
             args->help = true;
             continue;
         }
+        if (arg == "--ram-utility" || arg == "--cctalk") {
+            args->options.program =
+                arg == "--cctalk" ? zav::sim::Program::CcTalkPeer : zav::sim::Program::RamUtility;
+            continue;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "zavsim: %s needs a value (or is unknown)\n", argv[i]);
             return false;
@@ -66,16 +82,31 @@ bool parse_arguments(int argc, char** argv, Arguments* args) {
             args->options.model = std::string(value);
             have_model = true;
         } else if (arg == "--port-number") {
-            if (!parse_number(value, 1, 256, &args->port_number)) {
+            if (!parse_number(value, 1L, 256L, &args->port_number)) {
                 std::fprintf(stderr, "zavsim: the port number must be 1 to 256\n");
                 return false;
             }
         } else if (arg == "--wire-baud") {
-            if (!parse_number(value, 1, 4'000'000, &number)) {
+            if (!parse_number(value, 1L, 4'000'000L, &number)) {
                 std::fprintf(stderr, "zavsim: the wire baud rate must be 1 to 4000000\n");
                 return false;
             }
             args->options.wire_baud = static_cast<std::uint32_t>(number);
+        } else if (arg == "--paper-delay") {
+            double seconds = 0;
+            if (!parse_number(value, 0.0, kMaxPaperDelaySeconds, &seconds)) {
+                std::fprintf(stderr, "zavsim: the paper delay must be 0 to 600 seconds\n");
+                return false;
+            }
+            args->options.paper_delay_ms = static_cast<int>(seconds * 1000);
+        } else if (arg == "--fault" && zav::sim::names_raw_fault(value)) {
+            zav::sim::RawFault fault;
+            std::string error;
+            if (!zav::sim::parse_raw_fault(value, &fault, &error)) {
+                std::fprintf(stderr, "zavsim: %s\n", error.c_str());
+                return false;
+            }
+            args->raw_faults.push_back(fault);
         } else if (arg == "--fault") {
             zav::sim::CommandKey key;
             zav::sim::Fault fault;
@@ -125,6 +156,7 @@ int main(int argc, char** argv) {
     zav::platform::block_termination_signals();
     zav::sim::Simulator simulator(args.options);
     for (auto& [key, fault] : args.faults) simulator.set_fault(key, std::move(fault));
+    for (const zav::sim::RawFault& fault : args.raw_faults) simulator.add_raw_fault(fault);
     std::string error;
     if (!simulator.start(&error)) {
         std::fprintf(stderr, "zavsim: %s\n", error.c_str());

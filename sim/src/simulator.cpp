@@ -4,9 +4,13 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <thread>
 
+#include "cctalk_peer_mode.h"
 #include "link_protocol_mode.h"
+#include "ram_utility_mode.h"
+#include "raw_channel_control.h"
 #include "simulator_control.h"
 #include "transmitter.h"
 #include "zav/platform/clock.h"
@@ -35,16 +39,25 @@ struct Simulator::State final : DeviceOutput {
 
     void serve();
     void send(Transmission transmission) override;
+    void switch_to(Program next) override;
+    std::unique_ptr<DeviceMode> make_mode(Program which);
+    void apply_switch();
 
     const Options options;
     SimulatorControl control;
+    RawChannelControl raw_control;
     platform::PseudoTerminal line;
-    platform::Waker stop_waker;
+    // Ends the serving thread's wait: for stop(), and for requests of the
+    // owner that the current mode takes up in its tick().
+    platform::Waker waker;
     std::atomic<bool> stopping{false};
+    std::atomic<Program> program{Program::LinkProtocol};
     std::thread server;
 
     // Owned by the serving thread while it runs.
+    const Profile* profile = nullptr;
     std::unique_ptr<DeviceMode> mode;
+    std::optional<Program> next_program;  // asked for by the mode
     std::unique_ptr<Transmitter> transmitter;
     std::int64_t received_at_us = 0;  // when the bytes being handled arrived
 };
@@ -55,18 +68,47 @@ void Simulator::State::send(Transmission t) {
     transmitter->queue(std::move(t.bytes), not_before);
 }
 
-// Blocks in poll() on the line and the stop waker; wakes otherwise only when
-// a queued transmission falls due or the line has room for it again.
+void Simulator::State::switch_to(Program next) {
+    next_program = next;
+}
+
+std::unique_ptr<DeviceMode> Simulator::State::make_mode(Program which) {
+    switch (which) {
+        case Program::LinkProtocol:
+            return std::make_unique<LinkProtocolMode>(*profile, control);
+        case Program::RamUtility:
+            return std::make_unique<RamUtilityMode>(*profile, raw_control, options);
+        case Program::CcTalkPeer:
+            return std::make_unique<CcTalkPeerMode>(*profile, control);
+    }
+    return nullptr;
+}
+
+void Simulator::State::apply_switch() {
+    if (!next_program) return;
+    mode = make_mode(*next_program);
+    program.store(*next_program, std::memory_order_release);
+    next_program.reset();
+}
+
+// Blocks in poll() on the line and the waker; wakes otherwise only when a
+// queued transmission or the mode's timed work falls due, or the line has
+// room for due bytes again.
 void Simulator::State::serve() {
     std::uint8_t buffer[512];
     while (!stopping.load(std::memory_order_acquire)) {
+        received_at_us = now_us();
+        mode->tick(received_at_us, *this);
+        apply_switch();
         if (!transmitter->send_due(now_us(), line)) return;
-        const auto due = transmitter->next_due_us();
         const bool want_room = transmitter->waiting_for_room();
-        const platform::Deadline deadline =
-            (due && !want_room) ? deadline_at(*due) : platform::Deadline::never();
+        auto due = want_room ? std::nullopt : transmitter->next_due_us();
+        const auto tick_due = mode->next_tick_us();
+        if (tick_due && (!due || *tick_due < *due)) due = tick_due;
+        const platform::Deadline deadline = due ? deadline_at(*due) : platform::Deadline::never();
         platform::PseudoTerminal::Readiness ready;
-        if (!line.wait(deadline, want_room, stop_waker, &ready) || ready.woken) return;
+        if (!line.wait(deadline, want_room, waker, &ready)) return;
+        if (ready.woken) waker.clear();
         if (!ready.input) continue;
         // One read per wake, so a host that never stops sending cannot keep
         // due replies from leaving.
@@ -74,6 +116,7 @@ void Simulator::State::serve() {
         const long n = line.read_some(buffer, sizeof buffer);
         if (n < 0) return;
         mode->receive(buffer, static_cast<std::size_t>(n), *this);
+        apply_switch();
     }
 }
 
@@ -94,10 +137,13 @@ bool Simulator::start(std::string* error) {
     if (!profile) return fail("unknown model '" + s.options.model + "'");
     if (!s.line.open())
         return fail(std::string("cannot create a pseudo-terminal: ") + std::strerror(errno));
-    s.mode = std::make_unique<LinkProtocolMode>(*profile, s.control);
+    s.profile = profile;
+    s.mode = s.make_mode(s.options.program);
+    s.program.store(s.options.program, std::memory_order_release);
+    s.next_program.reset();
     s.transmitter = std::make_unique<Transmitter>(s.options.wire_baud);
     s.stopping.store(false, std::memory_order_release);
-    s.stop_waker.clear();
+    s.waker.clear();
     s.server = std::thread([&s] { s.serve(); });
     return true;
 }
@@ -106,9 +152,13 @@ void Simulator::stop() {
     State& s = *state_;
     if (!s.server.joinable()) return;
     s.stopping.store(true, std::memory_order_release);
-    s.stop_waker.wake();
+    s.waker.wake();
     s.server.join();
     s.line.close();
+}
+
+Program Simulator::running_program() const {
+    return state_->program.load(std::memory_order_acquire);
 }
 
 const std::string& Simulator::slave_path() const {
@@ -141,6 +191,39 @@ std::vector<std::uint8_t> Simulator::last_frame() const {
 
 void Simulator::queue_poll_events(const std::vector<std::uint8_t>& events) {
     state_->control.queue_poll_events(events);
+}
+
+bool Simulator::add_raw_fault(const RawFault& fault) {
+    return state_->raw_control.add_fault(fault);
+}
+
+void Simulator::clear_raw_faults() {
+    state_->raw_control.clear_faults();
+}
+
+void Simulator::insert_green_paper() {
+    state_->raw_control.insert_green_paper();
+    state_->waker.wake();
+}
+
+std::size_t Simulator::raw_commands_received(std::uint8_t command) const {
+    return state_->raw_control.commands_received(command);
+}
+
+std::size_t Simulator::gain_packets_accepted() const {
+    return state_->raw_control.gain_packets(true);
+}
+
+std::size_t Simulator::gain_packets_refused() const {
+    return state_->raw_control.gain_packets(false);
+}
+
+std::vector<std::uint8_t> Simulator::last_gain_packet() const {
+    return state_->raw_control.last_gain_packet();
+}
+
+std::size_t Simulator::result_packets_sent() const {
+    return state_->raw_control.result_packets_sent();
 }
 
 std::vector<std::string> profile_names() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "zav/sim/raw_channel.h"
+
 namespace zav::sim {
 
 // Something to do wrong when answering a command.
@@ -36,10 +38,26 @@ constexpr CommandKey expansion(std::uint8_t request) {
     return 0x3000 | request;
 }
 
+// What the simulated device runs, and so how it answers the host.
+enum class Program {
+    LinkProtocol,  // the validator's own firmware: VLP frames
+    RamUtility,    // the downloaded RAM utility: one-byte commands, 0x80
+    CcTalkPeer,    // a ccTalk peer on a shared line
+};
+
 struct Options {
     std::string model = "TM6";  // a profile name (see profile_names())
     // Emulate the wire time of this baud rate (11 bits a byte); 0 = none.
     std::uint32_t wire_baud = 0;
+    // What the device runs after start(): a unit just powered up speaks the
+    // link protocol; RamUtility skips the download for tests of the channel.
+    Program program = Program::LinkProtocol;
+    // RAM utility: how long each test of a diagnostic takes before its
+    // result packet goes out (parking takes a few of these).
+    int test_step_ms = 500;
+    // RAM utility: a green paper goes in this long after the paper-less
+    // readings went out; negative: only when insert_green_paper() is called.
+    int paper_delay_ms = 3000;
 };
 
 class Simulator {
@@ -56,6 +74,9 @@ class Simulator {
     // Stops serving and closes the pseudo-terminal; returns once the serving
     // thread has ended. Faults and counters stay.
     void stop();
+
+    // What the device runs now. Thread-safe.
+    Program running_program() const;
 
     // Path of the slave side the host opens, e.g. /dev/pts/4.
     const std::string& slave_path() const;
@@ -77,6 +98,22 @@ class Simulator {
     // Event bytes (with their value bytes) for the following POLL replies,
     // in order. Thread-safe.
     void queue_poll_events(const std::vector<std::uint8_t>& events);
+
+    // The RAM utility's raw channel. Faults hold for the rest of the run;
+    // add_raw_fault is false for a sensor outside 0..255. Thread-safe.
+    bool add_raw_fault(const RawFault& fault);
+    void clear_raw_faults();
+    // The engineer inserts a green paper: the paper readings go out as soon
+    // as the diagnostic has sent its paper-less readings. Thread-safe.
+    void insert_green_paper();
+    // Command bytes the RAM utility took, one by one (packet bytes aside).
+    std::size_t raw_commands_received(std::uint8_t command) const;
+    // Sensor-gain packets it acknowledged or refused, and the last one whole.
+    std::size_t gain_packets_accepted() const;
+    std::size_t gain_packets_refused() const;
+    std::vector<std::uint8_t> last_gain_packet() const;
+    // Result packets it has sent.
+    std::size_t result_packets_sent() const;
 
     struct State;
 
