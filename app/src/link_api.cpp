@@ -87,6 +87,9 @@ static_assert(std::is_same_v<decltype(&::Command), decltype(LinkApi::Command)>);
 static_assert(std::is_same_v<decltype(&::CloseComm), decltype(LinkApi::CloseComm)>);
 static_assert(
     std::is_same_v<decltype(&::SetRetryParameters), decltype(LinkApi::SetRetryParameters)>);
+static_assert(std::is_same_v<decltype(&::DownloadRamFile), decltype(LinkApi::DownloadRamFile)>);
+static_assert(
+    std::is_same_v<decltype(&::GetRamDownloadData), decltype(LinkApi::GetRamDownloadData)>);
 
 }  // namespace
 
