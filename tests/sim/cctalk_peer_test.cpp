@@ -2,7 +2,7 @@
 // call: the echo of the shared line, the reply kinds, and its faults.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "raw_channel_host.h"
 #include "zav/sim/profile.h"
@@ -35,7 +35,7 @@ class CcTalkPeer : public ::testing::Test {
         packet_.source = 1;
         packet_.destination = 40;
         packet_.data_length = static_cast<std::uint8_t>(data.size());
-        std::memcpy(packet_.tx_data, data.data(), data.size());
+        std::copy(data.begin(), data.end(), packet_.tx_data);
         return SendCCTPacket(&packet_);
     }
     Bytes reply_data() const {
