@@ -116,17 +116,6 @@ TEST(DiagnosticReadings, MechanismFaultFailsItsRowsOnly) {
     }
 }
 
-TEST(DiagnosticReadings, PacketsCarryTheLengthsTheProgramReads) {
-    for (const Profile* p : validators()) {
-        SCOPED_TRACE(p->name);
-        EXPECT_EQ(result_data(*p, ResultPacket::Stacker, {}).size(), 6u);
-        EXPECT_EQ(result_data(*p, ResultPacket::OptoWheel, {}).size(), 4u);
-        EXPECT_EQ(result_data(*p, ResultPacket::Straightener, {}).size(), 3u);
-        EXPECT_EQ(result_data(*p, ResultPacket::PaperLess, {}).size(), p->sensors.size());
-        EXPECT_EQ(result_data(*p, ResultPacket::GreenPaper, {}).size(), p->sensors.size());
-    }
-}
-
 TEST(DiagnosticReadings, LiveReadingWandersAFewCountsAroundTheTarget) {
     const Profile& p = *find_profile("TM6");
     std::set<int> seen;

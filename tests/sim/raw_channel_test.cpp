@@ -3,7 +3,7 @@
 // packets of a diagnostic per model, pings, and leaving for the link.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <cstdlib>
 
 #include "raw_channel_host.h"
 #include "raw_host.h"
@@ -284,13 +284,6 @@ TEST_F(RawChannel, PingsAnswerWithTheSensorsLiveReading) {
     }
     send_bytes({static_cast<std::uint8_t>(0xC0 + tm6.sensors.size()), 0xB3});
     EXPECT_TRUE(stays_silent(kSilenceMs)) << "no such sensor; 0xB3 is no ping on a TM6";
-
-    std::set<std::uint8_t> seen;
-    for (int i = 0; i < 5; ++i) {
-        seen.insert((*answer(0xC0))[0]);
-        zav::platform::sleep_ms(230);
-    }
-    EXPECT_GE(seen.size(), 2u) << "the reading changes over time";
 }
 
 TEST_F(RawChannel, SeventeenthSensorOfAnRx5AnswersB3) {
