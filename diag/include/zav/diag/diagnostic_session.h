@@ -1,0 +1,164 @@
+#pragma once
+// One diagnostics window without the window: the engineer's buttons, the
+// automatic run with its steps, waits, status texts and messages, and the
+// results its label and two list views show. Everything runs on the
+// user-interface thread; the run's waits block in local event loops, so
+// Cancel and the timers keep working while a run is in progress.
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <cstdint>
+#include <span>
+
+#include "ZavtekVLP.h"
+#include "zav/app/ram_download_poll.h"
+#include "zav/app/ram_utility_packet.h"
+#include "zav/app/session_view.h"
+#include "zav/app/tick_clock.h"
+#include "zav/app/validator_data.h"
+#include "zav/diag/model_test_limits.h"
+#include "zav/diag/result_table.h"
+#include "zav/diag/results_model.h"
+
+namespace zav::diag {
+
+// The tick of every wait of the program's diagnostics window.
+constexpr std::chrono::milliseconds kProgramTick{100};
+
+// Which of the window's buttons are enabled.
+struct DiagnosticButtons {
+    bool start = true;  // Start Diagnostic
+    bool ok = true;
+    bool cancel = true;
+    bool saveCsv = false;
+    friend bool operator==(const DiagnosticButtons&, const DiagnosticButtons&) = default;
+};
+
+// How the last run ended.
+enum class RunEnd {
+    None,          // no run yet, or one in progress
+    NotTested,     // it ended before the validator started its tests
+    TestsAborted,  // a test step went unanswered, or no green paper came
+    Cancelled,     // the engineer cancelled the green-paper step
+    Passed,        // the verdict: every row passed
+    Failed,        // the verdict: some row failed
+};
+
+class DiagnosticSession : public QObject {
+    Q_OBJECT
+  public:
+    // The window as it loads: status text 32, Save disabled, the RAM utility
+    // not loaded by this window. `view` gets the status line and the mouse
+    // pointer and must outlive the session; `tickLength` is the tick every
+    // wait counts in.
+    explicit DiagnosticSession(app::SessionView& view,
+                               std::chrono::milliseconds tickLength = kProgramTick,
+                               QObject* parent = nullptr);
+    ~DiagnosticSession() override;
+
+    // Start Diagnostic: runs one whole diagnostic on the current port and
+    // returns when it has ended. Does nothing while the button is disabled
+    // (during a run, or after the session was closed).
+    void StartDiagnostic();
+    // Cancel: during the green-paper step it stops the run (text 73, byte
+    // 0x87 to the RAM utility); while no run is active it closes the
+    // session. Does nothing while the button is disabled.
+    void Cancel();
+    // OK: closes the session. Does nothing while the button is disabled.
+    void Ok();
+    // Save: writes the results file to `path` (the save dialog is the
+    // window's). Returns true and shows text 88 on the status line when it
+    // was written; shows text 89 and returns false when not. Does nothing
+    // and returns false while the button is disabled.
+    bool SaveResultsCsv(const QString& path);
+    // The file name the save dialog proposes now.
+    QString DefaultCsvFileName() const;
+
+    // The identification step alone, with its status texts and messages:
+    // true when the unit and its sensor, motor, firmware and dataset data
+    // were read. Sets the program-wide SensorDataLoaded either way.
+    bool GetRXSensorData();
+
+    bool IsClosed() const { return closed_; }
+    bool IsRunning() const { return running_; }
+    DiagnosticButtons Buttons() const { return buttons_; }
+    RunEnd LastRunEnd() const { return lastRunEnd_; }
+    const QString& StatusText() const { return statusText_; }
+    // The label and the two list views as the window shows them now.
+    const ResultsView& Results() const { return results_; }
+    // Everything the results file and reports are made from.
+    DiagnosticResults ResultData() const { return {unit_, version_, dataset_, table_}; }
+    const ModelTestLimits& Limits() const { return limits_; }
+
+  signals:
+    void buttonsChanged();
+    void resultsChanged();
+    // The window unloads: it re-enables the main window's menus and toolbar.
+    void closed();
+
+  private:
+    // The step number that ends the run loop.
+    static constexpr int kRunEnded = 255;
+    // What Cancel writes into the tick counter to end the green-paper wait.
+    static constexpr std::int16_t kCancelTicks = 1000;
+
+    void RunStep(int step);
+    void Probe();
+    void DownloadUtility();
+    void EnterUtility();
+    void SendGains();
+    void StartTests();
+    void TestStacker();
+    void TestOptoWheel();
+    void TestStraightener();
+    void TestPaperLess();
+    void TestGreenPaper();
+    void ShowVerdict();
+    void EndAbortedRun();
+
+    bool StartSensorTest(int tickLimit);
+    bool WaitForReply(int tickLimit);
+    std::span<const std::uint8_t> PacketData() const;
+    void Fail(int textId);
+    void Close();
+    void ShowStatus(const QString& text);
+    void ShowStatusText(int textId);
+    void ShowResults(bool evaluated);
+    void SetButtons(const DiagnosticButtons& buttons);
+
+    app::SessionView& view_;
+    app::TickClock clock_;
+    app::RamDownloadPoll downloadPoll_;
+
+    // The window's records: the unit, the link buffers, the result packet
+    // receiver, the limits and the result table.
+    app::ValidatorData unit_;
+    app::VersionData version_;
+    app::DatasetData dataset_;
+    LinkPacket command_{};
+    LinkPacket reply_{};
+    app::RamUtilityPacket packet_;
+    ModelTestLimits limits_;
+    ResultTable table_;
+
+    bool ramFileLoaded_ = false;
+    int runStep_ = 0;
+    bool testsStarted_ = false;
+    bool running_ = false;
+    bool closed_ = false;
+    RunEnd lastRunEnd_ = RunEnd::None;
+    DiagnosticButtons buttons_;
+    QString statusText_;
+    ResultsView results_;
+};
+
+// Program-wide: the sensor data of a unit were read by the last
+// identification (true) or it failed (false). Outlives every session, so a
+// later run can skip identification and download while the RAM utility
+// still runs.
+bool SensorDataLoaded();
+
+// Program-wide: the path the results were last saved to (empty before).
+QString LastCsvPath();
+
+}  // namespace zav::diag

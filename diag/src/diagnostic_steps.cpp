@@ -1,0 +1,285 @@
+// The steps of a diagnostic run: probe, identification, RAM utility
+// download, entry and gains, the tests in the order the RAM utility sends
+// their results, and the verdict. A step that fails adds 100 to the step
+// number, which ends the run with the verdicts reached so far.
+#include <QLatin1String>
+#include <span>
+
+#include "diagnostic_texts.h"
+#include "program_state.h"
+#include "zav/app/command_layer.h"
+#include "zav/app/current_port.h"
+#include "zav/app/event_wait.h"
+#include "zav/app/global.h"
+#include "zav/app/messages.h"
+#include "zav/app/ram_channel.h"
+#include "zav/app/ram_download.h"
+#include "zav/app/ram_utility_commands.h"
+#include "zav/app/serial_api.h"
+#include "zav/diag/diagnostic_session.h"
+#include "zav/diag/test_rules.h"
+
+namespace zav::diag {
+namespace {
+
+// Tick limits of the run's waits.
+constexpr int kProbeTicks = 5;
+constexpr int kDownloadTicks = 200;
+constexpr int kPauseTicks = 10;
+constexpr int kEnterTicks = 10;
+constexpr int kGainTicks = 30;
+constexpr int kStartTestTicks = 10;
+constexpr int kStackerTicks = 90;
+constexpr int kTestTicks = 30;
+constexpr int kGreenPaperTicks = 300;
+
+constexpr int kCancelledStep = 250;
+
+constexpr std::uint8_t kOptoWheelCode = 0xB9;
+constexpr std::uint8_t kStraightenerCode = 0xD3;
+
+bool IsModel(const QString& unitType, std::initializer_list<const char*> models) {
+    for (const char* model : models) {
+        if (unitType == QLatin1String(model)) return true;
+    }
+    return false;
+}
+
+void ShowMessageText(int textId) {
+    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
+}
+
+}  // namespace
+
+bool DiagnosticSession::GetRXSensorData() {
+    const std::int16_t port = app::CurrentPort();
+    ShowStatusText(text::kGettingSensorData);
+    bool read = false;
+    switch (app::ReadValidatorSensorData(port, command_, reply_, unit_)) {
+        case app::kReadOk:
+            read = true;
+            SetModelTestLimits(limits_, unit_.UnitType);
+            table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
+            // The later requests run even after an earlier one failed.
+            if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
+                ShowMessageText(text::kErrorMotorData);
+                read = false;
+            }
+            if (app::ReadFullFirmware(port, command_, reply_, version_) != app::kReadOk) {
+                ShowMessageText(text::kErrorFirmware);
+                read = false;
+            }
+            // A TM5 whose firmware says otherwise is a TM3.
+            if (unit_.UnitType == QLatin1String("TM5") &&
+                unit_.UnitType.right(3) != version_.FullFirmware.right(3)) {
+                unit_.UnitType = QStringLiteral("TM3");
+            }
+            if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
+                ShowStatusText(text::kDataFetched);
+            } else {
+                ShowMessageText(text::kErrorDataset);
+                read = false;
+            }
+            break;
+        case app::kReadNoSensorData:
+            ShowMessageText(text::kNoSensorData);
+            break;
+        default:
+            ShowMessageText(text::kErrorSensorData);
+            break;
+    }
+    DiagnosticProgramState& state = ProgramState();
+    state.sensorDataLoaded = read;
+    if (read) {
+        state.unit = unit_;
+        state.version = version_;
+        state.dataset = dataset_;
+        state.limits = limits_;
+    }
+    return read;
+}
+
+// Step 0: is the RAM utility already running? It acknowledges 0x83.
+void DiagnosticSession::Probe() {
+    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+    if (status != app::kSerialOk) {
+        ShowStatus(app::SerialStatusText(status));
+        runStep_ += 100;
+        return;
+    }
+    app::SendRamCommand(app::ram_command::kStartDiagnostic);
+    const bool utilityRunning = app::WaitForAck(kProbeTicks, clock_);
+    app::Serial().ClosePort();
+
+    if (utilityRunning) {
+        const DiagnosticProgramState& state = ProgramState();
+        if (!state.sensorDataLoaded) return Fail(text::kRestartEquipment);
+        // The unit as last identified, with a fresh result table: no verdict
+        // of an earlier run may pass for one of this run.
+        unit_ = state.unit;
+        version_ = state.version;
+        dataset_ = state.dataset;
+        limits_ = state.limits;
+        table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
+        ShowResults(false);
+        ramFileLoaded_ = true;
+        clock_.reset();
+        runStep_ = 2;
+        return;
+    }
+    if (!GetRXSensorData()) return Fail(text::kConnectionLost);
+    runStep_ = 1;
+    ShowResults(false);
+    table_.ClearReadings();
+}
+
+// Step 1: load the RAM utility; the download poll sets ramFileLoaded_.
+void DiagnosticSession::DownloadUtility() {
+    app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
+    clock_.reset();
+    clock_.start();
+    app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
+        return ramFileLoaded_ || clock_.ticks() > kDownloadTicks;
+    });
+    if (ramFileLoaded_) {
+        runStep_ = 2;
+    } else {
+        Fail(text::kDownloadError);
+    }
+    clock_.stop();
+}
+
+// Step 2: the RAM utility takes over after it was entered.
+void DiagnosticSession::EnterUtility() {
+    app::PauseTicks(clock_, kPauseTicks);
+    if (!app::EnterRamUtility(kEnterTicks, app::CurrentPort(), clock_)) {
+        return Fail(text::kNotAnswering);
+    }
+    app::PauseTicks(clock_, kPauseTicks);
+    runStep_ = 3;
+}
+
+void DiagnosticSession::SendGains() {
+    if (!app::SendSensorGains(kGainTicks, app::CurrentPort(), clock_, unit_)) {
+        return Fail(text::kDownloadError);
+    }
+    ShowStatusText(text::kDownloadGains);
+    runStep_ = 4;
+}
+
+// Step 4: from here the channel stays open until the run ends.
+void DiagnosticSession::StartTests() {
+    app::PauseTicks(clock_, kPauseTicks);
+    if (!StartSensorTest(kStartTestTicks)) return Fail(text::kNotAnswering);
+    testsStarted_ = true;
+    ShowStatusText(text::kTesting);
+    // The RX3 and the TM4 have no stacker.
+    runStep_ = IsModel(unit_.UnitType, {"RX3", "TM4"}) ? 6 : 5;
+}
+
+void DiagnosticSession::TestStacker() {
+    if (!WaitForReply(kStackerTicks)) return Fail(text::kNotAnswering);
+    TestRules(unit_, limits_, table_).EvaluateStacker(PacketData());
+    ShowStatusText(text::kStackerTested);
+    runStep_ = 6;
+    clock_.reset();
+    packet_.DataLength = 0;
+}
+
+// A reply with another code is reported and the run goes on.
+void DiagnosticSession::TestOptoWheel() {
+    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
+    if (packet_.Code == kOptoWheelCode) {
+        TestRules(unit_, limits_, table_).EvaluateOptoWheel(PacketData());
+        ShowStatusText(text::kOptoWheelTested);
+    } else {
+        ShowStatusText(text::kUnexpectedAnswer);
+    }
+    // Only the TM6 has a straightener.
+    runStep_ = unit_.UnitType == QLatin1String("TM6") ? 7 : 8;
+}
+
+void DiagnosticSession::TestStraightener() {
+    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
+    if (packet_.Code == kStraightenerCode) {
+        TestRules(unit_, limits_, table_).EvaluateStraightener(PacketData());
+        ShowStatusText(text::kStraightenerTested);
+    } else {
+        ShowStatusText(text::kUnexpectedAnswer);
+    }
+    runStep_ = 8;
+    clock_.reset();
+    packet_.DataLength = 0;
+}
+
+void DiagnosticSession::TestPaperLess() {
+    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
+    ShowStatusText(text::kSensorValuesReceived);
+    TestRules(unit_, limits_, table_).EvaluatePathTest(PacketData());
+    ShowStatusText(text::kPaperLessDone);
+    runStep_ = 9;
+    packet_.DataLength = 0;
+}
+
+// The engineer inserts a green paper, or cancels.
+void DiagnosticSession::TestGreenPaper() {
+    ShowStatusText(text::kInsertGreenPaper);
+    SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
+    if (WaitForReply(kGreenPaperTicks)) {
+        ShowStatusText(text::kSensorValuesReceived);
+        TestRules(unit_, limits_, table_).EvaluatePaperTest(PacketData());
+        ShowStatusText(text::kPaperTestDone);
+        runStep_ = 10;
+        packet_.DataLength = 0;
+    } else if (clock_.ticks() >= kCancelTicks) {
+        runStep_ = kCancelledStep;
+    } else {
+        app::SendRamCommand(app::ram_command::kStopDiagnostic);
+        ShowStatusText(text::kNoGreenPaper);
+        SetButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
+        runStep_ += 100;
+    }
+}
+
+void DiagnosticSession::ShowVerdict() {
+    ShowResults(true);
+    const bool passed = table_.OverallVerdict();
+    ShowStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
+    lastRunEnd_ = passed ? RunEnd::Passed : RunEnd::Failed;
+    runStep_ = kRunEnded;
+    SetButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
+}
+
+// A run that ended early still shows the verdicts it reached; rows it did
+// not get to show FAIL.
+void DiagnosticSession::EndAbortedRun() {
+    if (ProgramState().sensorDataLoaded) ShowResults(true);
+    if (runStep_ == kCancelledStep) {
+        lastRunEnd_ = RunEnd::Cancelled;
+    } else {
+        lastRunEnd_ = testsStarted_ ? RunEnd::TestsAborted : RunEnd::NotTested;
+    }
+    runStep_ = kRunEnded;
+}
+
+// Opens the channel (and leaves it open), sends 0x85 and waits for its
+// acknowledge.
+bool DiagnosticSession::StartSensorTest(int tickLimit) {
+    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+    if (status != app::kSerialOk) {
+        ShowStatus(app::SerialStatusText(status));
+        return false;
+    }
+    app::SendRamCommand(app::ram_command::kStartTests);
+    return app::WaitForAck(tickLimit, clock_);
+}
+
+bool DiagnosticSession::WaitForReply(int tickLimit) {
+    return app::WaitForUtilityPacket(tickLimit, clock_, packet_);
+}
+
+std::span<const std::uint8_t> DiagnosticSession::PacketData() const {
+    return {packet_.Data.data(), packet_.DataLength};
+}
+
+}  // namespace zav::diag
