@@ -1,0 +1,50 @@
+#pragma once
+// The subcommands of zavdiag. Each lives in a file of its own and registers
+// itself at namespace scope:
+//
+//   ZAVDIAG_SUBCOMMAND(ports, {"ports", "ports", "list the serial ports", &RunPorts});
+//
+// and joins the program with one zavdiag_subcommand(...) line in
+// cli/CMakeLists.txt.
+#include <QStringList>
+#include <vector>
+
+#include "zav/cli/printing_front_end.h"
+
+namespace zav::cli {
+
+// Exit statuses of zavdiag.
+constexpr int kExitPassed = 0;       // the run passed (or the command did its job)
+constexpr int kExitFailed = 1;       // the unit failed
+constexpr int kExitCouldNotRun = 2;  // wrong arguments, no port, no answer, ...
+
+// What a subcommand is given: its arguments (after its name) and the front
+// end that prints status lines and messages. The language is loaded and the
+// current port read from the settings before it runs.
+struct Invocation {
+    QStringList arguments;
+    PrintingFrontEnd& frontEnd;
+};
+
+struct Subcommand {
+    const char* name;
+    const char* synopsis;  // the usage line after "zavdiag "
+    const char* summary;   // what it does, in one line
+    int (*run)(Invocation& invocation);
+};
+
+// Adds a subcommand; returns true (for the registration idiom). A second
+// command of the same name replaces nothing and is ignored.
+bool RegisterSubcommand(const Subcommand& command);
+
+// The subcommand of that name, or nullptr.
+const Subcommand* FindSubcommand(const QString& name);
+
+// Every subcommand, sorted by name.
+std::vector<Subcommand> AllSubcommands();
+
+}  // namespace zav::cli
+
+#define ZAVDIAG_SUBCOMMAND(identifier, ...)                             \
+    [[maybe_unused]] static const bool zavdiagSubcommand_##identifier = \
+        ::zav::cli::RegisterSubcommand(__VA_ARGS__)

@@ -1,0 +1,51 @@
+#pragma once
+// The validator a zavdiag command works with: the unit on a serial port
+// (--port N, or the port stored in the settings), or a simulated unit
+// started in this process on a pseudo-terminal (--simulate MODEL, with
+// --fault F and --paper-delay S passed to the simulator).
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "zav/sim/simulator.h"
+
+namespace zav::cli {
+
+// The options TargetUnit takes, for usage texts.
+inline constexpr char kTargetUnitOptions[] =
+    "[--port N | --simulate MODEL [--fault F]... [--paper-delay S]]";
+
+class TargetUnit {
+  public:
+    TargetUnit();
+    ~TargetUnit();  // stops a simulated unit
+    TargetUnit(const TargetUnit&) = delete;
+    TargetUnit& operator=(const TargetUnit&) = delete;
+
+    // Takes --port, --simulate, --fault and --paper-delay out of
+    // `arguments`. Returns false with the reason in `*error` when they do
+    // not parse or do not go together.
+    bool TakeOptions(QStringList& arguments, QString* error);
+
+    // Makes the unit's port the program's current port: starts the
+    // simulated unit on the first free COM<n> of 97..127 and points that
+    // number at it, or takes --port, or keeps the stored port. Returns false
+    // with the reason when there is no port to use or the simulator cannot
+    // start.
+    bool Connect(QString* error);
+
+    // The simulated unit once connected, else nullptr.
+    sim::Simulator* Simulator() const { return simulator_.get(); }
+
+  private:
+    std::optional<int> port_;
+    std::optional<sim::Options> simulation_;
+    std::vector<std::pair<sim::CommandKey, sim::Fault>> faults_;
+    std::vector<sim::RawFault> rawFaults_;
+    std::unique_ptr<sim::Simulator> simulator_;
+};
+
+}  // namespace zav::cli

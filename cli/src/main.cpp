@@ -1,0 +1,55 @@
+// zavdiag: the tool's command-line front end. Runs one subcommand against a
+// validator on a serial port or a simulated one, printing what the windows
+// would show.
+#include <QCoreApplication>
+
+#include "zav/app/current_port.h"
+#include "zav/cli/printing_front_end.h"
+#include "zav/cli/subcommand.h"
+#include "zav/lang/startup_language.h"
+
+namespace {
+
+using zav::cli::PrintLine;
+
+void PrintUsage(void (*print)(const QString&)) {
+    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS]"));
+    for (const zav::cli::Subcommand& command : zav::cli::AllSubcommands()) {
+        print(QStringLiteral("  zavdiag %1").arg(QString::fromUtf8(command.synopsis)));
+        print(QStringLiteral("      %1").arg(QString::fromUtf8(command.summary)));
+    }
+    print(QStringLiteral("Exit status: 0 passed, 1 failed, 2 could not run."));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) {
+        PrintUsage(&zav::cli::PrintError);
+        return zav::cli::kExitCouldNotRun;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        PrintUsage(&PrintLine);
+        return zav::cli::kExitPassed;
+    }
+    const zav::cli::Subcommand* command = zav::cli::FindSubcommand(name);
+    if (!command) {
+        zav::cli::PrintError(QStringLiteral("zavdiag: unknown command ") + name);
+        PrintUsage(&zav::cli::PrintError);
+        return zav::cli::kExitCouldNotRun;
+    }
+
+    zav::cli::PrintingFrontEnd frontEnd;
+    // The program's start-up: the language of the settings and the locale,
+    // and the stored port.
+    if (!zav::lang::startLanguage(zav::lang::LanguageEnvironment::ofThisProgram()).loaded) {
+        return zav::cli::kExitCouldNotRun;
+    }
+    zav::app::LoadCurrentPort();
+    zav::cli::Invocation invocation{arguments, frontEnd};
+    return command->run(invocation);
+}

@@ -1,0 +1,34 @@
+// zavdiag ports: the serial ports as the port options window lists them,
+// with the current port marked.
+#include "zav/app/current_port.h"
+#include "zav/app/port_list.h"
+#include "zav/cli/arguments.h"
+#include "zav/cli/subcommand.h"
+
+namespace zav::cli {
+namespace {
+
+int RunPorts(Invocation& invocation) {
+    QString error;
+    if (!NoArgumentsLeft(invocation.arguments, &error)) {
+        PrintError(QStringLiteral("zavdiag ports: ") + error);
+        return kExitCouldNotRun;
+    }
+    app::PortList list;
+    const int current = app::CurrentPort();
+    app::FillPortList(list, current);
+    for (qsizetype i = 0; i < list.entries.size(); ++i) {
+        const bool isCurrent = current > 0 && i == list.selected;
+        PrintLine((isCurrent ? QStringLiteral("* ") : QStringLiteral("  ")) + list.entries[i]);
+    }
+    return kExitPassed;
+}
+
+}  // namespace
+
+ZAVDIAG_SUBCOMMAND(ports, {"ports", "ports",
+                           "list the serial ports as the port options do; * marks the current "
+                           "port",
+                           &RunPorts});
+
+}  // namespace zav::cli

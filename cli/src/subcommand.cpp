@@ -1,0 +1,37 @@
+#include "zav/cli/subcommand.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zav::cli {
+namespace {
+
+// Filled while the program's static objects are made, before main.
+std::vector<Subcommand>& Registry() {
+    static std::vector<Subcommand> registry;
+    return registry;
+}
+
+}  // namespace
+
+bool RegisterSubcommand(const Subcommand& command) {
+    if (!FindSubcommand(QString::fromLatin1(command.name))) Registry().push_back(command);
+    return true;
+}
+
+const Subcommand* FindSubcommand(const QString& name) {
+    for (const Subcommand& command : Registry()) {
+        if (name == QLatin1String(command.name)) return &command;
+    }
+    return nullptr;
+}
+
+std::vector<Subcommand> AllSubcommands() {
+    std::vector<Subcommand> all = Registry();
+    std::sort(all.begin(), all.end(), [](const Subcommand& a, const Subcommand& b) {
+        return std::strcmp(a.name, b.name) < 0;
+    });
+    return all;
+}
+
+}  // namespace zav::cli
