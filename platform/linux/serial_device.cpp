@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "custom_baud.h"
+
 namespace zav::platform {
 namespace {
 
@@ -57,7 +59,7 @@ int poll_retry(pollfd* fds, nfds_t n, const Deadline& deadline) {
 
 bool baud_supported(std::uint32_t baud) {
     speed_t code;
-    return baud_code(baud, &code);
+    return baud_code(baud, &code) || is_custom_baud(baud);
 }
 
 Waker::Waker() : fd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
@@ -115,8 +117,9 @@ bool SerialDevice::close() {
 }
 
 bool SerialDevice::apply(const LineSettings& s) {
-    speed_t code;
-    if (fd_ < 0 || !baud_code(s.baud, &code) || s.data_bits < 5 || s.data_bits > 8 ||
+    speed_t code = B38400;  // stands in for a custom rate until it is set
+    const bool custom = is_custom_baud(s.baud);
+    if (fd_ < 0 || (!custom && !baud_code(s.baud, &code)) || s.data_bits < 5 || s.data_bits > 8 ||
         (s.stop_bits != 1 && s.stop_bits != 2)) {
         errno = EINVAL;
         return false;
@@ -139,7 +142,8 @@ bool SerialDevice::apply(const LineSettings& s) {
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
     if (::cfsetispeed(&t, code) != 0 || ::cfsetospeed(&t, code) != 0) return false;
-    return ::tcsetattr(fd_, TCSANOW, &t) == 0;
+    if (::tcsetattr(fd_, TCSANOW, &t) != 0) return false;
+    return !custom || set_custom_baud(fd_, s.baud);
 }
 
 bool SerialDevice::read_settings(LineSettings* s) const {
