@@ -28,6 +28,11 @@ constexpr CommandName kCommandNames[] = {
     {"motor-info", expansion(kGetMotorInfo)},
     {"firmware", expansion(kGetFullFirmware)},
     {"dataset", expansion(kGetDatasetCode)},
+    // A download: the program command, the header command (its first data
+    // byte is the image mark's 'Z'), and the RAM loader's echoes.
+    {"program", 0x0B},
+    {"header", 'Z'},
+    {"loader-echo", kLoaderEcho},
 };
 
 // "0x3F" or "3F": one byte in hexadecimal.
@@ -159,6 +164,8 @@ const char* fault_syntax_help() {
            "           junk[=HH,...]  send these bytes (or a few of our own) first\n"
            "  COMMAND  any (the default), sync, poll, serial, sensor-config,\n"
            "           sensor-info, motor-config, motor-info, firmware, dataset,\n"
+           "           program, header, loader-echo (a download's RAM loader:\n"
+           "           noreply, code=HH echoes HH instead, delay=MS),\n"
            "           a command code such as 0x0C, or an expansion request 0x30/0x61\n"
            "  TIMES    apply to that many commands, then stop (default: all)\n"
            "Examples: --fault noreply:sync  --fault code=F2:0x30/0x61:1\n";

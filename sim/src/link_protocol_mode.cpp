@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "command_codes.h"
 
@@ -20,8 +21,9 @@ std::size_t stuffed_length(const std::uint8_t* frame, std::size_t length) {
 
 }  // namespace
 
-LinkProtocolMode::LinkProtocolMode(const Profile& profile, SimulatorControl& control)
-    : control_(control), commands_(profile, control) {}
+LinkProtocolMode::LinkProtocolMode(const Profile& profile, SimulatorControl& control,
+                                   LoaderSession& loader)
+    : control_(control), commands_(profile, control, loader) {}
 
 void LinkProtocolMode::receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -47,8 +49,14 @@ void LinkProtocolMode::answer_frame(DeviceOutput& out) {
         last_reply_ = commands_.execute(data, count);
         last_command_frame_.assign(frame, frame + frame_length);
     }
+    const bool start_loader = commands_.take_loader_start();
+    std::optional<Bytes> raw = commands_.take_raw_reply();
     const Fault fault = control_.take_fault(key);
     if (fault.kind == Fault::Kind::NoReply) return;
+    if (raw) {
+        out.send({std::move(*raw), stuffed_length(frame, frame_length)});
+        return;
+    }
 
     Bytes reply = last_reply_;
     if (fault.kind == Fault::Kind::GenericCode) reply = {fault.code};
@@ -71,6 +79,9 @@ void LinkProtocolMode::answer_frame(DeviceOutput& out) {
     transmission.answered_bytes = stuffed_length(frame, frame_length);
     if (fault.kind == Fault::Kind::Delay) transmission.delay_ms = fault.delay_ms;
     out.send(std::move(transmission));
+    // The firmware hands over to its RAM loader once it has accepted a
+    // download header.
+    if (start_loader && reply.front() == kReplyOk) out.switch_to(Program::RamLoader);
 }
 
 }  // namespace zav::sim

@@ -13,7 +13,7 @@ namespace zav::sim {
 
 class LinkProtocolMode : public DeviceMode {
   public:
-    LinkProtocolMode(const Profile& profile, SimulatorControl& control);
+    LinkProtocolMode(const Profile& profile, SimulatorControl& control, LoaderSession& loader);
 
     void receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) override;
 

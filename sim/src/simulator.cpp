@@ -9,6 +9,8 @@
 
 #include "cctalk_peer_mode.h"
 #include "link_protocol_mode.h"
+#include "loader_session.h"
+#include "ram_loader_mode.h"
 #include "ram_utility_mode.h"
 #include "raw_channel_control.h"
 #include "simulator_control.h"
@@ -46,6 +48,7 @@ struct Simulator::State final : DeviceOutput {
     const Options options;
     SimulatorControl control;
     RawChannelControl raw_control;
+    LoaderSession loader_session;  // what the firmware hands its RAM loader
     platform::PseudoTerminal line;
     // Ends the serving thread's wait: for stop(), and for requests of the
     // owner that the current mode takes up in its tick().
@@ -75,9 +78,12 @@ void Simulator::State::switch_to(Program next) {
 std::unique_ptr<DeviceMode> Simulator::State::make_mode(Program which) {
     switch (which) {
         case Program::LinkProtocol:
-            return std::make_unique<LinkProtocolMode>(*profile, control);
+            return std::make_unique<LinkProtocolMode>(*profile, control, loader_session);
         case Program::RamUtility:
             return std::make_unique<RamUtilityMode>(*profile, raw_control, options);
+        case Program::RamLoader:
+            return std::make_unique<RamLoaderMode>(*profile, control, loader_session,
+                                                   options.wire_baud);
         case Program::CcTalkPeer:
             return std::make_unique<CcTalkPeerMode>(*profile, control);
     }

@@ -12,10 +12,12 @@ constexpr std::uint8_t kEventDisabled = 0xE8;
 
 }  // namespace
 
-ValidatorCommands::ValidatorCommands(const Profile& profile, SimulatorControl& control)
-    : profile_(profile), control_(control) {}
+ValidatorCommands::ValidatorCommands(const Profile& profile, SimulatorControl& control,
+                                     LoaderSession& loader)
+    : profile_(profile), control_(control), downloads_(loader) {}
 
 Bytes ValidatorCommands::execute(const std::uint8_t* data, std::size_t count) {
+    if (std::optional<Bytes> reply = downloads_.execute(data, count)) return *reply;
     switch (data[0]) {
         case kSync:
             return {kReplyOk};

@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "download_commands.h"
 #include "identification_replies.h"
+#include "loader_session.h"
 #include "simulator_control.h"
 #include "zav/sim/profile.h"
 
@@ -12,10 +14,14 @@ namespace zav::sim {
 
 class ValidatorCommands {
   public:
-    ValidatorCommands(const Profile& profile, SimulatorControl& control);
+    ValidatorCommands(const Profile& profile, SimulatorControl& control, LoaderSession& loader);
 
     // The reply to the command's data bytes (count at least 1).
     Bytes execute(const std::uint8_t* data, std::size_t count);
+    // After execute: whether a download header starts the RAM loader, and a
+    // raw answer to send instead of a reply frame (DownloadCommands).
+    bool take_loader_start() { return downloads_.take_loader_start(); }
+    std::optional<Bytes> take_raw_reply() { return downloads_.take_raw_reply(); }
 
   private:
     Bytes expansion(const std::uint8_t* data, std::size_t count);
@@ -23,6 +29,7 @@ class ValidatorCommands {
 
     const Profile& profile_;
     SimulatorControl& control_;
+    DownloadCommands downloads_;
     bool reset_reported_ = false;  // the power-up event went out with a POLL
 };
 

@@ -37,11 +37,16 @@ constexpr CommandKey kAnyCommand = -1;
 constexpr CommandKey expansion(std::uint8_t request) {
     return 0x3000 | request;
 }
+// The echoes of the RAM loader (its checksum echo, the prompts '2', the
+// block checks): NoReply leaves one out, GenericCode sends `code` instead,
+// Delay holds it back by delay_ms.
+constexpr CommandKey kLoaderEcho = 0x10000;
 
 // What the simulated device runs, and so how it answers the host.
 enum class Program {
     LinkProtocol,  // the validator's own firmware: VLP frames
     RamUtility,    // the downloaded RAM utility: one-byte commands, 0x80
+    RamLoader,     // the loader the firmware starts for a download: raw bytes, echoes
     CcTalkPeer,    // a ccTalk peer on a shared line
 };
 
