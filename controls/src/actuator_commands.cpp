@@ -1,0 +1,73 @@
+#include "actuator_commands.h"
+
+#include "zav/app/ram_utility_commands.h"
+
+namespace zav::controls {
+namespace {
+
+namespace cmd = app::ram_command;
+using C = Control;
+
+constexpr int kTextTestingMotor = 50;         // "Testing motor..."
+constexpr int kTextTestingStacker = 51;       // "Testing stacker..."
+constexpr int kTextParkingStacker = 83;       // "Parking staker…"
+constexpr int kTextParkingStraightener = 85;  // "Parking straightener…"
+constexpr int kTextTestingStraightener = 86;  // "Testing straightener…"
+constexpr int kTextChangingBezel = 90;        // "Changing bezel color! "
+constexpr int kClearStatus = 0;
+
+constexpr int kStackerParkLimit = 80;  // ticks
+constexpr int kShortAckLimit = 10;     // ticks
+
+constexpr ControlSet kMotorRunning = Bit(C::MotorForward) | Bit(C::MotorReverse);
+constexpr ControlSet kStackerIdle = Bit(C::StackerOn) | Bit(C::StackerPark);
+constexpr ControlSet kStraightenerIdle = Bit(C::StraightenerOn) | Bit(C::StraightenerPark);
+constexpr ControlSet kBezel =
+    Bit(C::BezelRed) | Bit(C::BezelGreen) | Bit(C::BezelBlue) | Bit(C::BezelWhite);
+
+// An unacknowledged command: it only has end states.
+constexpr ActuatorCommand plain(C control, int text, std::uint8_t byte, ControlSet enable,
+                                ControlSet disable) {
+    return {control, text, byte, 0, false, 0, 0, enable, disable};
+}
+// A park command: ON and PARK disabled while it waits, enabled afterwards.
+constexpr ActuatorCommand park(C control, int text, std::uint8_t byte, int limit, ControlSet idle) {
+    return {control, text, byte, limit, true, 0, idle, idle, 0};
+}
+// A bezel colour: its own button disabled, the other three enabled, before
+// the byte goes out and so also afterwards.
+constexpr ActuatorCommand bezel(C control, std::uint8_t byte) {
+    const ControlSet others = kBezel & ~Bit(control);
+    return {control, kTextChangingBezel, byte,   kShortAckLimit, false,
+            others,  Bit(control),       others, Bit(control)};
+}
+
+constexpr ActuatorCommand kCommands[] = {
+    plain(C::MotorForward, kTextTestingMotor, cmd::kMotorForward, Bit(C::MotorStop), kMotorRunning),
+    plain(C::MotorReverse, kTextTestingMotor, cmd::kMotorReverse, Bit(C::MotorStop), kMotorRunning),
+    plain(C::MotorStop, kClearStatus, cmd::kMotorStop, kMotorRunning, Bit(C::MotorStop)),
+    plain(C::StackerOn, kTextTestingStacker, cmd::kStackerOn, Bit(C::StackerOff), kStackerIdle),
+    plain(C::StackerOff, kClearStatus, cmd::kStackerOff, kStackerIdle, Bit(C::StackerOff)),
+    park(C::StackerPark, kTextParkingStacker, cmd::kStackerPark, kStackerParkLimit, kStackerIdle),
+    plain(C::StraightenerOn, kTextTestingStraightener, cmd::kStraightenerOn,
+          Bit(C::StraightenerOff), kStraightenerIdle),
+    plain(C::StraightenerOff, kClearStatus, cmd::kStraightenerOff, kStraightenerIdle,
+          Bit(C::StraightenerOff)),
+    park(C::StraightenerPark, kTextParkingStraightener, cmd::kStraightenerPark, kShortAckLimit,
+         kStraightenerIdle),
+    bezel(C::BezelRed, cmd::kBezelRed),
+    bezel(C::BezelGreen, cmd::kBezelGreen),
+    bezel(C::BezelBlue, cmd::kBezelBlue),
+    bezel(C::BezelWhite, cmd::kBezelWhite),
+};
+
+}  // namespace
+
+const ActuatorCommand* FindActuatorCommand(Control control) {
+    for (const ActuatorCommand& command : kCommands) {
+        if (command.control == control) return &command;
+    }
+    return nullptr;
+}
+
+}  // namespace zav::controls

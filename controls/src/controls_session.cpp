@@ -1,0 +1,271 @@
+#include "zav/controls/controls_session.h"
+
+#include <limits>
+
+#include "actuator_commands.h"
+#include "zav/app/command_layer.h"
+#include "zav/app/event_wait.h"
+#include "zav/app/global.h"
+#include "zav/app/messages.h"
+#include "zav/app/ram_channel.h"
+#include "zav/app/ram_download.h"
+#include "zav/app/ram_utility_commands.h"
+#include "zav/app/serial_api.h"
+#include "zav/controls/unit_type_rule.h"
+
+namespace zav::controls {
+namespace {
+
+constexpr int kTextMotorDataError = 33;    // "Error getting motor data"
+constexpr int kTextNoSensorData = 34;      // "No sensor data for diagnostics found in this device."
+constexpr int kTextSensorDataError = 35;   // "Error getting sensor data"
+constexpr int kTextFirmwareError = 36;     // "Error getting firmware version"
+constexpr int kTextDataFetched = 38;       // "Data fetched!"
+constexpr int kTextDownloadError = 39;     // "Download error! "
+constexpr int kTextDownloadComplete = 40;  // "Ram file download completed!"
+constexpr int kTextGettingSensorData = 41;  // "Getting sensor data from device..."
+constexpr int kTextConnectionLost = 52;     // "Connection lost!"
+constexpr int kTextDownloadGains = 53;      // "Download sensor gains!"
+constexpr int kTextSelectSensor = 54;       // "Select a sensor and start reading."
+constexpr int kTextNotAnswering = 55;       // "Not answering command!"
+constexpr int kTextPortFailed = 56;         // "COM port failed to open!"
+constexpr int kTextPollingSensor = 57;      // "Polling sensor..."
+
+constexpr int kSettleTicks = 5;
+constexpr int kEnterAckTicks = 10;
+constexpr int kGainsAckTicks = 30;
+
+constexpr ControlSet kReadyControls = Bit(Control::Ok) | Bit(Control::Cancel) |
+                                      Bit(Control::StartPolling) | Bit(Control::MotorForward) |
+                                      Bit(Control::MotorReverse);
+
+void showText(int textId) {
+    app::showMessage(app::Global::LangText(textId));
+}
+
+// Shows an actuator frame with its ON and PARK buttons usable; OFF stays
+// disabled until ON is pressed.
+void showActuatorGroup(ControlPanel& panel, Group group, Control on, Control off, Control park) {
+    panel.showGroup(group);
+    for (Control control : {on, off, park}) panel.setVisible(control, true);
+    panel.enable(Bit(on) | Bit(park));
+}
+
+}  // namespace
+
+ControlsSession::ControlsSession(std::int16_t port, std::chrono::milliseconds tickLength,
+                                 app::SessionView& view, QObject* parent)
+    : QObject(parent), port_(port), view_(view), clock_(tickLength), poll_(tickLength) {
+    connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
+            [this] { downloadComplete_ = true; });
+    connect(&poll_, &SensorPoll::reading, this, &ControlsSession::showReading);
+}
+
+ControlsSession::~ControlsSession() {
+    close();
+}
+
+void ControlsSession::prepare() {
+    downloadComplete_ = false;
+    setStatus(kTextGettingSensorData);
+    if (!identify() || !loadRamUtility()) return;
+
+    setStatus(kTextDownloadGains);
+    const std::int16_t opened = app::OpenRamChannel(port_);
+    if (opened != app::kSerialOk) {
+        view_.setStatusText(app::SerialStatusText(opened));
+        return;
+    }
+    enterRamUtility();
+    if (closed_) return;
+
+    panel_.enable(kReadyControls);
+    panel_.readingBarEnabled = true;
+    showSupportedGroups();
+    emit panelChanged();
+    if (app::OpenRamChannel(port_) != app::kSerialOk) setStatus(kTextPortFailed);
+}
+
+// False when preparation ends here.
+bool ControlsSession::identify() {
+    const std::int16_t sensors = app::ReadValidatorSensorData(port_, command_, reply_, data_);
+    if (sensors == app::kReadNoSensorData) {
+        showText(kTextNoSensorData);
+        return false;
+    }
+    if (sensors == app::kReadFailed) showText(kTextSensorDataError);
+    if (closed_) return false;
+    if (app::ReadMotorData(port_, command_, reply_, data_) == app::kReadOk) {
+        setStatus(kTextDataFetched);
+    } else {
+        showText(kTextMotorDataError);
+    }
+    if (closed_) return false;
+    if (app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadFailed) {
+        showText(kTextFirmwareError);
+    }
+    ApplyFirmwareUnitType(data_, version_);
+    return !closed_;
+}
+
+// The download and the pauses around it. A download that neither completes
+// nor fails is given up after kDownloadWaitTicks without a message; its
+// failure is shown by the download poll. False when the session was closed.
+bool ControlsSession::loadRamUtility() {
+    app::PauseTicks(clock_, kSettleTicks);
+    if (closed_) return false;
+    app::DownloadRamUtility(data_, port_, downloadPoll_);
+    clock_.reset();
+    clock_.start();
+    app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
+        return downloadComplete_ || closed_ || clock_.ticks() >= kDownloadWaitTicks;
+    });
+    clock_.stop();
+    if (closed_) return false;
+    if (downloadComplete_) setStatus(kTextDownloadComplete);
+    app::PauseTicks(clock_, kSettleTicks);
+    return !closed_;
+}
+
+void ControlsSession::enterRamUtility() {
+    if (!app::EnterRamUtility(kEnterAckTicks, port_, clock_)) {
+        if (!closed_) setStatus(kTextNotAnswering);
+        return;
+    }
+    if (closed_) return;
+    const bool gainsTaken = app::SendSensorGains(kGainsAckTicks, port_, clock_, data_);
+    if (!closed_) setStatus(gainsTaken ? kTextSelectSensor : kTextDownloadError);
+}
+
+// Fills the sensor list and shows the frames of the actuators the unit has:
+// the stacker for a sensor of type "Z" or "(", the straightener for "R", the
+// bezel for a TM6.
+void ControlsSession::showSupportedGroups() {
+    panel_.sensors.clear();
+    for (int i = 0; i < data_.SensorCount; ++i) {
+        panel_.sensors << app::ValueAt(data_.SensorName, i);
+        const char type = static_cast<char>(app::ValueAt(data_.Type, i));
+        if (type == 'Z' || type == '(') {
+            showActuatorGroup(panel_, Group::Stacker, Control::StackerOn, Control::StackerOff,
+                              Control::StackerPark);
+        } else if (type == 'R') {
+            showActuatorGroup(panel_, Group::Straightener, Control::StraightenerOn,
+                              Control::StraightenerOff, Control::StraightenerPark);
+        }
+    }
+    if (data_.UnitType == QLatin1String("TM6")) {
+        panel_.showGroup(Group::BezelLed);
+        for (Control bezel :
+             {Control::BezelRed, Control::BezelGreen, Control::BezelBlue, Control::BezelWhite}) {
+            panel_.setVisible(bezel, true);
+            panel_.setEnabled(bezel, true);
+        }
+    }
+    panel_.selectedSensor = panel_.sensors.isEmpty() ? 0 : 1;
+    poll_.setTarget(data_.UnitType, panel_.selectedSensor);
+}
+
+bool ControlsSession::press(Control control) {
+    if (closed_ || !panel_.usable(control)) return false;
+    switch (control) {
+        case Control::StartPolling:
+            if (awaitingAck_) return false;
+            startPolling();
+            return true;
+        case Control::StopPolling:
+            stopPolling();
+            return true;
+        case Control::Ok:
+        case Control::Cancel:
+            close();
+            return true;
+        default:
+            break;
+    }
+    const ActuatorCommand* command = FindActuatorCommand(control);
+    if (!command || (command->ackLimitTicks > 0 && awaitingAck_)) return false;
+    runCommand(control);
+    return true;
+}
+
+// Polling pauses while the command runs, so the RAM utility sees one request
+// at a time, and resumes afterwards unless the engineer stopped it meanwhile.
+void ControlsSession::runCommand(Control control) {
+    const ActuatorCommand& command = *FindActuatorCommand(control);
+    const bool wasPolling = poll_.isActive();
+    poll_.stop();
+    setStatus(command.statusText);
+    if (command.ackLimitTicks > 0) {
+        panel_.enable(command.busyEnable);
+        panel_.disable(command.busyDisable);
+        emit panelChanged();
+        app::SendRamCommand(command.byte);
+        awaitingAck_ = true;
+        const bool acknowledged = app::WaitForAck(command.ackLimitTicks, clock_);
+        awaitingAck_ = false;
+        if (closed_) return;
+        if (!acknowledged) {
+            setStatus(kTextConnectionLost);
+        } else if (command.clearStatusOnAck) {
+            view_.setStatusText(QString());
+        }
+    } else {
+        app::SendRamCommand(command.byte);
+    }
+    panel_.enable(command.doneEnable);
+    panel_.disable(command.doneDisable);
+    emit panelChanged();
+    if (wasPolling && panel_.control(Control::StopPolling).enabled) poll_.start();
+}
+
+bool ControlsSession::selectSensor(int position) {
+    if (position < 1 || position > panel_.sensors.size()) return false;
+    panel_.selectedSensor = position;
+    poll_.setTarget(data_.UnitType, position);
+    emit panelChanged();
+    return true;
+}
+
+void ControlsSession::startPolling() {
+    panel_.enable(Bit(Control::StopPolling));
+    panel_.disable(Bit(Control::StartPolling));
+    setStatus(kTextPollingSensor);
+    poll_.start();
+    emit panelChanged();
+}
+
+void ControlsSession::stopPolling() {
+    poll_.stop();
+    panel_.readingValue = 0;
+    panel_.readingText.clear();
+    setStatus(kTextSelectSensor);
+    panel_.readingBarEnabled = false;
+    panel_.enable(Bit(Control::StartPolling));
+    panel_.disable(Bit(Control::StopPolling));
+    emit panelChanged();
+}
+
+void ControlsSession::showReading(std::uint8_t value) {
+    panel_.readingValue = value;
+    panel_.readingText = QString::number(value);
+    emit panelChanged();
+}
+
+void ControlsSession::close() {
+    if (closed_) return;
+    closed_ = true;
+    // Ends a wait that is still running, as the diagnostics' Cancel does.
+    clock_.setTicks(std::numeric_limits<std::int16_t>::max());
+    if (panel_.control(Control::StopPolling).enabled) stopPolling();
+    poll_.stop();
+    downloadPoll_.stop();
+    app::SendRamCommand(app::ram_command::kLeave);
+    app::Serial().ClosePort();
+    emit panelChanged();
+}
+
+void ControlsSession::setStatus(int textId) {
+    view_.setStatusText(textId == 0 ? QString() : app::Global::LangText(textId));
+}
+
+}  // namespace zav::controls

@@ -1,0 +1,266 @@
+#include "zav/controls/initialise_session.h"
+
+#include <QCoreApplication>
+#include <limits>
+
+#include "zav/app/command_layer.h"
+#include "zav/app/event_wait.h"
+#include "zav/app/global.h"
+#include "zav/app/link_api.h"
+#include "zav/app/link_request.h"
+#include "zav/app/messages.h"
+#include "zav/app/ram_channel.h"
+#include "zav/app/ram_utility_commands.h"
+#include "zav/app/serial_api.h"
+#include "zav/controls/unit_type_rule.h"
+
+namespace zav::controls {
+namespace {
+
+using app::MessageIcon;
+
+constexpr int kTextSerialPort = 8;        // "Serial Port"
+constexpr int kTextFirmwareError = 36;    // "Error getting firmware version"
+constexpr int kTextNotAnswering = 55;     // "Not answering command!"
+constexpr int kTextPortFailed = 56;       // "COM port failed to open!"
+constexpr int kTextFailed = 73;           // "FAILED"
+constexpr int kTextNoSync = 75;           // "No sync response!"
+constexpr int kTextNoSensorConfig = 77;   // "No response to GET_SENSOR_CONFIG_DATA"
+constexpr int kTextCaption = 102;         // "Initialise and Status"
+constexpr int kTextValidator = 104;       // "Validator"
+constexpr int kTextNoInitFunction = 105;  // "This validator version does not support ..."
+constexpr int kTextNoEepromData = 106;    // "Can not initialise. No EEPROM data"
+constexpr int kTextBadDataCollect = 107;  // "Bad Reply to data collect command"
+constexpr int kTextNoDataFunction = 108;  // "This RX Firmware does not support data ..."
+constexpr int kTextComplete = 109;        // "Initialisation process complete"
+const char kTextNoConnection[] = "No connection to validator detected";
+
+// Requests of the initialisation, in the expansion form 0x30 0x05 <request>.
+constexpr std::uint8_t kRequestPoll = 0x07;
+constexpr std::uint8_t kRequestCapability = 0x74;
+constexpr std::uint8_t kRequestInitialise = 0x0F;
+constexpr std::uint8_t kRequestDataCollect = 0x64;
+constexpr std::uint8_t kDataCollectParameter = 0x04;
+constexpr std::uint8_t kRequestStatus = 0x76;
+
+// Reply codes and events.
+constexpr std::uint8_t kReplyPollOk = 0xF6;          // POLL answered, as 0xF0
+constexpr std::uint8_t kReplyNoDataFunction = 0xF2;  // to the status request
+constexpr std::uint8_t kReplyNoEepromData = 0xF5;    // to the initialise request
+constexpr std::uint8_t kEventInitialisationDone = 0xD0;
+// Capability bit: the validator has the initialisation data function.
+constexpr std::uint8_t kInitialisationDataFunction = 0x08;
+// A sensor count the unit reports when it has no usable configuration.
+constexpr std::int16_t kNoSensorCount = 255;
+
+constexpr std::int16_t kLinkOpen = 1;
+constexpr std::uint8_t kOneSecondOneRetry[] = {1, 1};
+
+// Bytes a sensor takes in the status reply: code, gain 1, gain 2.
+constexpr int kStatusBytesPerSensor = 3;
+
+void showText(int textId, MessageIcon icon = MessageIcon::Warning) {
+    app::showMessage(app::Global::LangText(textId), icon);
+}
+
+}  // namespace
+
+InitialiseSession::InitialiseSession(std::int16_t port, std::chrono::milliseconds tickLength,
+                                     app::SessionView& view, QObject* parent)
+    : QObject(parent),
+      port_(port),
+      view_(view),
+      clock_(tickLength),
+      caption_(app::Global::LangText(kTextCaption)) {}
+
+InitialiseSession::~InitialiseSession() {
+    close();
+}
+
+bool InitialiseSession::start() {
+    if (!startEnabled_ || closed_) return false;
+    rows_.clear();
+    startEnabled_ = false;
+    emit changed();
+    view_.setMousePointer(app::MousePointer::Hourglass);
+    const bool complete = initialiseAndFollow();
+    startEnabled_ = true;
+    view_.setMousePointer(app::MousePointer::Arrow);
+    emit changed();
+    return complete;
+}
+
+// Every step that can let the event loop run (the command layer's
+// procedures, the status loop's yield and pause) is followed by a look at
+// closed_: a closed session has already closed the link port.
+bool InitialiseSession::initialiseAndFollow() {
+    if (!(readCapability() & kInitialisationDataFunction)) {
+        showText(kTextNoInitFunction);
+        return false;
+    }
+    if (app::ReadValidatorSensorData(port_, command_, reply_, data_) == app::kReadFailed ||
+        closed_) {
+        return false;
+    }
+    const bool firmwareRead =
+        app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
+    if (closed_) {
+        if (firmwareRead) app::Link().CloseComm();  // the read leaves the port open
+        return false;
+    }
+    if (!firmwareRead) {
+        showText(kTextFirmwareError);
+        return false;
+    }
+    ApplyFirmwareUnitType(data_, version_);
+    prepareList();
+    return startInitialisation() && followStatus() && finish();
+}
+
+// The capability byte, or 0 when the link does not open or the validator
+// does not answer.
+std::uint8_t InitialiseSession::readCapability() {
+    if (app::Link().OpenPort(port_) != kLinkOpen) return 0;
+    if (!app::SendLinkRequest(command_, reply_, {app::kRequestSync})) {
+        app::showMessage(QString::fromLatin1(kTextNoConnection));
+        app::Link().CloseComm();
+        return 0;
+    }
+    const bool answered = app::SendLinkRequest(
+        command_, reply_, {app::kRequestExpansion, app::kExpansionSelector, kRequestCapability});
+    const std::uint8_t capability = answered ? reply_.data[1] : 0;
+    app::Link().CloseComm();
+    return capability;
+}
+
+void InitialiseSession::prepareList() {
+    caption_ = app::Global::LangText(kTextValidator) + QStringLiteral(": ") + data_.UnitType;
+    rows_.clear();
+    if (data_.SensorCount == kNoSensorCount) {
+        showText(kTextNoSensorConfig);
+    } else {
+        for (int i = 0; i < data_.SensorCount; ++i) {
+            rows_.push_back({app::ValueAt(data_.SensorName, i), {}, {}, {}, {}});
+        }
+    }
+    emit changed();
+}
+
+// Opens the link for the rest of the run with a 1 second time-out and one
+// retry (left in force afterwards), then SYNC, initialise and data collect.
+bool InitialiseSession::startInitialisation() {
+    if (app::Link().OpenPort(port_) != kLinkOpen) {
+        showText(kTextPortFailed, MessageIcon::Critical);
+        return false;
+    }
+    linkOpen_ = true;
+    app::Link().SetRetryParameters(kOneSecondOneRetry);
+    if (!app::SendLinkRequest(command_, reply_, {app::kRequestSync})) {
+        showText(kTextNoSync);
+        closeLink();
+        return false;
+    }
+    app::SendLinkRequest(command_, reply_,
+                         {app::kRequestExpansion, app::kExpansionSelector, kRequestInitialise});
+    if (reply_.data[0] == kReplyNoEepromData) {
+        showText(kTextNoEepromData, MessageIcon::Critical);
+        closeLink();
+        return false;
+    }
+    if (reply_.data[0] != app::kReplyOk) showText(kTextNotAnswering);
+    if (!app::SendLinkRequest(command_, reply_,
+                              {app::kRequestExpansion, app::kExpansionSelector, kRequestDataCollect,
+                               kDataCollectParameter})) {
+        showText(kTextBadDataCollect);
+        closeLink();
+        return false;
+    }
+    return true;
+}
+
+// The status loop: status request, POLL, one tick's pause, until a POLL
+// carries the end event. False when the run ends otherwise.
+bool InitialiseSession::followStatus() {
+    for (bool ended = false; !ended;) {
+        QCoreApplication::processEvents();
+        if (closed_) return false;
+        app::SendLinkRequest(command_, reply_,
+                             {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
+        if (reply_.data[0] == kReplyNoDataFunction) {
+            showText(kTextNoDataFunction);
+            closeLink();
+            return false;
+        }
+        showStatusReply();
+        app::SendLinkRequest(command_, reply_, {kRequestPoll});
+        if (reply_.data[0] != app::kReplyOk && reply_.data[0] != kReplyPollOk) {
+            showText(kTextNotAnswering);
+            closeLink();
+            return false;
+        }
+        for (int i = 1; i < reply_.length; ++i) {
+            if (reply_.data[i] == kEventInitialisationDone) ended = true;
+        }
+        app::PauseTicks(clock_, 1);
+        if (closed_) return false;
+    }
+    return true;
+}
+
+// The status once more after the end event, so the rows show the final
+// states.
+bool InitialiseSession::finish() {
+    app::SendLinkRequest(command_, reply_,
+                         {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
+    if (reply_.data[0] == kReplyNoDataFunction) {
+        showText(kTextNoDataFunction);
+        closeLink();
+        return false;
+    }
+    showStatusReply();
+    closeLink();
+    showText(kTextComplete, MessageIcon::Information);
+    return true;
+}
+
+// Rows of sensors the reply covers with all three of their bytes; the others
+// keep what they show.
+void InitialiseSession::showStatusReply() {
+    const int covered = (reply_.length - 1) / kStatusBytesPerSensor;
+    const int count = std::min(static_cast<int>(rows_.size()), std::max(covered, 0));
+    for (int k = 0; k < count; ++k) {
+        const std::uint8_t* bytes = reply_.data + 1 + kStatusBytesPerSensor * k;
+        const CalibrationStatus status = DecodeCalibrationStatus(bytes[0]);
+        SensorStatusRow& row = rows_[static_cast<std::size_t>(k)];
+        row.status = app::Global::LangText(status.textId);
+        row.colour = status.colour;
+        row.gain1 = QString::number(bytes[1]);
+        row.gain2 = QString::number(bytes[2]);
+    }
+    if (count > 0) emit changed();
+}
+
+void InitialiseSession::closeLink() {
+    app::Link().CloseComm();
+    linkOpen_ = false;
+}
+
+void InitialiseSession::close() {
+    if (closed_) return;
+    closed_ = true;
+    // Ends the loop's pause at once; the loop then stops without another
+    // request, as the link port is closed here.
+    clock_.setTicks(std::numeric_limits<std::int16_t>::max());
+    if (linkOpen_) closeLink();
+    const std::int16_t opened = app::OpenRamChannel(port_);
+    if (opened == app::kSerialOk) {
+        app::SendRamCommand(app::ram_command::kLeave);
+        app::Serial().ClosePort();
+    } else {
+        app::showMessage(app::Global::LangText(kTextSerialPort) + u' ' +
+                         app::Global::LangText(kTextFailed) + u' ' + app::SerialStatusText(opened));
+    }
+    emit changed();
+}
+
+}  // namespace zav::controls

@@ -1,0 +1,288 @@
+// The initialise-and-status session against stand-ins for both libraries:
+// the requests of a run in order, the status loop and its end, every
+// failure with its message, icon and port rule, the status rows, and
+// closing during a run.
+#include "zav/controls/initialise_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "core_test_support.h"
+#include "fake_unit.h"
+
+namespace zav::controls {
+namespace {
+
+using namespace std::chrono_literals;
+using test::Bytes;
+using test::unit;
+
+constexpr auto kTick = 5ms;
+const Bytes kSync{0x11};
+const Bytes kCapability{0x30, 0x05, 0x74};
+const Bytes kInitialise{0x30, 0x05, 0x0F};
+const Bytes kDataCollect{0x30, 0x05, 0x64, 0x04};
+const Bytes kStatus{0x30, 0x05, 0x76};
+const Bytes kPoll{0x07};
+
+std::string command(const Bytes& request) {
+    return "Command " + test::Hex(request);
+}
+
+// The link calls from the first one for `request` on.
+std::vector<std::string> callsFrom(const Bytes& request) {
+    const auto first = std::find(unit.calls.begin(), unit.calls.end(), command(request));
+    return {first, unit.calls.end()};
+}
+
+long countOf(const std::string& call) {
+    return std::count(unit.calls.begin(), unit.calls.end(), call);
+}
+
+class InitialiseSessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app::test::ensureApplication();
+        app::test::installEnglishTexts();
+        unit = test::FakeUnit{};
+        unit.sensors = {{"Left"}, {"Middle"}, {"Right"}};
+        test::Install();
+        session = std::make_unique<InitialiseSession>(std::int16_t{7}, kTick, frontEnd);
+    }
+    void TearDown() override {
+        session.reset();
+        test::Uninstall();
+    }
+
+    app::test::RecordingFrontEnd frontEnd;
+    std::unique_ptr<InitialiseSession> session;
+};
+
+TEST_F(InitialiseSessionTest, RunFollowsTheStatusUntilTheEndEventThenReadsItOnceMore) {
+    unit.replies[kStatus] = {{0xF0, 1, 10, 20, 1, 11, 21, 3, 12, 22},
+                             {0xF0, 4, 30, 40, 5, 31, 41, 9, 0, 0}};
+    unit.replies[kPoll] = {{0xF0, 0xE8}, {0xF0, 0x00, 0xD0}};
+    EXPECT_EQ(session->caption(), "Initialise and Status");
+
+    ASSERT_TRUE(session->start());
+    EXPECT_EQ(frontEnd.events, QStringList({"pointer: Hourglass",
+                                            "message Information: Initialisation process complete",
+                                            "pointer: Arrow"}));
+    EXPECT_EQ(callsFrom(kCapability)[1], "CloseComm")
+        << "identification follows in its own conversations";
+    const std::vector<std::string> run{"OpenPort",
+                                       "SetRetryParameters 1 1",
+                                       command(kSync),
+                                       command(kInitialise),
+                                       command(kDataCollect),
+                                       command(kStatus),
+                                       command(kPoll),
+                                       command(kStatus),
+                                       command(kPoll),
+                                       command(kStatus),
+                                       "CloseComm"};
+    const auto start = std::search(unit.calls.begin(), unit.calls.end(), run.begin(), run.end());
+    EXPECT_TRUE(start != unit.calls.end() &&
+                start + static_cast<long>(run.size()) == unit.calls.end());
+    EXPECT_EQ(session->caption(), "Validator: TM6");
+    EXPECT_TRUE(session->startEnabled());
+
+    const auto& rows = session->rows();
+    ASSERT_EQ(rows.size(), 3u);
+    const struct {
+        const char *sensor, *status;
+        Rgb colour;
+        const char *gain1, *gain2;
+    } expected[] = {
+        {"Left", "Calibration complete", {0, 192, 0}, "30", "40"},
+        {"Middle", "FAILED", {255, 0, 0}, "31", "41"},
+        {"Right", "Initialise status not found", {64, 64, 64}, "0", "0"},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].sensor, expected[i].sensor);
+        EXPECT_EQ(rows[i].status, expected[i].status);
+        EXPECT_EQ(rows[i].colour, expected[i].colour);
+        EXPECT_EQ(rows[i].gain1, expected[i].gain1);
+        EXPECT_EQ(rows[i].gain2, expected[i].gain2);
+    }
+}
+
+TEST_F(InitialiseSessionTest, StatusCodesMapToTheirTextsAndColours) {
+    const struct {
+        std::uint8_t code;
+        int text;
+        Rgb colour;
+    } table[] = {{0, 111, {255, 0, 0}},   {1, 112, {128, 128, 128}}, {2, 113, {0, 128, 128}},
+                 {3, 114, {0, 255, 255}}, {4, 115, {0, 192, 0}},     {5, 73, {255, 0, 0}},
+                 {6, 110, {64, 64, 64}},  {255, 110, {64, 64, 64}}};
+    for (const auto& entry : table) {
+        const CalibrationStatus status = DecodeCalibrationStatus(entry.code);
+        EXPECT_EQ(status.textId, entry.text) << int{entry.code};
+        EXPECT_EQ(status.colour, entry.colour) << int{entry.code};
+    }
+}
+
+TEST_F(InitialiseSessionTest, CapabilityBit3DecidesWhetherTheRunGoesOn) {
+    for (std::uint8_t capability : {0x08, 0xFF}) {
+        unit.calls.clear();
+        unit.replies[kCapability] = {{0xF0, capability}};
+        EXPECT_TRUE(session->start()) << int{capability};
+    }
+    unit.calls.clear();
+    frontEnd.events.clear();
+    unit.replies[kCapability] = {{0xF0, 0xF7}};
+    EXPECT_FALSE(session->start());
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: This validator version does not support "
+                           "initialisation data function"}));
+    EXPECT_EQ(callsFrom(kCapability), (std::vector<std::string>{command(kCapability), "CloseComm"}))
+        << "no link traffic after the capability";
+}
+
+TEST_F(InitialiseSessionTest, InitialiseAnsweredOtherwiseIsReportedAndTheRunGoesOn) {
+    unit.replies[kInitialise] = {{0xF4}};
+    EXPECT_TRUE(session->start());
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: Not answering command!",
+                           "message Information: Initialisation process complete"}));
+    EXPECT_EQ(callsFrom(kInitialise)[1], command(kDataCollect));
+}
+
+TEST_F(InitialiseSessionTest, PollWithoutEventsKeepsTheLoopRunning) {
+    unit.replies[kPoll] = {{0xF6}, {0xF6}, {0xF0, 0xD0}};
+    EXPECT_TRUE(session->start());
+    EXPECT_EQ(countOf(command(kPoll)), 3);
+    EXPECT_EQ(countOf(command(kStatus)), 4);
+}
+
+TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
+    struct Case {
+        const char* name;
+        Bytes request;
+        std::deque<Bytes> replies;
+        QStringList messages;
+        bool portClosed;  // the last link call is CloseComm
+    };
+    const Case cases[] = {
+        {"SYNC while reading the capability",
+         kSync,
+         {{}},
+         {"message Warning: No connection to validator detected",
+          "message Warning: This validator version does not support initialisation data "
+          "function"},
+         true},
+        {"firmware",
+         {0x30, 0x05, 0x44},
+         {{0xF2}},
+         {"message Warning: No response to GET_FULL_FIRMWARE",
+          "message Warning: Error getting firmware version"},
+         true},
+        {"SYNC of the run",
+         kSync,
+         {{0xF0}, {0xF0}, {0xF0}, {}},
+         {"message Warning: No sync response!"},
+         true},
+        {"no EEPROM data",
+         kInitialise,
+         {{0xF5}},
+         {"message Critical: Can not initialise. No EEPROM data"},
+         true},
+        {"data collect",
+         kDataCollect,
+         {{0xF3}},
+         {"message Warning: Bad Reply to data collect command"},
+         true},
+        {"status without the data function",
+         kStatus,
+         {{0xF2}},
+         {"message Warning: This RX Firmware does not support data function. Please update to "
+          "latest version"},
+         true},
+        {"POLL", kPoll, {{0xF3}}, {"message Warning: Not answering command!"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        unit.calls.clear();
+        unit.replies.clear();
+        unit.replies[c.request] = c.replies;
+        frontEnd.events.clear();
+        EXPECT_FALSE(session->start());
+        EXPECT_EQ(frontEnd.messages(), c.messages);
+        EXPECT_EQ(unit.calls.back() == "CloseComm", c.portClosed) << unit.calls.back();
+    }
+
+    unit.calls.clear();
+    unit.replies.clear();
+    unit.linkOpens = false;
+    frontEnd.events.clear();
+    EXPECT_FALSE(session->start());
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: This validator version does not support "
+                           "initialisation data function"}));
+    EXPECT_TRUE(test::CallsStartingWith("Command").empty());
+}
+
+TEST_F(InitialiseSessionTest, Tm5WithTm3FirmwareIsShownAsTm3) {
+    unit.unitType = "TM5";
+    unit.firmware = "TM0005 V0301 TM3";
+    EXPECT_TRUE(session->start());
+    EXPECT_EQ(session->caption(), "Validator: TM3");
+}
+
+TEST_F(InitialiseSessionTest, SensorCount255GivesNoRowsAndTheRunStillEnds) {
+    unit.sensors.assign(255, {"S"});
+    EXPECT_TRUE(session->start());
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: No response to GET_SENSOR_CONFIG_DATA",
+                           "message Information: Initialisation process complete"}));
+    EXPECT_TRUE(session->rows().empty());
+}
+
+TEST_F(InitialiseSessionTest, ShortStatusReplyLeavesUncoveredSensorsAsTheyWere) {
+    unit.replies[kStatus] = {{0xF0, 1, 10, 20, 1, 11, 21, 1, 12, 22}, {0xF0, 4, 30, 40, 4, 31}};
+    unit.replies[kPoll] = {{0xF0}, {0xF0, 0xD0}};
+    EXPECT_TRUE(session->start());
+    const auto& rows = session->rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].status, "Calibration complete");
+    EXPECT_EQ(rows[0].gain1, "30");
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_EQ(rows[i].status, "Initialisation busy") << i;
+        EXPECT_EQ(rows[i].gain1, QString::number(10 + i)) << i;
+    }
+    unit.replies[kStatus] = {{}};  // no reply at all
+    EXPECT_TRUE(session->start());
+    EXPECT_EQ(session->rows()[0].status, "") << "rows start empty on each Start";
+}
+
+TEST_F(InitialiseSessionTest, ClosingDuringTheLoopStopsAllLinkTraffic) {
+    unit.replies[kPoll] = {{0xF0, 0xE8}};  // never ends by itself
+    std::size_t callsAtClose = 0;
+    QTimer::singleShot(20 * kTick, [&] {
+        session->close();
+        callsAtClose = unit.calls.size();
+    });
+    EXPECT_FALSE(session->start());
+    ASSERT_GT(callsAtClose, 0u);
+    EXPECT_EQ(unit.calls.size(), callsAtClose) << "nothing after the close";
+    const std::vector<std::string> closing(unit.calls.end() - 4, unit.calls.end());
+    EXPECT_EQ(closing,
+              (std::vector<std::string>{"CloseComm", "OpenPortAdvanced", "send 82", "ClosePort"}));
+    EXPECT_TRUE(frontEnd.messages().isEmpty());
+    EXPECT_FALSE(session->start()) << "a closed session does not start again";
+}
+
+TEST_F(InitialiseSessionTest, ClosingReportsAChannelThatDoesNotOpen) {
+    unit.channelOpenStatus = 4;
+    session->close();
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: Serial Port FAILED INVALID PORT"}));
+    EXPECT_TRUE(test::CallsStartingWith("send").empty());
+}
+
+}  // namespace
+}  // namespace zav::controls
