@@ -133,19 +133,6 @@ TEST_F(DownloadPtyTest, SecondStartIsRefusedAndACancelEndsTheEchoWait) {
     EXPECT_EQ(sync_status(), 1);
 }
 
-TEST_F(DownloadPtyTest, HeaderRefusedWithF9) {
-    peer.set_script([](const Bytes& frame) {
-        const std::uint8_t code = frame[3] == 'Z' ? 0xF9 : 0xF0;
-        return wire_frame(frame[1] & 0x80, {code});
-    });
-    const Bytes image = zav_image({.type_letter = 'b', .ram_length = 200});
-    const std::string path = write_image_file("f9.rx1", image);
-    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDownloadDone);
-    EXPECT_EQ(wait_download(GetRamDownloadData, 3000).first, 0x100012);
-    std::filesystem::remove(path);
-    expect_idle_link();
-}
-
 TEST_F(DownloadPtyTest, BulkReadWritesTheRequestUnstuffedAndKeepsToTheBuffer) {
     // The validator answers the request with more than the 17 bytes asked.
     Bytes answer(20);
