@@ -22,25 +22,25 @@ inline void put_be(std::vector<std::uint8_t>& image, std::size_t at, std::uint32
 
 // Header, RAM program (bytes i * 7 + 1) and main code (bytes i * 13 + 5).
 // The checksum byte is the sum of the RAM program bytes.
-inline std::vector<std::uint8_t> zav_image(const ZavImageSpec& spec) {
-    std::vector<std::uint8_t> image(128 + spec.ram_length + spec.main_length, 0);
+inline std::vector<std::uint8_t> zav_image(const ZavImageSpec& shape) {
+    std::vector<std::uint8_t> image(128 + shape.ram_length + shape.main_length, 0);
     image[0] = 'Z';
     image[1] = 'A';
     image[2] = 'V';
-    image[5] = spec.kind;
-    image[6] = spec.type_letter;
-    put_be(image, 7, spec.ram_length, 4);
-    put_be(image, 17, spec.main_length, 4);
-    put_be(image, 62, spec.block_size, 2);
-    put_be(image, 68, spec.loader_baud, 4);
+    image[5] = shape.kind;
+    image[6] = shape.type_letter;
+    put_be(image, 7, shape.ram_length, 4);
+    put_be(image, 17, shape.main_length, 4);
+    put_be(image, 62, shape.block_size, 2);
+    put_be(image, 68, shape.loader_baud, 4);
     std::uint8_t sum = 0;
-    for (std::uint32_t i = 0; i < spec.ram_length; ++i) {
+    for (std::uint32_t i = 0; i < shape.ram_length; ++i) {
         image[128 + i] = static_cast<std::uint8_t>(i * 7 + 1);
         sum = static_cast<std::uint8_t>(sum + image[128 + i]);
     }
     image[16] = sum;
-    for (std::uint32_t i = 0; i < spec.main_length; ++i)
-        image[128 + spec.ram_length + i] = static_cast<std::uint8_t>(i * 13 + 5);
+    for (std::uint32_t i = 0; i < shape.main_length; ++i)
+        image[128 + shape.ram_length + i] = static_cast<std::uint8_t>(i * 13 + 5);
     return image;
 }
 
@@ -54,20 +54,20 @@ struct OldImageSpec {
 
 // Old format: block count, "ZAV" at 2, type, letter, flag; then bytes
 // i * 3 + 2.
-inline std::vector<std::uint8_t> old_image(const OldImageSpec& spec) {
-    std::vector<std::uint8_t> image(std::size_t{spec.blocks} * 128);
+inline std::vector<std::uint8_t> old_image(const OldImageSpec& shape) {
+    std::vector<std::uint8_t> image(std::size_t{shape.blocks} * 128);
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 3 + 2);
     image.resize(std::max<std::size_t>(image.size(), 8));
-    image[0] = static_cast<std::uint8_t>(spec.blocks & 0xFF);
-    image[1] = static_cast<std::uint8_t>(spec.blocks >> 8);
+    image[0] = static_cast<std::uint8_t>(shape.blocks & 0xFF);
+    image[1] = static_cast<std::uint8_t>(shape.blocks >> 8);
     image[2] = 'Z';
     image[3] = 'A';
     image[4] = 'V';
-    image[5] = spec.program_type;
-    image[6] = spec.type_letter;
-    image[7] = spec.flag;
-    if (spec.version && image.size() >= 65306)
-        for (int i = 0; i < 3; ++i) image[65303 + i] = static_cast<std::uint8_t>(spec.version[i]);
+    image[5] = shape.program_type;
+    image[6] = shape.type_letter;
+    image[7] = shape.flag;
+    if (shape.version && image.size() >= 65306)
+        for (int i = 0; i < 3; ++i) image[65303 + i] = static_cast<std::uint8_t>(shape.version[i]);
     return image;
 }
 
