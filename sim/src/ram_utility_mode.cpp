@@ -68,6 +68,9 @@ bool RamUtilityMode::command(std::uint8_t byte, DeviceOutput& out) {
             acknowledge(byte, 1, out);
             return true;
         case kStartTests:
+            // A start the utility does not acknowledge is one it did not
+            // take: no results follow (one could hold a byte 0x80).
+            if (control_.faults().no_ack[kStartTests]) return true;
             acknowledge(byte, 1, out);
             start_tests(now_us);
             return true;
