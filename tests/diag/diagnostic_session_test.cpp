@@ -1,0 +1,332 @@
+// The diagnostic run through the real libraries against the simulator, with
+// short ticks: the steps each model takes, the texts the engineer reads, the
+// failure paths driven by simulator faults, Cancel, closing and saving.
+#include "zav/diag/diagnostic_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "core_test_support.h"
+#include "zav/app/current_port.h"
+#include "zav/app/event_wait.h"
+#include "zav/app/link_api.h"
+#include "zav/app/program_directory.h"
+#include "zav/app/serial_api.h"
+#include "zav/sim/fault_syntax.h"
+#include "zav/sim/raw_fault_syntax.h"
+#include "zav/sim/simulator.h"
+
+namespace zav::diag {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::chrono::milliseconds kTick = 10ms;
+constexpr std::int16_t kPort = 112;
+constexpr std::int16_t kPortWithoutDevice = 126;
+
+const QString kTesting = QString::fromUtf8("Testing\u2026");
+
+class DiagnosticSessionTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        app::test::ensureApplication();
+        app::test::installEnglishTexts();
+        app::SetProgramDirectory(app::test::distDirectory());
+    }
+    void TearDown() override {
+        // The next test's unit is a new pseudo-terminal under the same number.
+        app::Link().CloseComm();
+        app::Serial().ClosePort();
+    }
+
+    // A unit of `model` as the current port, answering each test at once;
+    // faults in zavsim's syntax.
+    sim::Simulator& StartUnit(const std::string& model,
+                              std::initializer_list<const char*> faults = {},
+                              sim::Program program = sim::Program::LinkProtocol) {
+        sim::Options options;
+        options.model = model;
+        options.program = program;
+        options.test_step_ms = 0;
+        options.paper_delay_ms = 0;
+        unit_ = std::make_unique<sim::Simulator>(options);
+        for (const char* text : faults) AddFault(text);
+        std::string why;
+        EXPECT_TRUE(unit_->start(&why)) << why;
+        unit_->export_port(kPort);
+        app::SetCurrentPort(kPort);
+        return *unit_;
+    }
+    void AddFault(const char* text) {
+        std::string why;
+        if (sim::names_raw_fault(text)) {
+            sim::RawFault fault;
+            ASSERT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
+            unit_->add_raw_fault(fault);
+        } else {
+            sim::CommandKey key;
+            sim::Fault fault;
+            ASSERT_TRUE(sim::parse_fault(text, &key, &fault, &why)) << why;
+            unit_->set_fault(key, fault);
+        }
+    }
+    // The status texts since the last call (other events stay recorded).
+    QStringList TakeStatuses() {
+        QStringList statuses;
+        QStringList others;
+        for (const QString& event : frontEnd.events) {
+            if (event.startsWith(QLatin1String("status: "))) {
+                statuses << event.mid(8);
+            } else {
+                others << event;
+            }
+        }
+        frontEnd.events = others;
+        return statuses;
+    }
+    // Waits (in the event loop) until the simulator has taken `count`
+    // commands `byte`; false after a second.
+    bool UnitTook(std::uint8_t byte, std::size_t count) {
+        app::TickClock clock(1ms);
+        clock.start();
+        app::EventWait(clock).until(
+            [&] { return unit_->raw_commands_received(byte) >= count || clock.ticks() >= 1000; });
+        return unit_->raw_commands_received(byte) >= count;
+    }
+    static QList<RowStatus> Statuses(const std::vector<ResultListRow>& rows) {
+        QList<RowStatus> statuses;
+        for (const ResultListRow& row : rows) statuses << row.status;
+        return statuses;
+    }
+
+    app::test::RecordingFrontEnd frontEnd;
+    std::unique_ptr<sim::Simulator> unit_;
+};
+
+TEST_F(DiagnosticSessionTest, HealthyTm6PassesThroughEveryStepAndClosingTellsTheUtilityToLeave) {
+    StartUnit("TM6");
+    DiagnosticSession session(frontEnd, kTick);
+    EXPECT_EQ(
+        TakeStatuses(),
+        QStringList{"Make sure the equipment is ON and connected before starting diagnostic."});
+    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, false}));
+
+    session.StartDiagnostic();
+    EXPECT_EQ(TakeStatuses(),
+              (QStringList{"", "Getting sensor data from device...", "Data fetched!",
+                           "Ram file download completed!", "Download sensor gains!", kTesting,
+                           "Stacker tested!", "Optowheel tested!", "Straightener tested!",
+                           "Sensors values received!", "Paper less test done!",
+                           "Please now insert a green paper.", "Sensors values received!",
+                           "Paper test done!", "\nPASSED"}));
+    EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed);
+    EXPECT_TRUE(SensorDataLoaded());
+    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, true}));
+    EXPECT_EQ(session.Results().sensorRows.size(), 26u);
+    EXPECT_EQ(Statuses(session.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
+    EXPECT_EQ(unit_->gain_packets_accepted(), 1u);
+    EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
+
+    bool closed = false;
+    QObject::connect(&session, &DiagnosticSession::closed, [&] { closed = true; });
+    session.Ok();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(UnitTook(0x82, 1));
+    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{false, false, false, false}));
+    const std::size_t frames = unit_->frames_received();
+    session.StartDiagnostic();
+    EXPECT_EQ(unit_->frames_received(), frames) << "a closed session must not run";
+}
+
+// RX3 and TM4 have no stacker step; only the TM6 has a straightener step.
+TEST_F(DiagnosticSessionTest, EachModelRunsItsOwnTestSteps) {
+    for (const char* model : {"RX3", "RX5", "RX8", "TM3", "TM4", "TM5", "TM5-TM3"}) {
+        SCOPED_TRACE(model);
+        StartUnit(model);
+        DiagnosticSession session(frontEnd, kTick);
+        session.StartDiagnostic();
+        const QStringList statuses = TakeStatuses();
+        const bool hasStacker = model != std::string("RX3") && model != std::string("TM4");
+        EXPECT_EQ(statuses.contains("Stacker tested!"), hasStacker);
+        EXPECT_FALSE(statuses.contains("Straightener tested!"));
+        EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
+        EXPECT_EQ(session.Results().motorRows.size(), hasStacker ? 3u : 2u);
+        TearDown();
+    }
+}
+
+TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAndDownload) {
+    sim::Simulator& unit = StartUnit("TM4");
+    DiagnosticSession session(frontEnd, kTick);
+    session.StartDiagnostic();
+    const std::size_t identifications = unit.frames_received(sim::expansion(0x65));
+    TakeStatuses();
+
+    std::vector<ResultsView> shown;
+    QObject::connect(&session, &DiagnosticSession::resultsChanged,
+                     [&] { shown.push_back(session.Results()); });
+    session.StartDiagnostic();
+    EXPECT_EQ(TakeStatuses(),
+              (QStringList{"", "Download sensor gains!", kTesting, "Optowheel tested!",
+                           "Sensors values received!", "Paper less test done!",
+                           "Please now insert a green paper.", "Sensors values received!",
+                           "Paper test done!", "\nPASSED"}));
+    EXPECT_EQ(unit.frames_received(sim::expansion(0x65)), identifications);
+    ASSERT_GE(shown.size(), 3u);
+    EXPECT_EQ(Statuses(shown[1].sensorRows),
+              QList<RowStatus>(shown[1].sensorRows.size(), RowStatus::NotTested));
+}
+
+// A later window finds the utility still running: it knows the unit from
+// the last identification and judges it afresh, so motor rows that this run
+// could not test fail instead of keeping the earlier run's OK.
+TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdict) {
+    StartUnit("TM6");
+    auto first = std::make_unique<DiagnosticSession>(frontEnd, kTick);
+    first->StartDiagnostic();
+    ASSERT_EQ(first->LastRunEnd(), RunEnd::Passed);
+    first.reset();
+
+    AddFault("wrongcode=opto");
+    DiagnosticSession later(frontEnd, kTick);
+    TakeStatuses();
+    later.StartDiagnostic();
+    const QStringList statuses = TakeStatuses();
+    EXPECT_FALSE(statuses.contains("Getting sensor data from device..."));
+    EXPECT_TRUE(statuses.contains("Unexpected answer!"));
+    EXPECT_EQ(later.LastRunEnd(), RunEnd::Failed);
+    EXPECT_EQ(later.Results().sensorRows.size(), 26u);
+    EXPECT_EQ(Statuses(later.Results().motorRows),
+              (QList<RowStatus>{RowStatus::Fail, RowStatus::Fail, RowStatus::Ok, RowStatus::Ok}));
+}
+
+TEST_F(DiagnosticSessionTest, UtilityRunningWithoutKnownSensorDataAsksForARestart) {
+    // An identification that fails leaves no sensor data known.
+    StartUnit("TM6", {"code=F2:sensor-config"});
+    DiagnosticSession failed(frontEnd, kTick);
+    failed.StartDiagnostic();
+    EXPECT_EQ(TakeStatuses().last(), "Connection lost!");
+    EXPECT_EQ(frontEnd.messages(),
+              (QStringList{"message Warning: No response to GET_SENSOR_CONFIG_DATA",
+                           "message Warning: Error getting sensor data"}));
+    EXPECT_FALSE(SensorDataLoaded());
+    EXPECT_EQ(failed.LastRunEnd(), RunEnd::NotTested);
+
+    StartUnit("TM6", {}, sim::Program::RamUtility);
+    DiagnosticSession session(frontEnd, kTick);
+    TakeStatuses();
+    session.StartDiagnostic();
+    EXPECT_EQ(TakeStatuses(), (QStringList{"", "You need to restart the equipment!"}));
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
+    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, false}));
+}
+
+// Each fault ends the run at its step with its text; the rows the run did
+// not get to show FAIL.
+TEST_F(DiagnosticSessionTest, FailurePathsEndTheRunWithTheirTexts) {
+    struct Case {
+        const char* fault;
+        const char* lastStatus;
+        RunEnd end;
+        int failedSensors;
+    };
+    const Case cases[] = {
+        {"code=F2:program", "Download error!", RunEnd::NotTested, 26},
+        {"noack=86", "Not answering command!", RunEnd::NotTested, 26},
+        {"noack=gains", "Download error!", RunEnd::NotTested, 26},
+        {"noack=85", "Not answering command!", RunEnd::NotTested, 26},
+        // The stacker sensor passed before the opto wheel's reply was lost.
+        {"badcheck=opto", "Not answering command!", RunEnd::TestsAborted, 25},
+        // Stacker, straightener and stacker plate sensors need no paper.
+        {"nopaper", "No green paper. Test timeout!", RunEnd::TestsAborted, 23},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        StartUnit("TM6", {c.fault});
+        DiagnosticSession session(frontEnd, kTick);
+        session.StartDiagnostic();
+        EXPECT_EQ(TakeStatuses().last(), c.lastStatus);
+        EXPECT_EQ(session.LastRunEnd(), c.end);
+        const bool noGreenPaper = c.fault == std::string("nopaper");
+        EXPECT_EQ(session.Buttons().saveCsv, noGreenPaper);
+        if (noGreenPaper) {
+            EXPECT_TRUE(UnitTook(0x87, 1)) << "the green-paper time-out stops the utility";
+        } else {
+            EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
+        }
+        EXPECT_EQ(Statuses(session.Results().sensorRows).count(RowStatus::Fail), c.failedSensors);
+        TearDown();
+    }
+    EXPECT_TRUE(frontEnd.messages().contains("message Warning: Download error!PROG_COMMAND_FAIL"))
+        << frontEnd.messages().join('\n').toStdString();
+}
+
+TEST_F(DiagnosticSessionTest, CancelDuringTheGreenPaperEndsTheRunAtOnce) {
+    StartUnit("TM6", {"nopaper"});
+    DiagnosticSession session(frontEnd, kTick);
+    session.Cancel();  // while no run is active, Cancel closes the window
+    ASSERT_TRUE(session.IsClosed());
+
+    DiagnosticSession running(frontEnd, kTick);
+    QObject::connect(&running, &DiagnosticSession::buttonsChanged, [&] {
+        if (running.IsRunning() && running.Buttons().cancel) {
+            QTimer::singleShot(0, &running, &DiagnosticSession::Cancel);
+        }
+    });
+    TakeStatuses();
+    running.StartDiagnostic();
+    const QStringList statuses = TakeStatuses();
+    EXPECT_EQ(statuses.mid(statuses.size() - 2),
+              (QStringList{"Please now insert a green paper.", "FAILED"}));
+    EXPECT_EQ(running.LastRunEnd(), RunEnd::Cancelled);
+    EXPECT_TRUE(UnitTook(0x87, 1));
+    EXPECT_EQ(running.Buttons(), (DiagnosticButtons{true, true, true, false}));
+    // The tests reached before the cancel keep their verdicts.
+    EXPECT_EQ(Statuses(running.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
+}
+
+TEST_F(DiagnosticSessionTest, APortWithoutDeviceIsReportedWithTheSerialStatus) {
+    app::SetCurrentPort(kPortWithoutDevice);
+    DiagnosticSession session(frontEnd, kTick);
+    TakeStatuses();
+    session.StartDiagnostic();
+    EXPECT_EQ(TakeStatuses(), (QStringList{"", "INVALID PORT"}));
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
+    session.Ok();
+    EXPECT_EQ(TakeStatuses(), QStringList{} << "INVALID PORT");
+    EXPECT_TRUE(session.IsClosed());
+}
+
+TEST_F(DiagnosticSessionTest, SavingIsOpenOnlyAfterAVerdictAndReportsFailure) {
+    const QTemporaryDir directory;
+    const QString path = directory.filePath("results.csv");
+    StartUnit("RX3");
+    DiagnosticSession session(frontEnd, kTick);
+    EXPECT_FALSE(session.SaveResultsCsv(path));
+    EXPECT_FALSE(QFile::exists(path));
+
+    session.StartDiagnostic();
+    TakeStatuses();
+    ASSERT_TRUE(session.SaveResultsCsv(path));
+    EXPECT_EQ(TakeStatuses(), QStringList{"Diagnostics results saved in .CSV file."});
+    EXPECT_EQ(LastCsvPath(), path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith(" Type,  Serial Nb.,"));
+
+    EXPECT_FALSE(session.SaveResultsCsv(directory.path()));
+    EXPECT_EQ(frontEnd.messages(), QStringList{"message Warning: Couldn't save results!"});
+    EXPECT_TRUE(TakeStatuses().isEmpty());
+    EXPECT_TRUE(session.DefaultCsvFileName().startsWith("RX3_"));
+}
+
+}  // namespace
+}  // namespace zav::diag
