@@ -23,6 +23,7 @@ void print_usage(std::FILE* to) {
     std::fprintf(to,
                  "Usage: zavsim --model MODEL [--port-number N] [--wire-baud B] [--fault F]...\n"
                  "              [--ram-utility | --cctalk] [--paper-delay S]\n"
+                 "              [--capability HH] [--calibration-fails K]...\n"
                  "       zavsim --list-models\n"
                  "Serves as a validator of MODEL on a new pseudo-terminal until Ctrl-C,\n"
                  "and prints the port as \"COM<N> <path>\" and as the export line that\n"
@@ -34,7 +35,11 @@ void print_usage(std::FILE* to) {
                  "                   noreply, badcrc, delay, junk and code=HH for a reply\n"
                  "                   header, with the request header as COMMAND)\n"
                  "  --paper-delay S  the green paper goes in S seconds (0 to 600, default 3)\n"
-                 "                   after the paper-less readings\n\n%s\n%s",
+                 "                   after the paper-less readings\n"
+                 "  --capability HH  report this capability byte (hexadecimal; bit 3 = the\n"
+                 "                   initialisation data function)\n"
+                 "  --calibration-fails K  sensor K (from 0) ends its calibration FAILED\n\n"
+                 "%s\n%s",
                  zav::sim::fault_syntax_help(), zav::sim::raw_fault_syntax_help());
 }
 
@@ -99,6 +104,22 @@ bool parse_arguments(int argc, char** argv, Arguments* args) {
                 return false;
             }
             args->options.paper_delay_ms = static_cast<int>(seconds * 1000);
+        } else if (arg == "--capability") {
+            unsigned byte = 0;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), byte, 16);
+            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+                byte > 0xFF) {
+                std::fprintf(stderr, "zavsim: the capability must be a hexadecimal byte\n");
+                return false;
+            }
+            args->options.initialisation.capability = static_cast<std::uint8_t>(byte);
+        } else if (arg == "--calibration-fails") {
+            if (!parse_number(value, 0L, 255L, &number)) {
+                std::fprintf(stderr, "zavsim: the failing sensor must be 0 to 255\n");
+                return false;
+            }
+            args->options.initialisation.failing_sensors.push_back(static_cast<int>(number));
         } else if (arg == "--fault" && zav::sim::names_raw_fault(value)) {
             zav::sim::RawFault fault;
             std::string error;

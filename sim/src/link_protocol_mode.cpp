@@ -22,8 +22,9 @@ std::size_t stuffed_length(const std::uint8_t* frame, std::size_t length) {
 }  // namespace
 
 LinkProtocolMode::LinkProtocolMode(const Profile& profile, SimulatorControl& control,
-                                   LoaderSession& loader)
-    : control_(control), commands_(profile, control, loader) {}
+                                   LoaderSession& loader,
+                                   const InitialisationOptions& initialisation)
+    : control_(control), commands_(profile, control, loader, initialisation) {}
 
 void LinkProtocolMode::receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) {
     for (std::size_t i = 0; i < count; ++i) {

@@ -13,7 +13,8 @@ namespace zav::sim {
 
 class LinkProtocolMode : public DeviceMode {
   public:
-    LinkProtocolMode(const Profile& profile, SimulatorControl& control, LoaderSession& loader);
+    LinkProtocolMode(const Profile& profile, SimulatorControl& control, LoaderSession& loader,
+                     const InitialisationOptions& initialisation);
 
     void receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) override;
 

@@ -78,7 +78,8 @@ void Simulator::State::switch_to(Program next) {
 std::unique_ptr<DeviceMode> Simulator::State::make_mode(Program which) {
     switch (which) {
         case Program::LinkProtocol:
-            return std::make_unique<LinkProtocolMode>(*profile, control, loader_session);
+            return std::make_unique<LinkProtocolMode>(*profile, control, loader_session,
+                                                      options.initialisation);
         case Program::RamUtility:
             return std::make_unique<RamUtilityMode>(*profile, raw_control, options);
         case Program::RamLoader:

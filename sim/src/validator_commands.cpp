@@ -13,8 +13,12 @@ constexpr std::uint8_t kEventDisabled = 0xE8;
 }  // namespace
 
 ValidatorCommands::ValidatorCommands(const Profile& profile, SimulatorControl& control,
-                                     LoaderSession& loader)
-    : profile_(profile), control_(control), downloads_(loader) {}
+                                     LoaderSession& loader,
+                                     const InitialisationOptions& initialisation)
+    : profile_(profile),
+      control_(control),
+      downloads_(loader),
+      initialisation_(profile, initialisation) {}
 
 Bytes ValidatorCommands::execute(const std::uint8_t* data, std::size_t count) {
     if (std::optional<Bytes> reply = downloads_.execute(data, count)) return *reply;
@@ -54,7 +58,8 @@ Bytes ValidatorCommands::expansion(const std::uint8_t* data, std::size_t count) 
         case kGetDatasetCode:
             return dataset_reply(profile_);
         default:
-            return {kReplyUnknownCommand};
+            return initialisation_.answer(request, data + 2, count - 2)
+                .value_or(Bytes{kReplyUnknownCommand});
     }
 }
 
@@ -69,6 +74,9 @@ Bytes ValidatorCommands::poll() {
     }
     const Bytes queued = control_.take_poll_events(vlp::kMaxDataLength - reply.size());
     reply.insert(reply.end(), queued.begin(), queued.end());
+    if (initialisation_.take_end_event() && reply.size() < vlp::kMaxDataLength) {
+        reply.push_back(kEventInitialisationDone);
+    }
     if (reply.size() == 1) reply.push_back(kEventDisabled);
     return reply;
 }

@@ -6,6 +6,7 @@
 
 #include "download_commands.h"
 #include "identification_replies.h"
+#include "initialisation.h"
 #include "loader_session.h"
 #include "simulator_control.h"
 #include "zav/sim/profile.h"
@@ -14,7 +15,8 @@ namespace zav::sim {
 
 class ValidatorCommands {
   public:
-    ValidatorCommands(const Profile& profile, SimulatorControl& control, LoaderSession& loader);
+    ValidatorCommands(const Profile& profile, SimulatorControl& control, LoaderSession& loader,
+                      const InitialisationOptions& initialisation);
 
     // The reply to the command's data bytes (count at least 1).
     Bytes execute(const std::uint8_t* data, std::size_t count);
@@ -30,6 +32,7 @@ class ValidatorCommands {
     const Profile& profile_;
     SimulatorControl& control_;
     DownloadCommands downloads_;
+    Initialisation initialisation_;
     bool reset_reported_ = false;  // the power-up event went out with a POLL
 };
 

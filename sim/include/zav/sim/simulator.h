@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "zav/sim/initialisation.h"
 #include "zav/sim/raw_channel.h"
 
 namespace zav::sim {
@@ -63,6 +64,8 @@ struct Options {
     // RAM utility: a green paper goes in this long after the paper-less
     // readings went out; negative: only when insert_green_paper() is called.
     int paper_delay_ms = 3000;
+    // The unit's own initialisation and calibration.
+    InitialisationOptions initialisation{};
 };
 
 class Simulator {
