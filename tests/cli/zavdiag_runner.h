@@ -1,0 +1,41 @@
+#pragma once
+// Runs the built zavdiag as a user would, with its own settings directory
+// and language, several at a time when a test wants.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace zav::cli::test {
+
+struct ZavdiagResult {
+    int exitCode = -1;
+    QString out;  // standard output: the results
+    QString err;  // standard error: status lines and messages
+};
+
+// The environment of one user: a settings directory of its own and the
+// locale `lang`.
+class ZavdiagUser {
+  public:
+    explicit ZavdiagUser(const QString& lang = QStringLiteral("en_GB.UTF-8"));
+
+    // Stores the settings "Port" as the port options would.
+    void StorePort(int port);
+    // Points COM<n> at `path` for the programs this user starts.
+    void PointPort(int n, const QString& path);
+
+    // Starts zavdiag with `arguments`; Finish() waits for it.
+    void Start(const QStringList& arguments);
+    ZavdiagResult Finish();
+    // Both at once.
+    ZavdiagResult Run(const QStringList& arguments);
+
+  private:
+    QTemporaryDir configHome_;
+    QProcessEnvironment environment_;
+    std::unique_ptr<QProcess> process_;
+};
+
+}  // namespace zav::cli::test
