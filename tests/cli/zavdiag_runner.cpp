@@ -40,6 +40,12 @@ void ZavdiagUser::Start(const QStringList& arguments) {
                     arguments);
 }
 
+void ZavdiagUser::SendInput(const QByteArray& input) {
+    if (!process_) return;
+    process_->write(input);
+    process_->closeWriteChannel();
+}
+
 ZavdiagResult ZavdiagUser::Finish() {
     ZavdiagResult result;
     if (!process_ || !process_->waitForFinished(kRunLimitMs)) return result;

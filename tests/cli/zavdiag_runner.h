@@ -28,6 +28,8 @@ class ZavdiagUser {
 
     // Starts zavdiag with `arguments`; Finish() waits for it.
     void Start(const QStringList& arguments);
+    // Writes `input` to the running zavdiag's standard input and closes it.
+    void SendInput(const QByteArray& input);
     ZavdiagResult Finish();
     // Both at once.
     ZavdiagResult Run(const QStringList& arguments);

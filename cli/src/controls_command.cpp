@@ -1,0 +1,67 @@
+// zavdiag controls: the controls window on the terminal. Prepares the unit
+// as the window does, then takes the engineer's commands, typed or from a
+// script on standard input.
+#include <chrono>
+
+#include "controls_console.h"
+#include "zav/app/current_port.h"
+#include "zav/cli/arguments.h"
+#include "zav/cli/subcommand.h"
+#include "zav/cli/target_unit.h"
+#include "zav/controls/controls_session.h"
+
+namespace zav::cli {
+namespace {
+
+constexpr std::chrono::milliseconds kTick{100};
+
+// What the prepared unit offers, for the engineer.
+void PrintReadyUnit(const controls::ControlsSession& session) {
+    const controls::ControlPanel& panel = session.panel();
+    PrintLine(QStringLiteral("Unit %1 with %2 sensors:")
+                  .arg(session.validator().UnitType)
+                  .arg(panel.sensors.size()));
+    for (int i = 0; i < panel.sensors.size(); ++i) {
+        PrintLine(QStringLiteral("  %1 %2").arg(i + 1, 2).arg(panel.sensors[i]));
+    }
+    QStringList groups{QStringLiteral("motor")};
+    if (panel.group(controls::Group::Stacker).visible) groups << QStringLiteral("stacker");
+    if (panel.group(controls::Group::Straightener).visible) {
+        groups << QStringLiteral("straightener");
+    }
+    if (panel.group(controls::Group::BezelLed).visible) groups << QStringLiteral("bezel");
+    PrintLine(QStringLiteral("Controls: ") + groups.join(QStringLiteral(", ")) +
+              QStringLiteral(". Type help for the commands."));
+}
+
+int RunControls(Invocation& invocation) {
+    TargetUnit target;
+    QString error;
+    if (!target.TakeOptions(invocation.arguments, &error) ||
+        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
+        PrintError(QStringLiteral("zavdiag controls: ") + error);
+        return kExitCouldNotRun;
+    }
+    controls::ControlsSession session(app::CurrentPort(), kTick, invocation.frontEnd);
+    session.prepare();
+    // Preparation that ended early leaves every control disabled.
+    if (!session.panel().usable(controls::Control::Ok)) {
+        PrintError(QStringLiteral("zavdiag controls: the unit is not ready for the controls"));
+        session.close();
+        return kExitFailed;
+    }
+    PrintReadyUnit(session);
+    ControlsConsole console(session);
+    console.run();
+    return kExitPassed;
+}
+
+}  // namespace
+
+ZAVDIAG_SUBCOMMAND(controls,
+                   {"controls", "controls [--port N | --simulate MODEL [--fault F]...]",
+                    "drive the unit's motor, stacker, straightener and bezel, and read its "
+                    "sensors; commands from standard input",
+                    &RunControls});
+
+}  // namespace zav::cli

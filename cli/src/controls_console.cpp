@@ -1,0 +1,204 @@
+#include "controls_console.h"
+
+#include <QTimer>
+#include <cstdio>
+
+#include "zav/cli/arguments.h"
+#include "zav/cli/printing_front_end.h"
+
+namespace zav::cli {
+namespace {
+
+using controls::Control;
+using controls::Group;
+
+// Longest command line taken whole; a longer one is read in pieces, each
+// refused as a command nobody knows.
+constexpr qint64 kMaxLineLength = 1024;
+constexpr int kBarWidth = 20;
+constexpr double kMaxWaitSeconds = 600;
+
+struct ActuatorWords {
+    const char* words;
+    Control control;
+    const char* whenDisabled;  // why the button is not usable now
+};
+
+constexpr ActuatorWords kActuatorWords[] = {
+    {"fwd", Control::MotorForward, "the motor is running; stop it first"},
+    {"rev", Control::MotorReverse, "the motor is running; stop it first"},
+    {"stop", Control::MotorStop, "the motor is not running"},
+    {"stacker on", Control::StackerOn, "the stacker is running; switch it off first"},
+    {"stacker off", Control::StackerOff, "the stacker is not running"},
+    {"stacker park", Control::StackerPark, "the stacker is running; switch it off first"},
+    {"straightener on", Control::StraightenerOn,
+     "the straightener is running; switch it off first"},
+    {"straightener off", Control::StraightenerOff, "the straightener is not running"},
+    {"straightener park", Control::StraightenerPark,
+     "the straightener is running; switch it off first"},
+    {"bezel red", Control::BezelRed, "the bezel is red already"},
+    {"bezel green", Control::BezelGreen, "the bezel is green already"},
+    {"bezel blue", Control::BezelBlue, "the bezel is blue already"},
+    {"bezel white", Control::BezelWhite, "the bezel is white already"},
+};
+
+QString GroupName(Group group) {
+    switch (group) {
+        case Group::Stacker:
+            return QStringLiteral("stacker");
+        case Group::Straightener:
+            return QStringLiteral("straightener");
+        case Group::BezelLed:
+            return QStringLiteral("bezel light");
+        case Group::Motor:
+        case Group::Reading:
+            break;
+    }
+    return QStringLiteral("such control");
+}
+
+QString Bar(int value) {
+    const int filled = value * kBarWidth / 255;
+    return QString(filled, u'#') + QString(kBarWidth - filled, u'.');
+}
+
+}  // namespace
+
+ControlsConsole::ControlsConsole(controls::ControlsSession& session) : session_(session) {
+    QObject::connect(&session_, &controls::ControlsSession::panelChanged, &loop_,
+                     [this] { showReading(); });
+}
+
+QStringList ControlsConsole::help() {
+    return {QStringLiteral("fwd | rev | stop                    transport motor"),
+            QStringLiteral("stacker on|off|park                 stacker"),
+            QStringLiteral("straightener on|off|park            note straightener"),
+            QStringLiteral("bezel red|green|blue|white          bezel colour"),
+            QStringLiteral("poll SENSOR                         live reading of a sensor "
+                           "(name or number)"),
+            QStringLiteral("unpoll                              stop the reading"),
+            QStringLiteral("wait SECONDS                        let time pass (for scripts)"),
+            QStringLiteral("quit                                leave (also at end of input)")};
+}
+
+void ControlsConsole::run() {
+    if (!input_.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        PrintError(QStringLiteral("zavdiag controls: standard input cannot be read"));
+        session_.close();
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(input_.handle(), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop_, [this] { readLine(); });
+    loop_.exec();
+    notifier_.reset();
+    session_.close();
+}
+
+// One line per wake-up; the notifier stays off while a command runs, so a
+// command's wait never starts another command.
+void ControlsConsole::readLine() {
+    notifier_->setEnabled(false);
+    const QByteArray line = input_.readLine(kMaxLineLength);
+    if (line.isEmpty()) {
+        loop_.quit();
+        return;
+    }
+    execute(QString::fromLocal8Bit(line));
+    if (session_.isClosed()) {
+        loop_.quit();
+    } else {
+        notifier_->setEnabled(true);
+    }
+}
+
+void ControlsConsole::execute(const QString& line) {
+    const QString command = line.simplified().toLower();
+    if (command.isEmpty()) return;
+    const QString verb = command.section(u' ', 0, 0);
+    const QString rest = line.simplified().section(u' ', 1);
+    if (verb == QLatin1String("quit") || verb == QLatin1String("exit")) {
+        session_.close();
+    } else if (verb == QLatin1String("help")) {
+        for (const QString& text : help()) PrintLine(text);
+    } else if (verb == QLatin1String("poll")) {
+        poll(rest);
+    } else if (command == QLatin1String("unpoll")) {
+        if (!session_.press(Control::StopPolling))
+            PrintError(QStringLiteral("unpoll: not polling"));
+    } else if (verb == QLatin1String("wait")) {
+        wait(rest);
+    } else {
+        for (const ActuatorWords& words : kActuatorWords) {
+            if (command == QLatin1String(words.words)) {
+                press(words.control, command);
+                return;
+            }
+        }
+        PrintError(QStringLiteral("unknown command \"%1\"; type help for the commands")
+                       .arg(line.simplified()));
+    }
+}
+
+void ControlsConsole::press(Control control, const QString& what) {
+    const controls::ControlPanel& panel = session_.panel();
+    const std::optional<Group> group = controls::GroupOf(control);
+    if (group && !panel.group(*group).visible) {
+        PrintError(what + QStringLiteral(": this unit has no ") + GroupName(*group));
+        return;
+    }
+    if (session_.press(control)) return;
+    for (const ActuatorWords& words : kActuatorWords) {
+        if (words.control == control) {
+            PrintError(what + QStringLiteral(": not now, ") + QLatin1String(words.whenDisabled));
+        }
+    }
+}
+
+void ControlsConsole::poll(const QString& sensor) {
+    const QStringList& sensors = session_.panel().sensors;
+    std::optional<int> position = ParseInteger(sensor, 1, static_cast<int>(sensors.size()));
+    for (int i = 0; !position && i < sensors.size(); ++i) {
+        if (sensors[i].simplified().compare(sensor, Qt::CaseInsensitive) == 0) position = i + 1;
+    }
+    if (sensor.isEmpty() || !position) {
+        PrintError(QStringLiteral("poll: no sensor \"%1\"; the sensors are:").arg(sensor));
+        for (int i = 0; i < sensors.size(); ++i) {
+            PrintError(QStringLiteral("  %1 %2").arg(i + 1, 2).arg(sensors[i]));
+        }
+        return;
+    }
+    session_.selectSensor(*position);
+    shownReading_.clear();
+    PrintLine(QStringLiteral("polling %1 %2").arg(*position).arg(sensors[*position - 1]));
+    if (!session_.panel().control(Control::StopPolling).enabled) {
+        session_.press(Control::StartPolling);
+    }
+}
+
+void ControlsConsole::wait(const QString& seconds) {
+    bool ok = false;
+    const double value = seconds.toDouble(&ok);
+    if (!ok || value < 0 || value > kMaxWaitSeconds) {
+        PrintError(QStringLiteral("wait: give 0 to 600 seconds"));
+        return;
+    }
+    QEventLoop pause;
+    QTimer::singleShot(static_cast<int>(value * 1000), &pause, &QEventLoop::quit);
+    pause.exec();
+}
+
+// A new reading while polling: the sensor, the number and a bar.
+void ControlsConsole::showReading() {
+    const controls::ControlPanel& panel = session_.panel();
+    if (!panel.control(Control::StopPolling).enabled || panel.readingText.isEmpty() ||
+        panel.readingText == shownReading_) {
+        return;
+    }
+    shownReading_ = panel.readingText;
+    PrintLine(QStringLiteral("%1 %2 [%3]")
+                  .arg(panel.sensors.value(panel.selectedSensor - 1).leftJustified(20))
+                  .arg(panel.readingValue, 3)
+                  .arg(Bar(panel.readingValue)));
+}
+
+}  // namespace zav::cli

@@ -1,0 +1,71 @@
+// zavdiag initialise: the validator's own initialisation and calibration as
+// the initialise window runs it, with each sensor's status shown as it
+// changes and the whole table at the end.
+#include <chrono>
+#include <vector>
+
+#include "zav/app/current_port.h"
+#include "zav/cli/arguments.h"
+#include "zav/cli/subcommand.h"
+#include "zav/cli/target_unit.h"
+#include "zav/controls/initialise_session.h"
+
+namespace zav::cli {
+namespace {
+
+constexpr std::chrono::milliseconds kTick{100};
+
+QString RowLine(const controls::SensorStatusRow& row) {
+    return QStringLiteral("%1 %2 gains %3/%4")
+        .arg(row.sensor.leftJustified(20))
+        .arg(row.status.leftJustified(28))
+        .arg(row.gain1, 3)
+        .arg(row.gain2, 3);
+}
+
+// Prints each row whose status or gains changed since it was last printed.
+class LiveTable {
+  public:
+    void update(const std::vector<controls::SensorStatusRow>& rows) {
+        shown_.resize(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const QString line = RowLine(rows[i]);
+            if (rows[i].status.isEmpty() || line == shown_[i]) continue;
+            shown_[i] = line;
+            PrintLine(line);
+        }
+    }
+
+  private:
+    std::vector<QString> shown_;
+};
+
+int RunInitialise(Invocation& invocation) {
+    TargetUnit target;
+    QString error;
+    if (!target.TakeOptions(invocation.arguments, &error) ||
+        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
+        PrintError(QStringLiteral("zavdiag initialise: ") + error);
+        return kExitCouldNotRun;
+    }
+    controls::InitialiseSession session(app::CurrentPort(), kTick, invocation.frontEnd);
+    LiveTable live;
+    QObject::connect(&session, &controls::InitialiseSession::changed,
+                     [&] { live.update(session.rows()); });
+    const bool complete = session.start();
+
+    PrintLine();
+    PrintLine(session.caption());
+    for (const controls::SensorStatusRow& row : session.rows()) PrintLine(RowLine(row));
+    session.close();
+    return complete ? kExitPassed : kExitFailed;
+}
+
+}  // namespace
+
+ZAVDIAG_SUBCOMMAND(initialise,
+                   {"initialise", "initialise [--port N | --simulate MODEL [--fault F]...]",
+                    "run the unit's initialisation and calibration; show each sensor's status",
+                    &RunInitialise});
+
+}  // namespace zav::cli
