@@ -184,14 +184,13 @@ bool ControlsSession::press(Control control) {
     }
     const ActuatorCommand* command = FindActuatorCommand(control);
     if (!command || (command->ackLimitTicks > 0 && awaitingAck_)) return false;
-    runCommand(control);
+    runCommand(*command);
     return true;
 }
 
 // Polling pauses while the command runs, so the RAM utility sees one request
 // at a time, and resumes afterwards unless the engineer stopped it meanwhile.
-void ControlsSession::runCommand(Control control) {
-    const ActuatorCommand& command = *FindActuatorCommand(control);
+void ControlsSession::runCommand(const ActuatorCommand& command) {
     const bool wasPolling = poll_.isActive();
     poll_.stop();
     setStatus(command.statusText);

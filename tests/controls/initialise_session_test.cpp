@@ -111,21 +111,6 @@ TEST_F(InitialiseSessionTest, RunFollowsTheStatusUntilTheEndEventThenReadsItOnce
     }
 }
 
-TEST_F(InitialiseSessionTest, StatusCodesMapToTheirTextsAndColours) {
-    const struct {
-        std::uint8_t code;
-        int text;
-        Rgb colour;
-    } table[] = {{0, 111, {255, 0, 0}},   {1, 112, {128, 128, 128}}, {2, 113, {0, 128, 128}},
-                 {3, 114, {0, 255, 255}}, {4, 115, {0, 192, 0}},     {5, 73, {255, 0, 0}},
-                 {6, 110, {64, 64, 64}},  {255, 110, {64, 64, 64}}};
-    for (const auto& entry : table) {
-        const CalibrationStatus status = DecodeCalibrationStatus(entry.code);
-        EXPECT_EQ(status.textId, entry.text) << int{entry.code};
-        EXPECT_EQ(status.colour, entry.colour) << int{entry.code};
-    }
-}
-
 TEST_F(InitialiseSessionTest, CapabilityBit3DecidesWhetherTheRunGoesOn) {
     for (std::uint8_t capability : {0x08, 0xFF}) {
         unit.calls.clear();

@@ -19,6 +19,8 @@
 
 namespace zav::controls {
 
+struct ActuatorCommand;
+
 // Ticks the preparation waits for the RAM utility download.
 constexpr int kDownloadWaitTicks = 150;
 
@@ -72,7 +74,7 @@ class ControlsSession : public QObject {
     bool loadRamUtility();
     void enterRamUtility();
     void showSupportedGroups();
-    void runCommand(Control control);
+    void runCommand(const ActuatorCommand& command);
     void startPolling();
     void stopPolling();
     void showReading(std::uint8_t value);
