@@ -184,14 +184,7 @@ bool InitialiseSession::followStatus() {
     for (bool ended = false; !ended;) {
         QCoreApplication::processEvents();
         if (closed_) return false;
-        app::SendLinkRequest(command_, reply_,
-                             {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
-        if (reply_.data[0] == kReplyNoDataFunction) {
-            showText(kTextNoDataFunction);
-            closeLink();
-            return false;
-        }
-        showStatusReply();
+        if (!requestStatus()) return false;
         app::SendLinkRequest(command_, reply_, {kRequestPoll});
         if (reply_.data[0] != app::kReplyOk && reply_.data[0] != kReplyPollOk) {
             showText(kTextNotAnswering);
@@ -210,6 +203,17 @@ bool InitialiseSession::followStatus() {
 // The status once more after the end event, so the rows show the final
 // states.
 bool InitialiseSession::finish() {
+    if (!requestStatus()) return false;
+    closeLink();
+    showText(kTextComplete, MessageIcon::Information);
+    return true;
+}
+
+// Rows of sensors the reply covers with all three of their bytes; the others
+// keep what they show.
+// One status request shown in the rows. False (with its message, the link
+// closed) when the unit has no status function.
+bool InitialiseSession::requestStatus() {
     app::SendLinkRequest(command_, reply_,
                          {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
     if (reply_.data[0] == kReplyNoDataFunction) {
@@ -218,13 +222,9 @@ bool InitialiseSession::finish() {
         return false;
     }
     showStatusReply();
-    closeLink();
-    showText(kTextComplete, MessageIcon::Information);
     return true;
 }
 
-// Rows of sensors the reply covers with all three of their bytes; the others
-// keep what they show.
 void InitialiseSession::showStatusReply() {
     const int covered = (reply_.length - 1) / kStatusBytesPerSensor;
     const int count = std::min(static_cast<int>(rows_.size()), std::max(covered, 0));

@@ -68,6 +68,7 @@ class InitialiseSession : public QObject {
     bool startInitialisation();
     bool followStatus();
     bool finish();
+    bool requestStatus();
     std::uint8_t readCapability();
     void prepareList();
     void showStatusReply();
