@@ -3,20 +3,13 @@
 #include <QFile>
 #include <QStringList>
 
+#include "diagnostic_texts.h"
 #include "zav/app/global.h"
 #include "zav/app/messages.h"
 #include "zav/diag/model_test_limits.h"
 
 namespace zav::diag {
 namespace {
-
-namespace TextId {
-constexpr int kType = 42;
-constexpr int kSerialNumber = 43;
-constexpr int kFirmware = 44;
-constexpr int kDataset = 45;
-constexpr int kCouldNotSave = 89;
-}  // namespace TextId
 
 constexpr char kLineEnd[] = "\r\n";
 constexpr char kSensorHeader[] =
@@ -92,8 +85,8 @@ QString DefaultCsvFileName(const QString& unitType, const QDateTime& now) {
 QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown) {
     using app::Global::LangText;
     const app::ValidatorData& unit = results.unit;
-    QByteArray csv = CsvLine({LangText(TextId::kType), LangText(TextId::kSerialNumber),
-                              LangText(TextId::kFirmware), LangText(TextId::kDataset)});
+    QByteArray csv = CsvLine({LangText(text::kType), LangText(text::kSerialNumber),
+                              LangText(text::kFirmware), LangText(text::kDataset)});
     csv += CsvLine({unit.UnitType, SerialNumberText(unit.SerialNumber),
                     results.version.FullFirmware, results.dataset.DatasetCode});
     csv += kLineEnd;
@@ -111,7 +104,7 @@ bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                          file.write(csv) == csv.size() && file.flush();
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
-        app::showMessage(app::Global::LangText(TextId::kCouldNotSave), app::MessageIcon::Warning);
+        app::showMessage(app::Global::LangText(text::kCouldNotSave), app::MessageIcon::Warning);
         return false;
     }
     return true;

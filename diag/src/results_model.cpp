@@ -3,27 +3,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "diagnostic_texts.h"
 #include "zav/app/global.h"
 
 namespace zav::diag {
 namespace {
-
-namespace TextId {
-constexpr int kOk = 1;
-constexpr int kSensorColumn = 15;
-constexpr int kStatusColumn = 16;
-constexpr int kMotorColumn = 17;
-constexpr int kStacker = 23;
-constexpr int kType = 42;
-constexpr int kSerialNumber = 43;
-constexpr int kFirmware = 44;
-constexpr int kDataset = 45;
-constexpr int kFail = 46;
-constexpr int kNotTested = 47;
-constexpr int kMotorFwd = 48;
-constexpr int kMotorRev = 49;
-constexpr int kStraightener = 84;
-}  // namespace TextId
 
 constexpr int kColumnWidthTwips = 2000;
 
@@ -34,34 +18,34 @@ RowStatus StatusOfRow(const ResultTable& table, int row, bool evaluated) {
 }
 
 std::vector<ResultListColumn> Columns(const QString& firstKey, int firstCaptionId) {
-    return {{firstKey, app::Global::LangText(firstCaptionId), kColumnWidthTwips},
-            {QStringLiteral("Status"), app::Global::LangText(TextId::kStatusColumn),
-             kColumnWidthTwips}};
+    return {
+        {firstKey, app::Global::LangText(firstCaptionId), kColumnWidthTwips},
+        {QStringLiteral("Status"), app::Global::LangText(text::kStatusColumn), kColumnWidthTwips}};
 }
 
 QString IdentityText(const DiagnosticResults& results) {
     const auto line = [](int id, const QString& value) {
         return app::Global::LangText(id) + u' ' + value;
     };
-    return QStringList{line(TextId::kType, results.unit.UnitType),
-                       line(TextId::kSerialNumber, SerialNumberText(results.unit.SerialNumber)),
-                       line(TextId::kFirmware, results.version.FullFirmware),
-                       line(TextId::kDataset, results.dataset.DatasetCode)}
+    return QStringList{line(text::kType, results.unit.UnitType),
+                       line(text::kSerialNumber, SerialNumberText(results.unit.SerialNumber)),
+                       line(text::kFirmware, results.version.FullFirmware),
+                       line(text::kDataset, results.dataset.DatasetCode)}
         .join(QLatin1String("\r\n"));
 }
 
 std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool evaluated) {
     const QString& unitType = results.unit.UnitType;
     std::vector<ResultListRow> rows = {
-        {QStringLiteral("Motor Fwd"), app::Global::LangText(TextId::kMotorFwd), RowStatus::Blank},
-        {QStringLiteral("Motor Rev"), app::Global::LangText(TextId::kMotorRev), RowStatus::Blank}};
+        {QStringLiteral("Motor Fwd"), app::Global::LangText(text::kMotorFwd), RowStatus::Blank},
+        {QStringLiteral("Motor Rev"), app::Global::LangText(text::kMotorRev), RowStatus::Blank}};
     if (unitType != QLatin1String("TM4") && unitType != QLatin1String("RX3")) {
         rows.push_back(
-            {QStringLiteral("Stacker"), app::Global::LangText(TextId::kStacker), RowStatus::Blank});
+            {QStringLiteral("Stacker"), app::Global::LangText(text::kStacker), RowStatus::Blank});
     }
     if (unitType == QLatin1String("TM6")) {
-        rows.push_back({QStringLiteral("Straightener"),
-                        app::Global::LangText(TextId::kStraightener), RowStatus::Blank});
+        rows.push_back({QStringLiteral("Straightener"), app::Global::LangText(text::kStraightener),
+                        RowStatus::Blank});
     }
     const int firstMechanicalRow = results.unit.SensorCount;
     const int count = std::min<int>(results.table.MechanismCount(), static_cast<int>(rows.size()));
@@ -77,11 +61,11 @@ std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool eval
 QString StatusText(RowStatus status) {
     switch (status) {
         case RowStatus::NotTested:
-            return app::Global::LangText(TextId::kNotTested);
+            return app::Global::LangText(text::kNotTested);
         case RowStatus::Ok:
-            return app::Global::LangText(TextId::kOk);
+            return app::Global::LangText(text::kOk);
         case RowStatus::Fail:
-            return app::Global::LangText(TextId::kFail);
+            return app::Global::LangText(text::kFail);
         case RowStatus::Blank:
             break;
     }
@@ -97,12 +81,12 @@ std::optional<RgbColour> StatusColour(RowStatus status) {
 ResultsView ShowResults(const DiagnosticResults& results, bool evaluated) {
     ResultsView view;
     view.identityText = IdentityText(results);
-    view.sensorColumns = Columns(QStringLiteral("Sensor"), TextId::kSensorColumn);
+    view.sensorColumns = Columns(QStringLiteral("Sensor"), text::kSensorColumn);
     for (int i = 0; i < results.unit.SensorCount; ++i) {
         const QString name = app::ValueAt(results.unit.SensorName, i);
         view.sensorRows.push_back({name, name, StatusOfRow(results.table, i, evaluated)});
     }
-    view.motorColumns = Columns(QStringLiteral("Motor"), TextId::kMotorColumn);
+    view.motorColumns = Columns(QStringLiteral("Motor"), text::kMotorColumn);
     view.motorRows = MotorRows(results, evaluated);
     return view;
 }

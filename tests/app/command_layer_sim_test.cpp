@@ -29,9 +29,7 @@ std::int16_t countedCloseComm() {
 class CommandLayerSimTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        test::ensureApplication();
-        test::installEnglishTexts();
-        SetProgramDirectory(test::distDirectory());
+        test::useBuiltProgram();
         realLink = Link();
         counted = realLink;
         counted.CloseComm = &countedCloseComm;

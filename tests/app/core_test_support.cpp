@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "zav/app/product.h"
+#include "zav/app/program_directory.h"
 #include "zav/lang/language_text.h"
 
 namespace zav::app::test {
@@ -28,6 +29,12 @@ void installEnglishTexts() {
     auto module = lang::LanguageModule::create(path, QStringLiteral("kvo_lang_en.clsResources"));
     installed = module != nullptr;
     lang::installLanguageModule(std::move(module), QStringLiteral("en"));
+}
+
+void useBuiltProgram() {
+    ensureApplication();
+    installEnglishTexts();
+    SetProgramDirectory(distDirectory());
 }
 
 RecordingFrontEnd::RecordingFrontEnd() {

@@ -30,6 +30,10 @@ void ensureApplication();
 // Loads the English language module, so texts come out as the user reads them.
 void installEnglishTexts();
 
+// All three above, and the build's program directory as the program's own,
+// so the real libraries are bound: the set-up of tests that drive them.
+void useBuiltProgram();
+
 // Records every message box, status line and pointer change, in order, as
 // "message <icon>: <text>" (title "<title>" when it is not the product
 // name), "status: <text>" and "pointer: Arrow|Hourglass". Installs itself as

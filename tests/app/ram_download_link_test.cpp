@@ -21,9 +21,7 @@ constexpr std::int16_t kPort = 112;
 class RamDownloadLinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::ensureApplication();
-        test::installEnglishTexts();
-        SetProgramDirectory(test::distDirectory());
+        test::useBuiltProgram();
         Link();  // bind the library from the build's program directory
         ASSERT_TRUE(imageDirectory.isValid());
         SetProgramDirectory(imageDirectory.path());

@@ -29,9 +29,7 @@ void runFor(std::chrono::milliseconds time) {
 class ControlsSimTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app::test::ensureApplication();
-        app::test::installEnglishTexts();
-        app::SetProgramDirectory(app::test::distDirectory());
+        app::test::useBuiltProgram();
     }
     void TearDown() override {
         session.reset();

@@ -26,9 +26,7 @@ constexpr std::uint8_t kStatus = 0x76;
 class InitialiseSimTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app::test::ensureApplication();
-        app::test::installEnglishTexts();
-        app::SetProgramDirectory(app::test::distDirectory());
+        app::test::useBuiltProgram();
     }
     void TearDown() override {
         session.reset();

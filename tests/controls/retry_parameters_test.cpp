@@ -23,9 +23,7 @@ constexpr std::int16_t kPort = 114;
 constexpr std::uint8_t kSync = 0x11;
 
 TEST(RetryParametersTest, LaterTransactionsUseOneSecondAndOneRetry) {
-    app::test::ensureApplication();
-    app::test::installEnglishTexts();
-    app::SetProgramDirectory(app::test::distDirectory());
+    app::test::useBuiltProgram();
     sim::Options options{"TM4"};
     options.initialisation.step_ms = 5;
     sim::Simulator unit(options);

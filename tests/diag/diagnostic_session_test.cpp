@@ -38,9 +38,7 @@ const QString kTesting = QString::fromUtf8("Testing\u2026");
 class DiagnosticSessionTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app::test::ensureApplication();
-        app::test::installEnglishTexts();
-        app::SetProgramDirectory(app::test::distDirectory());
+        app::test::useBuiltProgram();
     }
     void TearDown() override {
         // The next test's unit is a new pseudo-terminal under the same number.
