@@ -72,12 +72,12 @@ static_assert(offsetof(CCTPacket, tx_data) == 518, "CCTPacket layout");
 static_assert(offsetof(CCTPacket, rx_data) == 774, "CCTPacket layout");
 static_assert(offsetof(CCTPacket, reply_kind) == 1030, "CCTPacket layout");
 
-// Opens COM<port> at baud with no parity, 8 data bits, 1 stop bit and makes
-// it the active port. Returns 0 (also when the port is already open, which
-// changes nothing), 4 when the device cannot be opened or port is not 1..127,
-// 5 for a baud rate the line cannot take, 6 when the driver refuses the
-// settings. After 5 or 6 the device stays open and active; ClosePort releases
-// it.
+// Opens COM<port> at baud with no parity, 8 data bits, 1 stop bit (hardware
+// flow control as the driver has it) and makes it the active port. Returns 0
+// (also when the port is already open, which changes nothing), 4 when the
+// device cannot be opened or port is not 1..127, 5 for a baud rate the line
+// cannot take, 6 when the driver refuses the settings. After 5 or 6 the
+// device stays open and active; ClosePort releases it.
 ZAV_SERIAL_API int16_t OpenPort(int8_t port, int32_t baud);
 
 // Like OpenPort with a parity code (1 even, 2 mark, 3 none, 4 odd, 5 space)
