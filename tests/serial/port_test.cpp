@@ -206,6 +206,8 @@ TEST_F(RawIo, CallsWithoutAPortOrWithBadArgumentsFailCleanly) {
     EXPECT_EQ(read_serial_data(&byte, &none), ZAV_SERIAL_OK);
     EXPECT_EQ(read_serial_data(&byte, nullptr), ZAV_SERIAL_TIMEOUT);
     EXPECT_EQ(read_serial_data(nullptr, &one), ZAV_SERIAL_TIMEOUT);
+    const int32_t negative = -1;
+    EXPECT_EQ(read_serial_data(&byte, &negative), ZAV_SERIAL_WRITE_FAILED);
     EXPECT_EQ(send_serial_data(&byte, 0), ZAV_SERIAL_OK);
     EXPECT_EQ(send_serial_data(&byte, 1), ZAV_SERIAL_WRITE_FAILED);
 
