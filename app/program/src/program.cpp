@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "zav/app/current_port.h"
-#include "zav/app/product.h"
+#include "zav/app/version.h"
 #include "zav/app/window/icons.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/target_unit.h"
@@ -35,12 +35,7 @@ QString usage() {
 }
 
 QString versionText() {
-    const app::ProgramVersion version = app::programVersion();
-    return QStringLiteral("ZAVDiagnostics (%1) %2.%3.%4")
-        .arg(app::productName())
-        .arg(version.major)
-        .arg(version.minor)
-        .arg(version.revision);
+    return QStringLiteral("ZAVDiagnostics ") + QLatin1String(version::kVersion);
 }
 
 }  // namespace
