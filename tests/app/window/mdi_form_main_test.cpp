@@ -93,6 +93,7 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(action(window, "mnuInitialise")->isVisible());
         QVERIFY(toolbar(window)->isEnabled());
+        QCOMPARE(zav::test::unnamedControls(window), QStringList());
     }
 
     void frenchCaptionsKeepTheirAccessKeyMarkers() {
@@ -148,6 +149,7 @@ class MainWindowTest : public QObject {
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), window);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(zav::test::unnamedControls(*dialog), QStringList());
         QPointer<QWidget> open = dialog;
         dialog->close();
         QTRY_VERIFY(!open);
@@ -162,6 +164,7 @@ class MainWindowTest : public QObject {
         auto* help = main.findChild<zav::app::window::HelpWindow*>();
         QVERIFY(help);
         QVERIFY(help->isVisible());
+        QCOMPARE(zav::test::unnamedControls(*help), QStringList());
         // Content again shows the same window.
         action(main, "mnuContent")->trigger();
         QCOMPARE(main.findChildren<zav::app::window::HelpWindow*>().size(), 1);
