@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -116,6 +119,21 @@ class MainWindowTest : public QObject {
         QVERIFY(window.startUp(shippedLanguages(0x407)));
         QCOMPARE(zav::app::CurrentPort(), 0);
         QCOMPARE(window.languageCode(), QStringLiteral("en"));
+        QCOMPARE(shown.messages, QStringList());
+    }
+
+    void anUnreadableSettingsFileStartsInTheDefaultsSilently() {
+        const QString path = zav::app::settings::openUserSettings()->fileName();
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe[Startup\x00Port=\x01\x02\nCountryCodeOption==\xc3(", 28));
+        file.close();
+        zav::test::RecordedMessages shown;
+        MDIFormMain window;
+        QVERIFY(window.startUp(shippedLanguages(0x407)));
+        QCOMPARE(zav::app::CurrentPort(), 0);
+        QCOMPARE(window.languageCode(), QStringLiteral("de"));
         QCOMPARE(shown.messages, QStringList());
     }
 
