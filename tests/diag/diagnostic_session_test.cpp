@@ -37,9 +37,7 @@ const QString kTesting = QString::fromUtf8("Testing\u2026");
 
 class DiagnosticSessionTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        app::test::useBuiltProgram();
-    }
+    static void SetUpTestSuite() { app::test::useBuiltProgram(); }
     void TearDown() override {
         // The next test's unit is a new pseudo-terminal under the same number.
         app::Link().CloseComm();
@@ -185,17 +183,19 @@ TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAnd
               QList<RowStatus>(shown[1].sensorRows.size(), RowStatus::NotTested));
 }
 
-// A later window finds the utility still running: it knows the unit from
-// the last identification and judges it afresh, so motor rows that this run
-// could not test fail instead of keeping the earlier run's OK.
+// A later window finds the utility still running (the earlier window's
+// leave did not reach it): it knows the unit from the last identification
+// and judges it afresh, so motor rows that this run could not test fail
+// instead of keeping the earlier run's OK.
 TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdict) {
     StartUnit("TM6");
     auto first = std::make_unique<DiagnosticSession>(frontEnd, kTick);
     first->StartDiagnostic();
     ASSERT_EQ(first->LastRunEnd(), RunEnd::Passed);
     first.reset();
+    EXPECT_TRUE(UnitTook(0x82, 1)) << "a window that goes away unloads";
 
-    AddFault("wrongcode=opto");
+    StartUnit("TM6", {"wrongcode=opto"}, sim::Program::RamUtility);
     DiagnosticSession later(frontEnd, kTick);
     TakeStatuses();
     later.StartDiagnostic();
