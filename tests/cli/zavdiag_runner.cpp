@@ -109,6 +109,11 @@ ZavsimProcess::ZavsimProcess(const QStringList& arguments) {
 }
 
 ZavsimProcess::~ZavsimProcess() {
+    Stop();
+}
+
+void ZavsimProcess::Stop() {
+    if (process_.state() == QProcess::NotRunning) return;
     process_.terminate();
     if (!process_.waitForFinished(kStartLimitMs)) process_.kill();
     process_.waitForFinished(kStartLimitMs);

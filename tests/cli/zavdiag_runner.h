@@ -56,6 +56,8 @@ class ZavsimProcess {
     ~ZavsimProcess();
     // The pseudo-terminal to point a port at; empty when it did not start.
     const QString& path() const { return path_; }
+    // Ends the simulator now: the unit and its port vanish.
+    void Stop();
 
   private:
     QProcess process_;
