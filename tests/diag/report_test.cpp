@@ -303,12 +303,11 @@ TEST_F(ServiceReportTest, AbortedRunSaysSoAndShowsWhatWasReached) {
     const QDomNodeList paragraphs = html.elementsByTagName(QStringLiteral("p"));
     QString note;
     for (int i = 0; i < paragraphs.size(); ++i) {
-        if (paragraphs.at(i).toElement().attribute(QStringLiteral("class")) == "note") {
+        if (paragraphs.at(i).toElement().attribute(QStringLiteral("class")) == "reason") {
             note = paragraphs.at(i).toElement().text();
         }
     }
-    EXPECT_TRUE(note.startsWith(QStringLiteral("Run aborted: No green paper. Test timeout!")))
-        << note.toStdString();
+    EXPECT_EQ(note, QStringLiteral("Run aborted: No green paper. Test timeout!"));
     for (int i = 0; i < SensorCount(); ++i) {
         SCOPED_TRACE(Name(i).toStdString());
         const ResultRow& row = Row(i);

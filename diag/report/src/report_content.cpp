@@ -43,19 +43,14 @@ QString ProductTitle() {
 // What stopped a run that did not reach its verdict; empty when it did.
 QString RunNote(RunEnd end, const QString& statusText) {
     const QString reason = Printable(statusText).simplified();
-    const QString reached =
-        QStringLiteral(
-            " The results reached before the stop are shown; tests not reached show "
-            "\u201C%1\u201D.")
-            .arg(LangText(kTextNotTested));
     switch (end) {
         case RunEnd::Passed:
         case RunEnd::Failed:
             return {};
         case RunEnd::TestsAborted:
-            return QStringLiteral("Run aborted: %1").arg(reason) + reached;
+            return QStringLiteral("Run aborted: %1").arg(reason);
         case RunEnd::Cancelled:
-            return QStringLiteral("Run cancelled by the engineer.") + reached;
+            return QStringLiteral("Run cancelled by the engineer");
         case RunEnd::NotTested:
         case RunEnd::None:
             break;
@@ -121,6 +116,13 @@ ReportContent MakeReportContent(const ServiceReportInput& input) {
     content.passed = input.end == RunEnd::Passed;
     content.verdict = LangText(content.passed ? kTextPassed : kTextFailed);
     content.runNote = RunNote(input.end, input.statusText);
+    if (!content.runNote.isEmpty()) {
+        content.runNoteDetail =
+            QStringLiteral(
+                "The results reached before the stop are shown; tests not reached "
+                "show \u201C%1\u201D.")
+                .arg(LangText(kTextNotTested));
+    }
 
     content.mechanicsCaption = QStringLiteral("Mechanics");
     content.motorCaption = LangText(kTextMotor);

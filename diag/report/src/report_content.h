@@ -47,7 +47,8 @@ struct ReportContent {
     std::vector<LabelledValue> identity;
     QString verdict;
     bool passed;
-    QString runNote;  // empty for a complete run; else what stopped it
+    QString runNote;        // empty for a complete run; else what stopped it
+    QString runNoteDetail;  // what an aborted run's report shows
     QString mechanicsCaption;
     QString motorCaption;
     QString statusCaption;

@@ -21,7 +21,9 @@ table{border-collapse:collapse}
 th,td{padding:0.15em 0.5em;text-align:left;vertical-align:middle}
 .identity th{font-weight:normal;color:#444;padding-left:0}
 .verdict{display:inline-block;font-size:2.4em;font-weight:bold;border:0.12em solid;padding:0.1em 0.5em;margin:0.4em 0}
-.note{font-weight:bold;border-left:0.3em solid #000;padding-left:0.5em}
+.note{border-left:0.3em solid #000;padding-left:0.5em}
+.note p{margin:0.2em 0}
+.reason{font-weight:bold}
 .list td,.list th,.chart td,.chart th,.sensors td,.sensors th{border-bottom:1px solid #ccc}
 .chart{width:100%}
 .chart td.bar{width:55%;min-width:7em;padding:0}
@@ -120,7 +122,12 @@ class HtmlReport {
         xml_.writeCharacters(content.verdict);
         End();
         End();
-        if (!content.runNote.isEmpty()) Text(QStringLiteral("p"), content.runNote, "note");
+        if (!content.runNote.isEmpty()) {
+            Start(QStringLiteral("div"), QStringLiteral("note"));
+            Text(QStringLiteral("p"), content.runNote, QStringLiteral("reason"));
+            Text(QStringLiteral("p"), content.runNoteDetail);
+            End();
+        }
         End();
     }
 

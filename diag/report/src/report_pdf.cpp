@@ -162,15 +162,22 @@ class PdfReport {
         y_ += box.height();
     }
 
+    // Why the run stopped, in bold, and what the report then shows, beside
+    // a bar that marks the note.
     void RunNote() {
         y_ += Mm(3);
-        const QFont font = Font(9.5, true);
+        const double top = y_;
+        Paragraph(content_.runNote, Font(10, true));
+        Paragraph(content_.runNoteDetail, Font(9));
+        painter_.fillRect(QRectF(0, top, Mm(1.2), y_ - top), Qt::black);
+    }
+
+    void Paragraph(const QString& text, const QFont& font) {
         painter_.setFont(font);
-        const QRectF room(Mm(4), y_, page_.width() - Mm(4), page_.height());
-        const QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, content_.runNote);
-        painter_.fillRect(QRectF(0, y_, Mm(1.2), used.height()), Qt::black);
         painter_.setPen(Qt::black);
-        painter_.drawText(room, Qt::TextWordWrap, content_.runNote);
+        const QRectF room(Mm(4), y_, page_.width() - Mm(4), page_.height());
+        const QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, text);
+        painter_.drawText(room, Qt::TextWordWrap, text);
         y_ += used.height();
     }
 
