@@ -23,11 +23,8 @@ int RunDiagnose(Invocation& invocation) {
     if (error.isEmpty() && reportPath && !diag::ReportFormatOf(*reportPath)) {
         error = QStringLiteral("the report file name must end in .pdf or .html");
     }
-    if (!error.isEmpty() || !target.TakeOptions(arguments, &error) ||
-        !NoArgumentsLeft(arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag diagnose: ") + error);
-        return kExitCouldNotRun;
-    }
+    if (!error.isEmpty()) return RefuseArguments("diagnose", error);
+    if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
 
     diag::DiagnosticSession session(invocation.frontEnd);
     const QDateTime runTime = QDateTime::currentDateTime();
