@@ -329,6 +329,49 @@ TEST_F(ServiceReportTest, AbortedRunSaysSoAndShowsWhatWasReached) {
     }
 }
 
+// Texts from the unit are data, never markup; a unit with many sensors
+// flows its charts over further pages.
+TEST_F(ServiceReportTest, UnitTextsCannotBreakEitherDocument) {
+    constexpr int kSensors = 60;
+    const QString hostile = QStringLiteral("<script>alert(1)</script> & \"\x01");
+    app::ValidatorData unit;
+    unit.UnitType = QStringLiteral("TM6");
+    unit.SensorCount = kSensors;
+    unit.ResizeSensorLists(kSensors);
+    for (int i = 0; i < kSensors; ++i) unit.SensorName[i] = QStringLiteral("Sensor %1").arg(i);
+    unit.SensorName[7] = hostile;
+    app::VersionData version{QStringLiteral("TM0006\x07</p>")};
+    app::DatasetData dataset{QStringLiteral("]]>&amp;")};
+    ResultTable table;
+    table.Recreate(kSensors, 4);
+    for (int i = 0; i < kSensors; ++i) *table.Row(i) = {100, 150, 200, true, 50, 60, 70, true};
+    const DiagnosticResults results{unit, version, dataset, table};
+    const ResultsView shown = ShowResults(results, true);
+    const ServiceReportInput input{results, shown, RunEnd::Passed, {}, runTime_, "<host>"};
+
+    const QString htmlPath = dir_.filePath(QStringLiteral("hostile.html"));
+    QString error;
+    ASSERT_TRUE(WriteServiceReport(input, htmlPath, &error)) << error.toStdString();
+    QFile file(htmlPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QDomDocument html;
+    ASSERT_TRUE(html.setContent(&file));
+    EXPECT_TRUE(html.elementsByTagName(QStringLiteral("script")).isEmpty());
+    const QString shownName = QString(hostile).replace(u'\x01', QChar::ReplacementCharacter);
+    EXPECT_FALSE(ChartRowOf(html, QStringLiteral("paperless"), shownName).isNull());
+    EXPECT_TRUE(html.documentElement().text().contains(QStringLiteral("]]>&amp;")));
+
+    const QString pdfPath = dir_.filePath(QStringLiteral("many.pdf"));
+    ASSERT_TRUE(WriteServiceReport(input, pdfPath, &error)) << error.toStdString();
+    const QString pdf = test::PdfText(pdfPath);
+    for (int i = 0; i < kSensors; ++i) {
+        if (i == 7) continue;
+        EXPECT_EQ(ChartLines(pdf, unit.SensorName[i]).size(), 2) << i;
+    }
+    EXPECT_TRUE(pdf.contains(QStringLiteral("Green-paper test (continued)")));
+    EXPECT_GE(test::PdfWords(pdfPath).back().page, 4);
+}
+
 // Writes as the user `nobody` while the test runs as root, whom a folder's
 // permissions do not stop.
 class AsUnprivilegedUser {
