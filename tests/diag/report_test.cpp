@@ -255,6 +255,10 @@ TEST_F(ServiceReportTest, HtmlIsOneSelfContainedFile) {
         EXPECT_FALSE(html.contains(QLatin1String(reference), Qt::CaseInsensitive)) << reference;
     }
     EXPECT_TRUE(html.contains(QStringLiteral("name=\"viewport\"")));
+    // A style element is read unescaped: an entity there breaks its rules.
+    const QString style = html.section(QStringLiteral("<style>"), 1).section("</style>", 0, 0);
+    EXPECT_FALSE(style.isEmpty());
+    EXPECT_FALSE(style.contains(u'&')) << style.toStdString();
     // Every element HTML would read as left open is closed.
     EXPECT_FALSE(
         QRegularExpression(QStringLiteral("<(td|th|p|div|section|title|style)(\\s[^>]*)?/>"))

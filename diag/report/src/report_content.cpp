@@ -4,6 +4,7 @@
 #include "zav/app/product.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
+#include "zav/lang/language_text.h"
 
 namespace zav::diag::report {
 namespace {
@@ -103,6 +104,7 @@ ReportContent MakeReportContent(const ServiceReportInput& input) {
     const DiagnosticResults& results = input.results;
     const app::ValidatorData& unit = results.unit;
     ReportContent content;
+    content.language = lang::currentLanguageCode().toLower();
     content.title = ProductTitle();
     content.subtitle = QStringLiteral("Service report");
     content.identity = {
@@ -113,6 +115,8 @@ ReportContent MakeReportContent(const ServiceReportInput& input) {
         {QStringLiteral("Date"), input.runTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
         {QStringLiteral("Computer"), Printable(input.hostName)},
     };
+    content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +
+                     SerialNumberText(unit.SerialNumber);
     content.passed = input.end == RunEnd::Passed;
     content.verdict = LangText(content.passed ? kTextPassed : kTextFailed);
     content.runNote = RunNote(input.end, input.statusText);

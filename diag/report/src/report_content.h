@@ -42,8 +42,10 @@ struct StatusLine {
 };
 
 struct ReportContent {
+    QString language;  // the code of the texts' language ("en", "de", ...)
     QString title;     // product name and version
     QString subtitle;  // what the document is
+    QString footer;    // the product and the unit, on every page
     std::vector<LabelledValue> identity;
     QString verdict;
     bool passed;

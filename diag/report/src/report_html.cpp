@@ -11,9 +11,11 @@ namespace zav::diag::report {
 namespace {
 
 // Layout for screens of every width: the page narrows to a phone's, the
-// chart bars shrink with it and the wide table scrolls on its own.
+// chart bars shrink with it and the wide table scrolls on its own. HTML
+// reads a style element as it stands, so the rules hold no character the
+// XML writer would escape (quotes, <, >, &).
 constexpr char kStyle[] = R"(
-body{font-family:"DejaVu Sans",Arial,sans-serif;color:#000;background:#fff;margin:0 auto;max-width:60em;padding:0.6em}
+body{font-family:DejaVu Sans,Arial,sans-serif;color:#000;background:#fff;margin:0 auto;max-width:60em;padding:0.6em}
 h1{font-size:1.4em;margin:0.2em 0}
 h2{font-size:1.15em;margin:1.2em 0 0.3em}
 .subtitle{margin:0 0 0.6em;color:#444}
@@ -65,6 +67,9 @@ class HtmlReport {
     void Write(const ReportContent& content) {
         xml_.writeDTD(QStringLiteral("<!DOCTYPE html>"));
         xml_.writeStartElement(QStringLiteral("html"));
+        if (!content.language.isEmpty()) {
+            xml_.writeAttribute(QStringLiteral("lang"), content.language);
+        }
         xml_.writeStartElement(QStringLiteral("head"));
         xml_.writeEmptyElement(QStringLiteral("meta"));
         xml_.writeAttribute(QStringLiteral("charset"), QStringLiteral("utf-8"));

@@ -90,10 +90,7 @@ class PdfReport {
         painter_.setFont(Font(7));
         painter_.setPen(Colour(kFaint));
         const QRectF line(0, page_.height() - Mm(kFooterMm - 2), page_.width(), Mm(4));
-        const auto& identity = content_.identity;
-        painter_.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                          content_.title + QStringLiteral(" \u2013 ") + identity[0].value +
-                              QStringLiteral(" ") + identity[1].value);
+        painter_.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, content_.footer);
         painter_.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::number(pageNumber_));
     }
 
@@ -483,6 +480,7 @@ class PdfReport {
         y_ += rowHeight;
     }
 
+    // Font metrics are taken on the writer, which Qt wants non-const.
     mutable QPdfWriter writer_;
     const ReportContent& content_;
     QPainter painter_;
