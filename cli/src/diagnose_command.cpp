@@ -13,6 +13,13 @@
 namespace zav::cli {
 namespace {
 
+// Ctrl-C: the run ends as the window's Cancel would (the RAM utility is
+// told to stop the diagnostic with 0x87) where Cancel is open to the
+// engineer, in the green-paper step; the window's close follows the run.
+void EndRun(diag::DiagnosticSession& session) {
+    if (session.Buttons().cancel) session.Cancel();
+}
+
 int RunDiagnose(Invocation& invocation) {
     QStringList& arguments = invocation.arguments;
     TargetUnit target;
@@ -28,22 +35,25 @@ int RunDiagnose(Invocation& invocation) {
 
     diag::DiagnosticSession session(invocation.frontEnd);
     const QDateTime runTime = QDateTime::currentDateTime();
-    session.StartDiagnostic();
+    {
+        const InterruptHandler interrupt(invocation.interruption, [&] { EndRun(session); });
+        session.StartDiagnostic();
+    }
+    const bool interrupted = invocation.interruption.interrupted();
     std::optional<QString> written;
-    // Saving is open to the engineer only once the run has results.
-    if ((csvPath || reportPath) && !session.Buttons().saveCsv) {
-        PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
-    } else {
-        if (csvPath && session.SaveResultsCsv(*csvPath)) written = *csvPath;
-        QString why;
-        if (reportPath &&
-            !diag::WriteServiceReport(diag::ServiceReportOf(session, runTime), *reportPath, &why)) {
-            PrintError(QStringLiteral("zavdiag diagnose: ") + why);
+    if ((csvPath || reportPath) && !interrupted) {
+        // Saving is open to the engineer only once the run has results.
+        if (!session.Buttons().saveCsv) {
+            PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
+        } else {
+            if (csvPath && session.SaveResultsCsv(*csvPath)) written = *csvPath;
+            QString why;
+            if (reportPath && !diag::WriteServiceReport(diag::ServiceReportOf(session, runTime),
+                                                        *reportPath, &why)) {
+                PrintError(QStringLiteral("zavdiag diagnose: ") + why);
+            }
         }
     }
-    // The engineer closes the window: the RAM utility is told to leave.
-    session.Ok();
-
     if (json) {
         const QByteArray document =
             DiagnosticJson(session, invocation.frontEnd.messages(), written);
@@ -52,7 +62,14 @@ int RunDiagnose(Invocation& invocation) {
     } else {
         PrintDiagnosticReport(session);
     }
-    return ExitStatusOf(session.LastRunEnd());
+    // The engineer closes the window: the RAM utility is told to leave. What
+    // the closing window's status line shows then (the raw channel's open
+    // failure, when the unit has gone) is seen by nobody; the port's line
+    // says what became of the unit.
+    invocation.frontEnd.showStatusLines(false);
+    session.Ok();
+    if (interrupted) return invocation.interruption.EndInterrupted("diagnose");
+    return ExitStatus(session.LastRunEnd() == diag::RunEnd::Passed, session.ResultData().unit);
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread starts, so that every thread leaves the signals to it.
+    zav::cli::Interruption interruption;
     const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
@@ -73,6 +75,6 @@ int main(int argc, char** argv) {
         return zav::cli::kExitCouldNotRun;
     }
     zav::app::LoadCurrentPort();
-    zav::cli::Invocation invocation{arguments, frontEnd};
+    zav::cli::Invocation invocation{arguments, frontEnd, interruption};
     return command->run(invocation);
 }
