@@ -398,12 +398,13 @@ class PdfReport {
         StartPage();
         Caption(content_.tableCaption);
 
+        // The gaps between columns do not shrink with the font, so a step
+        // may fall short and another follows.
         double points = kTablePoints;
         std::vector<double> widths = TableWidths(points);
-        double total = 0;
-        for (double width : widths) total += width;
-        if (total > page_.width()) {
-            points = std::max(kTableMinPoints, points * page_.width() / total);
+        for (double total = Sum(widths); total > page_.width() && points > kTableMinPoints;
+             total = Sum(widths)) {
+            points = std::max(kTableMinPoints, points * page_.width() / total - 0.1);
             widths = TableWidths(points);
         }
         const QFont font = Font(points);
@@ -456,10 +457,15 @@ class PdfReport {
         painter_.drawLine(QPointF(0, y_), QPointF(x, y_));
     }
 
-    void TableLine(std::size_t index, const std::vector<double>& widths, const QFont& font,
-                   const QFont& bold, double rowHeight) {
+    static double Sum(const std::vector<double>& widths) {
         double total = 0;
         for (double width : widths) total += width;
+        return total;
+    }
+
+    void TableLine(std::size_t index, const std::vector<double>& widths, const QFont& font,
+                   const QFont& bold, double rowHeight) {
+        const double total = Sum(widths);
         // Every other row shaded, so a line can be followed across the page.
         if (index % 2 == 1)
             painter_.fillRect(QRectF(0, y_, total, rowHeight), QColor(0xEE, 0xEE, 0xEE));
