@@ -61,6 +61,7 @@ void LinkProtocolMode::answer_frame(DeviceOutput& out) {
 
     Bytes reply = last_reply_;
     if (fault.kind == Fault::Kind::GenericCode) reply = {fault.code};
+    if (fault.kind == Fault::Kind::Reply) reply = fault.junk;
     reply.resize(std::min(reply.size(), vlp::kMaxDataLength));
     std::uint8_t addr_seq = receiver_.address_sequence();
     if (fault.kind == Fault::Kind::WrongSequence) addr_seq ^= vlp::kSequenceBit;

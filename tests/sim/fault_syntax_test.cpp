@@ -53,13 +53,41 @@ TEST(FaultSyntax, KindsValuesCommandsAndTimes) {
     EXPECT_EQ(p.key, kAnyCommand);
     EXPECT_EQ(parse("wrongseq:any:2").fault.kind, Fault::Kind::WrongSequence);
     EXPECT_TRUE(parse("junk:poll").fault.junk.empty());
+
+    p = parse("reply=F0,FF,00:sensor-config:all:2");
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.fault.kind, Fault::Kind::Reply);
+    EXPECT_EQ(p.fault.junk, (std::vector<std::uint8_t>{0xF0, 0xFF, 0x00}));
+    EXPECT_EQ(p.fault.times, -1);
+    EXPECT_EQ(p.fault.after, 2);
+    EXPECT_EQ(parse("code=F2:sync:1:4").fault.after, 4);
 }
 
 TEST(FaultSyntax, MalformedTextIsRefusedWithAReason) {
-    for (const char* text : {"", "silence", "noreply=3", "delay", "delay=-1", "delay=600001",
-                             "delay=1x", "code=", "code=1FF", "code=GG", "junk=00,", "junk=,00",
-                             "noreply:", "noreply:sink", "noreply:0x31/0x61", "noreply:0x30/",
-                             "noreply:sync:0", "noreply:sync:x", "noreply:sync:1:2"}) {
+    for (const char* text : {"",
+                             "silence",
+                             "noreply=3",
+                             "delay",
+                             "delay=-1",
+                             "delay=600001",
+                             "delay=1x",
+                             "code=",
+                             "code=1FF",
+                             "code=GG",
+                             "junk=00,",
+                             "junk=,00",
+                             "noreply:",
+                             "noreply:sink",
+                             "noreply:0x31/0x61",
+                             "noreply:0x30/",
+                             "noreply:sync:0",
+                             "noreply:sync:x",
+                             "noreply:sync:1:",
+                             "noreply:sync:1:x",
+                             "noreply:sync:all:-1",
+                             "reply",
+                             "reply=",
+                             "reply=F0,"}) {
         const Parsed p = parse(text);
         EXPECT_FALSE(p.ok) << "'" << text << "'";
         EXPECT_FALSE(p.error.empty()) << "'" << text << "'";
