@@ -24,11 +24,13 @@ struct Fault {
         GenericCode,    // reply with only this generic code (0xF1, 0xF2, 0xF5, ...)
         JunkBefore,     // send junk bytes, then the proper reply
         Reply,          // reply with exactly the data bytes `junk` (generic code first)
+        ZeroPadded,     // the reply's text field holds `text`, padded with zero bytes
     };
     Kind kind = Kind::None;
     int delay_ms = 0;
     std::uint8_t code = 0;
     std::vector<std::uint8_t> junk{};
+    std::string text{};
     int times = -1;  // how many commands it applies to; -1 = all of them
     int after = 0;   // how many of its commands pass unharmed before it applies
 };
