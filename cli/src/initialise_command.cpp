@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "zav/app/current_port.h"
-#include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 #include "zav/cli/target_unit.h"
 #include "zav/controls/initialise_session.h"
@@ -42,23 +41,25 @@ class LiveTable {
 
 int RunInitialise(Invocation& invocation) {
     TargetUnit target;
-    QString error;
-    if (!target.TakeOptions(invocation.arguments, &error) ||
-        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag initialise: ") + error);
-        return kExitCouldNotRun;
-    }
+    if (!target.Open("initialise", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
     controls::InitialiseSession session(app::CurrentPort(), kTick, invocation.frontEnd);
     LiveTable live;
     QObject::connect(&session, &controls::InitialiseSession::changed,
                      [&] { live.update(session.rows()); });
-    const bool complete = session.start();
+    bool complete = false;
+    {
+        // Ctrl-C ends the run as closing the window does.
+        const InterruptHandler interrupt(invocation.interruption, [&] { session.close(); });
+        complete = session.start();
+    }
 
     PrintLine();
     PrintLine(session.caption());
     for (const controls::SensorStatusRow& row : session.rows()) PrintLine(RowLine(row));
     session.close();
-    return complete ? kExitPassed : kExitFailed;
+    if (invocation.interruption.interrupted())
+        return invocation.interruption.EndInterrupted("initialise");
+    return ExitStatus(complete, session.validator());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "zav/app/current_port.h"
+#include "zav/app/version.h"
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/lang/startup_language.h"
@@ -13,7 +14,7 @@ namespace {
 using zav::cli::PrintLine;
 
 void PrintUsage(void (*print)(const QString&)) {
-    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS]"));
+    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS] | --help | --version"));
     for (const zav::cli::Subcommand& command : zav::cli::AllSubcommands()) {
         print(QStringLiteral("  zavdiag %1").arg(QString::fromUtf8(command.synopsis)));
         print(QStringLiteral("      %1").arg(QString::fromUtf8(command.summary)));
@@ -24,6 +25,8 @@ void PrintUsage(void (*print)(const QString&)) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread starts, so that every thread leaves the signals to it.
+    zav::cli::Interruption interruption;
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
@@ -36,9 +39,15 @@ int main(int argc, char** argv) {
         PrintUsage(&PrintLine);
         return zav::cli::kExitPassed;
     }
+    if (name == QLatin1String("--version")) {
+        PrintLine(QStringLiteral("zavdiag ") + QLatin1String(zav::version::kVersion));
+        return zav::cli::kExitPassed;
+    }
     const zav::cli::Subcommand* command = zav::cli::FindSubcommand(name);
     if (!command) {
-        zav::cli::PrintError(QStringLiteral("zavdiag: unknown command ") + name);
+        zav::cli::PrintError((name.startsWith(u'-') ? QStringLiteral("zavdiag: unknown option ")
+                                                    : QStringLiteral("zavdiag: unknown command ")) +
+                             name);
         PrintUsage(&zav::cli::PrintError);
         return zav::cli::kExitCouldNotRun;
     }
@@ -50,6 +59,6 @@ int main(int argc, char** argv) {
         return zav::cli::kExitCouldNotRun;
     }
     zav::app::LoadCurrentPort();
-    zav::cli::Invocation invocation{arguments, frontEnd};
+    zav::cli::Invocation invocation{arguments, frontEnd, interruption};
     return command->run(invocation);
 }

@@ -3,8 +3,12 @@
 #include <string>
 
 #include "zav/app/current_port.h"
+#include "zav/app/port_access_text.h"
+#include "zav/app/ram_channel.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/printing_front_end.h"
+#include "zav/cli/subcommand.h"
+#include "zav/platform/port_access.h"
 #include "zav/platform/ports.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/raw_fault_syntax.h"
@@ -58,12 +62,53 @@ QString ModelList() {
     return names.join(u' ');
 }
 
+// "COM5 (/dev/ttyS4): no such device" when the port cannot be opened now,
+// else nothing.
+QString PortProblem(int port) {
+    const std::string path = platform::port_device_path(port);
+    const platform::PortAccessReport access = platform::probe_port_access(path);
+    if (access.access == platform::PortAccess::Ready) return QString();
+    return QStringLiteral("COM%1 (%2): %3")
+        .arg(port)
+        .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
+             app::portAccessText(access));
+}
+
 }  // namespace
 
 TargetUnit::TargetUnit() = default;
 
 TargetUnit::~TargetUnit() {
+    // A port that opened may have gone with its unit (an adaptor pulled out).
+    if (portProblem_.isEmpty() && portOpened_) portProblem_ = PortProblem(app::CurrentPort());
     if (simulator_) simulator_->stop();
+    if (!portProblem_.isEmpty()) PrintError(portProblem_);
+}
+
+bool TargetUnit::Open(const char* command, QStringList& arguments, Channels channels) {
+    QString error;
+    if (!TakeOptions(arguments, &error) || !NoArgumentsLeft(arguments, &error)) {
+        RefuseArguments(command, error);
+        return false;
+    }
+    if (!Connect(&error)) {
+        PrintError(QStringLiteral("zavdiag %1: %2").arg(QLatin1String(command), error));
+        return false;
+    }
+    const int port = app::CurrentPort();
+    if (channels == Channels::RamUtility && port > app::kHighestRamChannelPort) {
+        PrintError(QStringLiteral("zavdiag %1: COM%2 cannot carry the RAM utility, whose channel "
+                                  "reaches COM1 to COM%3 only; give a port of 1 to %3")
+                       .arg(QLatin1String(command))
+                       .arg(port)
+                       .arg(app::kHighestRamChannelPort));
+        return false;
+    }
+    // The command runs all the same, so that its own messages say what the
+    // window's would; the reason follows them.
+    portProblem_ = PortProblem(port);
+    portOpened_ = true;
+    return true;
 }
 
 bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
@@ -104,7 +149,7 @@ bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
     if (paperDelay) {
         bool ok = false;
         const double seconds = paperDelay->toDouble(&ok);
-        if (!ok || seconds < 0 || seconds > kMaxPaperDelaySeconds) {
+        if (!ok || !(seconds >= 0 && seconds <= kMaxPaperDelaySeconds)) {  // NaN too
             *error = QStringLiteral("the paper delay must be 0 to 600 seconds");
             return false;
         }

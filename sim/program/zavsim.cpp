@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "zav/app/version.h"
 #include "zav/platform/termination.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/profile.h"
@@ -20,7 +21,7 @@ void print_usage(std::FILE* to) {
                  "Usage: zavsim --model MODEL [--port-number N] [--wire-baud B] [--fault F]...\n"
                  "              [--ram-utility | --cctalk] [--paper-delay S]\n"
                  "              [--capability HH] [--calibration-fails K]...\n"
-                 "       zavsim --list-models\n"
+                 "       zavsim --list-models | --version\n"
                  "Serves as a validator of MODEL on a new pseudo-terminal until Ctrl-C,\n"
                  "and prints the port as \"COM<N> <path>\" and as the export line that\n"
                  "points COM<N> at it (N from 1 to 256, default 100).\n"
@@ -57,6 +58,10 @@ int main(int argc, char** argv) {
     }
     if (args.help) {
         print_usage(stdout);
+        return 0;
+    }
+    if (args.version) {
+        std::printf("zavsim %s\n", zav::version::kVersion);
         return 0;
     }
     if (args.list_models) {

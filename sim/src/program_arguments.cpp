@@ -18,6 +18,16 @@ bool parse_number(std::string_view text, Number min, Number max, Number* value) 
            *value >= min && *value <= max;
 }
 
+bool takes_value(std::string_view option) {
+    constexpr std::string_view kValueOptions[] = {
+        "--model",      "--port-number",       "--wire-baud", "--paper-delay",
+        "--capability", "--calibration-fails", "--fault"};
+    for (std::string_view known : kValueOptions) {
+        if (option == known) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool parse_program_arguments(int argc, const char* const* argv, ProgramArguments* args,
@@ -33,12 +43,20 @@ bool parse_program_arguments(int argc, const char* const* argv, ProgramArguments
             args->help = true;
             continue;
         }
+        if (arg == "--version") {
+            args->version = true;
+            continue;
+        }
         if (arg == "--ram-utility" || arg == "--cctalk") {
             args->options.program = arg == "--cctalk" ? Program::CcTalkPeer : Program::RamUtility;
             continue;
         }
+        if (!takes_value(arg)) {
+            *error = "unknown option " + std::string(arg);
+            return false;
+        }
         if (i + 1 >= argc) {
-            *error = std::string(arg) + " needs a value (or is unknown)";
+            *error = std::string(arg) + " needs a value";
             return false;
         }
         const std::string_view value = argv[++i];
@@ -97,12 +115,9 @@ bool parse_program_arguments(int argc, const char* const* argv, ProgramArguments
                 return false;
             }
             args->faults.emplace_back(key, std::move(fault));
-        } else {
-            *error = "unknown option " + std::string(argv[i - 1]);
-            return false;
         }
     }
-    if (!have_model && !args->list_models && !args->help) {
+    if (!have_model && !args->list_models && !args->help && !args->version) {
         *error = "--model is required";
         return false;
     }

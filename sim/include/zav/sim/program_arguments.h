@@ -16,10 +16,12 @@ struct ProgramArguments {
     std::vector<RawFault> raw_faults;
     bool list_models = false;
     bool help = false;
+    bool version = false;
 };
 
 // Reads argv[1] to argv[argc - 1]. False with the reason in *error for
-// arguments that do not parse or leave out --model.
+// arguments that do not parse, an unknown option, or no --model (unless
+// only the model list, the help or the version is asked for).
 bool parse_program_arguments(int argc, const char* const* argv, ProgramArguments* args,
                              std::string* error);
 
