@@ -391,6 +391,15 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     QElapsedTimer run;
     run.start();
     const Heartbeat heartbeat;
+    // The engineer clicks while the SYNC waits: the buttons the run disables
+    // stay disabled, so nothing happens.
+    QTimer::singleShot(1500ms, &session, [&] {
+        EXPECT_EQ(session.Buttons(), (DiagnosticButtons{false, false, false, false}));
+        session.StartDiagnostic();
+        session.Ok();
+        session.Cancel();
+        EXPECT_FALSE(session.IsClosed());
+    });
     session.StartDiagnostic();
     EXPECT_GE(run.elapsed(), 2500) << "the link's retries take seconds";
     EXPECT_LT(heartbeat.largestGapMs(), 50);

@@ -61,6 +61,12 @@ TEST(FaultSyntax, KindsValuesCommandsAndTimes) {
     EXPECT_EQ(p.fault.times, -1);
     EXPECT_EQ(p.fault.after, 2);
     EXPECT_EQ(parse("code=F2:sync:1:4").fault.after, 4);
+
+    p = parse("zeropad=TM5:firmware");
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.fault.kind, Fault::Kind::ZeroPadded);
+    EXPECT_EQ(p.fault.text, "TM5");
+    EXPECT_EQ(p.key, expansion(0x44));
 }
 
 TEST(FaultSyntax, MalformedTextIsRefusedWithAReason) {
@@ -87,7 +93,9 @@ TEST(FaultSyntax, MalformedTextIsRefusedWithAReason) {
                              "noreply:sync:all:-1",
                              "reply",
                              "reply=",
-                             "reply=F0,"}) {
+                             "reply=F0,",
+                             "zeropad",
+                             "zeropad=ABCDEFGHIJKLMNOPQRSTU"}) {
         const Parsed p = parse(text);
         EXPECT_FALSE(p.ok) << "'" << text << "'";
         EXPECT_FALSE(p.error.empty()) << "'" << text << "'";
