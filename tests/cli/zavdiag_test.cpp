@@ -2,6 +2,7 @@
 // sensor data, the stored port, the port list and the user's language.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <memory>
 
 #include "core_test_support.h"
@@ -33,7 +34,13 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         {{"diagnose", "--simulate", "TM6", "--fault", "nopaper=1"}, "nopaper takes no value"},
         {{"diagnose", "--simulate", "TM6", "--paper-delay", "-1"}, "paper delay must be"},
         {{"diagnose", "--csv"}, "--csv needs a value"},
-        {{"identify", "--json"}, "unknown argument --json"},
+        {{"identify", "--json"}, "unknown argument --json\nUsage: zavdiag identify [--port N"},
+        {{"--verbose"}, "unknown option --verbose\nUsage: zavdiag COMMAND"},
+        {{"ports", "--all"}, "unknown argument --all\nUsage: zavdiag ports"},
+        // The RAM utility's channel reaches COM127 at most: refused before
+        // anything is sent, where identify would work.
+        {{"diagnose", "--port", "150"}, "COM150 cannot carry the RAM utility"},
+        {{"controls", "--port", "128"}, "COM128 cannot carry the RAM utility"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -41,6 +48,38 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.contains(QLatin1String(c.reason))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
+    }
+}
+
+TEST_F(ZavdiagTest, VersionAndHelpAnswerOnStandardOutput) {
+    const ZavdiagResult version = ZavdiagUser().Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "zavdiag 1.0.4\n");
+    EXPECT_TRUE(version.err.isEmpty());
+    const ZavdiagResult help = ZavdiagUser().Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QLatin1String("Usage: zavdiag"))) << help.out.toStdString();
+
+    const QString zavsim = QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + "/zavsim";
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } simulatorCases[] = {
+        {{"--version"}, 0, "zavsim 1.0.4\n", ""},
+        {{"--model", "TM6", "--verbose"}, 2, "", "zavsim: unknown option --verbose\nUsage: zavsim"},
+        {{"--port-number", "0"}, 2, "", "zavsim: the port number must be 1 to 256\nUsage: zavsim"},
+    };
+    for (const auto& c : simulatorCases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess process;
+        process.start(zavsim, c.arguments);
+        ASSERT_TRUE(process.waitForFinished(10'000));
+        EXPECT_EQ(process.exitCode(), c.exitCode);
+        EXPECT_EQ(process.readAllStandardOutput(), c.out);
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.startsWith(c.err)) << err.toStdString();
     }
 }
 
