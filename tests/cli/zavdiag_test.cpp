@@ -1,8 +1,12 @@
 // zavdiag as a user runs it: arguments that cannot work, a unit without
 // sensor data, the stored port, the port list and the user's language.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "core_test_support.h"
@@ -48,6 +52,51 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.contains(QLatin1String(c.reason))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
+    }
+}
+
+// After the program's own message, one line with the device path and a
+// reason the engineer can act on.
+TEST_F(ZavdiagTest, APortThatDoesNotOpenIsExplainedAfterTheProgramsOwnMessage) {
+    const QTemporaryDir directory;
+    const struct {
+        const char* path;
+        QString line;
+    } cases[] = {
+        {"/dev/null", "COM100 (/dev/null): not a serial device\n"},
+        {"", "COM100 (no device): no such device\n"},
+        {nullptr, "COM100 (" + directory.filePath("ttyUSB0") + "): no such device\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        ZavdiagUser user;
+        user.PointPort(100, c.path ? QString::fromLatin1(c.path) : directory.filePath("ttyUSB0"));
+        const ZavdiagResult result = user.Run({"identify", "--port", "100"});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.err.endsWith(c.line)) << result.err.toStdString();
+        if (c.path && !*c.path) continue;  // no device: the library does not try
+        EXPECT_LT(result.err.indexOf(QLatin1String("Unable To open this port (COM100)")),
+                  result.err.indexOf(c.line))
+            << result.err.toStdString();
+    }
+
+    // Another program holds the unit's port exclusively (root may still open
+    // it, but the line says what is going on).
+    sim::Simulator unit(sim::Options{"TM4"});
+    std::string why;
+    ASSERT_TRUE(unit.start(&why)) << why;
+    const int holder = ::open(unit.slave_path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    ZavdiagUser user;
+    user.PointPort(100, QString::fromStdString(unit.slave_path()));
+    const ZavdiagResult held = user.Run({"identify", "--port", "100"});
+    ::close(holder);
+    EXPECT_TRUE(held.err.endsWith(QStringLiteral("COM100 (%1): in use by another program\n")
+                                      .arg(QString::fromStdString(unit.slave_path()))))
+        << held.err.toStdString();
+    if (::geteuid() != 0) {
+        EXPECT_EQ(held.exitCode, 2);
     }
 }
 

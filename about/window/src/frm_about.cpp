@@ -1,6 +1,5 @@
 #include "zav/about/window/frm_about.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,7 +29,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(lang::window::withoutAccessKey(texts.caption));
 
     auto* icon = new QLabel;
-    icon->setPixmap(QApplication::windowIcon().pixmap(kIconSize, kIconSize));
+    icon->setPixmap(windowIcon().pixmap(kIconSize, kIconSize));
     icon->setAlignment(Qt::AlignTop);
     QLabel* app = label("lblApp", texts.app);
     QFont larger = app->font();

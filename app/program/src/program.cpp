@@ -4,7 +4,6 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/version.h"
-#include "zav/app/window/icons.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/target_unit.h"
 #include "zav/lang/startup_language.h"
@@ -51,7 +50,8 @@ std::optional<QString> commandLineAnswer(const QStringList& arguments) {
 Program::Program()
     : unit_(std::make_unique<cli::TargetUnit>()),
       mainWindow_(std::make_unique<app::window::MDIFormMain>()) {
-    QApplication::setWindowIcon(app::window::programIcon());
+    // Every window of the program takes the main window's icon.
+    QApplication::setWindowIcon(mainWindow_->windowIcon());
     messages_.setParentWindow(mainWindow_.get());
 }
 

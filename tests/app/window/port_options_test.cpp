@@ -1,14 +1,17 @@
 // The port options window: the list it shows and selects, and what OK and
 // Cancel leave in the current port and the settings.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include "gui_test_support.h"
 #include "zav/app/current_port.h"
 #include "zav/app/settings_keys.h"
 #include "zav/app/window/frm_options.h"
+#include "zav/platform/pseudo_terminal.h"
 
 using zav::app::window::FrmOptions;
 using zav::platform::PortEntry;
@@ -85,6 +88,38 @@ class PortOptionsTest : public QObject {
         QTest::mouseClick(window.bttnOK(), Qt::LeftButton);
         QCOMPARE(zav::app::CurrentPort(), 0);
         QCOMPARE(zav::test::storedSetting(zav::app::settings::kPortKey), QStringLiteral("0"));
+    }
+
+    void theSelectedPortIsDescribedWithoutDisturbingIt() {
+        // COM120: a pseudo-terminal as a USB CDC device; COM121: a plain
+        // file; COM122: nothing at all.
+        zav::platform::PseudoTerminal unit;
+        QVERIFY(unit.open());
+        QTemporaryFile plain;
+        QVERIFY(plain.open());
+        qputenv("ZAV_COM120", QByteArray::fromStdString(unit.slave_path()));
+        qputenv("ZAV_COM121", QFile::encodeName(plain.fileName()));
+        qputenv("ZAV_COM122", "/nonexistent/ttyUSB9");
+        zav::app::SetCurrentPort(120);
+        FrmOptions window(nullptr, ports({{"\\Device\\USBSER000", "COM120"},
+                                          {"\\Device\\Serial1", "COM121"},
+                                          {"\\Device\\Serial2", "COM122"}}));
+        QLabel* description = window.lblPortDescription();
+        QCOMPARE(description->text(), QString::fromStdString(unit.slave_path()) +
+                                          QStringLiteral(" - USB CDC device (cdc_acm) - ready"));
+        QElapsedTimer clock;
+        clock.start();
+        window.cmbCom()->setCurrentIndex(1);
+        QCOMPARE(description->text(),
+                 plain.fileName() + QStringLiteral(" - serial port - not a serial device"));
+        window.cmbCom()->setCurrentIndex(2);
+        QCOMPARE(description->text(),
+                 QStringLiteral("/nonexistent/ttyUSB9 - serial port - no such device"));
+        QVERIFY(clock.elapsed() < 200);
+        // Nothing reached the unit.
+        std::uint8_t byte = 0;
+        QCOMPARE(unit.read_some(&byte, 1), 0L);
+        for (const char* name : {"ZAV_COM120", "ZAV_COM121", "ZAV_COM122"}) qunsetenv(name);
     }
 
     void cancelAndTheCloseBoxChangeNothing() {

@@ -25,7 +25,10 @@ enum class Channels { Link, RamUtility };
 class TargetUnit {
   public:
     TargetUnit();
-    ~TargetUnit();  // stops a simulated unit
+    // Stops a simulated unit. When the port could not be opened, prints a
+    // line with its device path and the reason, after whatever the command
+    // has shown.
+    ~TargetUnit();
     TargetUnit(const TargetUnit&) = delete;
     TargetUnit& operator=(const TargetUnit&) = delete;
 
@@ -56,6 +59,7 @@ class TargetUnit {
     std::vector<std::pair<sim::CommandKey, sim::Fault>> faults_;
     std::vector<sim::RawFault> rawFaults_;
     std::unique_ptr<sim::Simulator> simulator_;
+    QString portProblem_;  // why the port will not open, when it will not
 };
 
 }  // namespace zav::cli
