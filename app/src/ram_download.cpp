@@ -55,15 +55,24 @@ void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloa
     const QString fileName = RamUtilityFileName(data.UnitType);
     // A type without a file goes on with an empty name, which the link
     // library refuses as a file it cannot open.
-    if (fileName.isEmpty()) return StartRamFileDownload(QString(), port, poll);
+    if (fileName.isEmpty()) {
+        StartRamFileDownload(QString(), port, poll);
+        return;
+    }
     const RamFileChoice file = FindRamUtilityFile(fileName, port);
-    if (file.refusal) return showRefusal(*file.refusal);
+    if (file.refusal) {
+        showRefusal(*file.refusal);
+        return;
+    }
     StartRamFileDownload(file.path, port, poll);
 }
 
 void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll) {
     if (!fileName.isEmpty()) {
-        if (const auto refusal = CheckRamUtilityFile(fileName, port)) return showRefusal(*refusal);
+        if (const auto refusal = CheckRamUtilityFile(fileName, port)) {
+            showRefusal(*refusal);
+            return;
+        }
     }
     Link().OpenPort(port);
     QCoreApplication::processEvents();
