@@ -11,6 +11,13 @@
 namespace zav::cli {
 namespace {
 
+// Ctrl-C: the run ends as the window's Cancel would (the RAM utility is
+// told to stop the diagnostic with 0x87) where Cancel is open to the
+// engineer, in the green-paper step; the window's close follows the run.
+void EndRun(diag::DiagnosticSession& session) {
+    if (session.Buttons().cancel) session.Cancel();
+}
+
 int RunDiagnose(Invocation& invocation) {
     QStringList& arguments = invocation.arguments;
     TargetUnit target;
@@ -21,9 +28,13 @@ int RunDiagnose(Invocation& invocation) {
     if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
 
     diag::DiagnosticSession session(invocation.frontEnd);
-    session.StartDiagnostic();
+    {
+        const InterruptHandler interrupt(invocation.interruption, [&] { EndRun(session); });
+        session.StartDiagnostic();
+    }
+    const bool interrupted = invocation.interruption.interrupted();
     std::optional<QString> written;
-    if (csvPath) {
+    if (csvPath && !interrupted) {
         // Saving is open to the engineer only once the run has results.
         if (!session.Buttons().saveCsv) {
             PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
@@ -31,9 +42,6 @@ int RunDiagnose(Invocation& invocation) {
             written = *csvPath;
         }
     }
-    // The engineer closes the window: the RAM utility is told to leave.
-    session.Ok();
-
     if (json) {
         const QByteArray document =
             DiagnosticJson(session, invocation.frontEnd.messages(), written);
@@ -42,7 +50,14 @@ int RunDiagnose(Invocation& invocation) {
     } else {
         PrintDiagnosticReport(session);
     }
-    return ExitStatusOf(session.LastRunEnd());
+    // The engineer closes the window: the RAM utility is told to leave. What
+    // the closing window's status line shows then (the raw channel's open
+    // failure, when the unit has gone) is seen by nobody; the port's line
+    // says what became of the unit.
+    invocation.frontEnd.showStatusLines(false);
+    session.Ok();
+    if (interrupted) return invocation.interruption.EndInterrupted("diagnose");
+    return ExitStatus(session.LastRunEnd() == diag::RunEnd::Passed, session.ResultData().unit);
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ void PrintUsage(void (*print)(const QString&)) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread starts, so that every thread leaves the signals to it.
+    zav::cli::Interruption interruption;
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
@@ -57,6 +59,6 @@ int main(int argc, char** argv) {
         return zav::cli::kExitCouldNotRun;
     }
     zav::app::LoadCurrentPort();
-    zav::cli::Invocation invocation{arguments, frontEnd};
+    zav::cli::Invocation invocation{arguments, frontEnd, interruption};
     return command->run(invocation);
 }

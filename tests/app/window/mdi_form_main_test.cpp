@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -93,6 +96,7 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(action(window, "mnuInitialise")->isVisible());
         QVERIFY(toolbar(window)->isEnabled());
+        QCOMPARE(zav::test::unnamedControls(window), QStringList());
     }
 
     void frenchCaptionsKeepTheirAccessKeyMarkers() {
@@ -115,6 +119,21 @@ class MainWindowTest : public QObject {
         QVERIFY(window.startUp(shippedLanguages(0x407)));
         QCOMPARE(zav::app::CurrentPort(), 0);
         QCOMPARE(window.languageCode(), QStringLiteral("en"));
+        QCOMPARE(shown.messages, QStringList());
+    }
+
+    void anUnreadableSettingsFileStartsInTheDefaultsSilently() {
+        const QString path = zav::app::settings::openUserSettings()->fileName();
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe[Startup\x00Port=\x01\x02\nCountryCodeOption==\xc3(", 28));
+        file.close();
+        zav::test::RecordedMessages shown;
+        MDIFormMain window;
+        QVERIFY(window.startUp(shippedLanguages(0x407)));
+        QCOMPARE(zav::app::CurrentPort(), 0);
+        QCOMPARE(window.languageCode(), QStringLiteral("de"));
         QCOMPARE(shown.messages, QStringList());
     }
 
@@ -148,6 +167,7 @@ class MainWindowTest : public QObject {
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), window);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(zav::test::unnamedControls(*dialog), QStringList());
         QPointer<QWidget> open = dialog;
         dialog->close();
         QTRY_VERIFY(!open);
@@ -162,6 +182,7 @@ class MainWindowTest : public QObject {
         auto* help = main.findChild<zav::app::window::HelpWindow*>();
         QVERIFY(help);
         QVERIFY(help->isVisible());
+        QCOMPARE(zav::test::unnamedControls(*help), QStringList());
         // Content again shows the same window.
         action(main, "mnuContent")->trigger();
         QCOMPARE(main.findChildren<zav::app::window::HelpWindow*>().size(), 1);

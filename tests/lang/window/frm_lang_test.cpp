@@ -128,7 +128,7 @@ class FrmLangTest : public QObject {
             QStringLiteral("in procedure GetLangName of Module Global")));
         QCOMPARE(captions(window), (QStringList{"Auto select by Locale", "", "", "", ""}));
         // Options without a caption still tell a screen reader what they are.
-        QCOMPARE(window.options()[1]->accessibleName(), QStringLiteral("DE"));
+        QCOMPARE(zav::test::unnamedControls(window), QStringList());
     }
 };
 
