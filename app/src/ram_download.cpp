@@ -44,12 +44,15 @@ QString RamUtilityFileName(const QString& unitType) {
     return QString();
 }
 
-void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
+                                RamDownloadPoll& poll) {
     const QString fileName = RamUtilityFileName(data.UnitType);
-    StartRamFileDownload(fileName.isEmpty() ? QString() : ProgramFilePath(fileName), port, poll);
+    return StartRamFileDownload(fileName.isEmpty() ? QString() : ProgramFilePath(fileName), port,
+                                poll);
 }
 
-void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
+                                  RamDownloadPoll& poll) {
     Link().OpenPort(port);
     QCoreApplication::processEvents();
     const std::int32_t result = Link().DownloadRamFile(fileName.toLocal8Bit().constData(), port);
@@ -58,6 +61,7 @@ void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloa
     } else {
         showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
     }
+    return result;
 }
 
 }  // namespace zav::app

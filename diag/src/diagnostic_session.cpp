@@ -9,6 +9,7 @@
 #include "program_state.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
@@ -55,13 +56,19 @@ void DiagnosticSession::StartDiagnostic() {
     testsStarted_ = false;
     lastRunEnd_ = RunEnd::None;
     runStep_ = 0;
-    while (runStep_ < kRunEnded) {
+    while (runStep_ < kRunEnded && !closeRequested_) {
         QCoreApplication::processEvents();
         RunStep(runStep_);
     }
     running_ = false;
-    SetButtons({true, true, true, buttons_.saveCsv});
+    SetProgress({});
+    view_.setMousePointer(app::MousePointer::Arrow);
     app::Serial().ClosePort();
+    if (closeRequested_) {
+        Close();
+        return;
+    }
+    SetButtons({true, true, true, buttons_.saveCsv});
 }
 
 void DiagnosticSession::Cancel() {
@@ -71,6 +78,32 @@ void DiagnosticSession::Cancel() {
         return;
     }
     ShowStatusText(text::kFailed);
+    StopGreenPaperWait();
+}
+
+void DiagnosticSession::Ok() {
+    if (buttons_.ok) Close();
+}
+
+void DiagnosticSession::RequestClose() {
+    if (closed_ || closeRequested_) return;
+    if (!running_) {
+        Close();
+        return;
+    }
+    closeRequested_ = true;
+    downloadPoll_.stop();
+    if (runStep_ == 9) {
+        StopGreenPaperWait();
+    } else {
+        clock_.stop();
+        clock_.setTicks(kCancelTicks);
+    }
+}
+
+// Ends the green-paper wait at its next check and tells the RAM utility to
+// stop the diagnostic.
+void DiagnosticSession::StopGreenPaperWait() {
     clock_.stop();
     clock_.setTicks(kCancelTicks);
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
@@ -80,10 +113,6 @@ void DiagnosticSession::Cancel() {
     }
     app::SendRamCommand(app::ram_command::kStopDiagnostic);
     app::Serial().ClosePort();
-}
-
-void DiagnosticSession::Ok() {
-    if (buttons_.ok) Close();
 }
 
 bool DiagnosticSession::SaveResultsCsv(const QString& path) {
@@ -154,6 +183,18 @@ void DiagnosticSession::ShowStatus(const QString& text) {
 
 void DiagnosticSession::ShowStatusText(int textId) {
     ShowStatus(app::Global::LangText(textId));
+}
+
+// A window that is going away raises no message box.
+void DiagnosticSession::ShowMessageText(int textId) {
+    if (closeRequested_) return;
+    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
+}
+
+void DiagnosticSession::SetProgress(const RunProgress& progress) {
+    if (progress == progress_) return;
+    progress_ = progress;
+    emit progressChanged();
 }
 
 void DiagnosticSession::ShowResults(bool evaluated) {

@@ -3,6 +3,7 @@
 // their results, and the verdict. A step that fails adds 100 to the step
 // number, which ends the run with the verdicts reached so far.
 #include <QLatin1String>
+#include <algorithm>
 #include <span>
 
 #include "diagnostic_texts.h"
@@ -11,6 +12,7 @@
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
+#include "zav/app/link_api.h"
 #include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
@@ -45,10 +47,6 @@ bool IsModel(const QString& unitType, std::initializer_list<const char*> models)
     return false;
 }
 
-void ShowMessageText(int textId) {
-    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
-}
-
 }  // namespace
 
 bool DiagnosticSession::GetRXSensorData() {
@@ -60,10 +58,16 @@ bool DiagnosticSession::GetRXSensorData() {
             read = true;
             SetModelTestLimits(limits_, unit_.UnitType);
             table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
-            // The later requests run even after an earlier one failed.
+            // The later requests run even after an earlier one failed, but
+            // not for a window that is going away.
+            if (closeRequested_) break;
             if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
                 ShowMessageText(text::kErrorMotorData);
                 read = false;
+            }
+            if (closeRequested_) {
+                read = false;
+                break;
             }
             if (app::ReadFullFirmware(port, command_, reply_, version_) != app::kReadOk) {
                 ShowMessageText(text::kErrorFirmware);
@@ -73,6 +77,10 @@ bool DiagnosticSession::GetRXSensorData() {
             if (unit_.UnitType == QLatin1String("TM5") &&
                 unit_.UnitType.right(3) != version_.FullFirmware.right(3)) {
                 unit_.UnitType = QStringLiteral("TM3");
+            }
+            if (closeRequested_) {
+                read = false;
+                break;
             }
             if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
                 ShowStatusText(text::kDataFetched);
@@ -127,20 +135,39 @@ void DiagnosticSession::Probe() {
         runStep_ = 2;
         return;
     }
+    if (closeRequested_) return;
     if (!GetRXSensorData()) return Fail(text::kConnectionLost);
     runStep_ = 1;
     ShowResults(false);
     table_.ClearReadings();
 }
 
-// Step 1: load the RAM utility; the download poll sets ramFileLoaded_.
+// Step 1: load the RAM utility; the download poll sets ramFileLoaded_ and
+// reports the blocks sent, which the window shows against the image's.
 void DiagnosticSession::DownloadUtility() {
-    app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
+    view_.setMousePointer(app::MousePointer::Hourglass);
+    const std::int32_t blocks = app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
+    if (blocks > 0 && blocks < app::kDownloadComplete) SetProgress({0, blocks, -1});
+    const QMetaObject::Connection progress =
+        connect(&downloadPoll_, &app::RamDownloadPoll::progressed, this, [this](std::int32_t sent) {
+            if (progress_.blocksTotal > 0) {
+                SetProgress(
+                    {std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
+            }
+        });
+    const QMetaObject::Connection done =
+        connect(&downloadPoll_, &app::RamDownloadPoll::finished, this, [this] {
+            SetProgress({progress_.blocksTotal, progress_.blocksTotal, -1});
+        });
     clock_.reset();
     clock_.start();
     app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
         return ramFileLoaded_ || clock_.ticks() > kDownloadTicks;
     });
+    disconnect(progress);
+    disconnect(done);
+    SetProgress({});
+    view_.setMousePointer(app::MousePointer::Arrow);
     if (ramFileLoaded_) {
         runStep_ = 2;
     } else {
@@ -152,6 +179,7 @@ void DiagnosticSession::DownloadUtility() {
 // Step 2: the RAM utility takes over after it was entered.
 void DiagnosticSession::EnterUtility() {
     app::PauseTicks(clock_, kPauseTicks);
+    if (closeRequested_) return;
     if (!app::EnterRamUtility(kEnterTicks, app::CurrentPort(), clock_)) {
         return Fail(text::kNotAnswering);
     }
@@ -170,6 +198,7 @@ void DiagnosticSession::SendGains() {
 // Step 4: from here the channel stays open until the run ends.
 void DiagnosticSession::StartTests() {
     app::PauseTicks(clock_, kPauseTicks);
+    if (closeRequested_) return;
     if (!StartSensorTest(kStartTestTicks)) return Fail(text::kNotAnswering);
     testsStarted_ = true;
     ShowStatusText(text::kTesting);
@@ -221,11 +250,24 @@ void DiagnosticSession::TestPaperLess() {
     packet_.DataLength = 0;
 }
 
-// The engineer inserts a green paper, or cancels.
+// The engineer inserts a green paper, or cancels. The window counts down
+// the seconds left of the step's limit.
 void DiagnosticSession::TestGreenPaper() {
     ShowStatusText(text::kInsertGreenPaper);
     SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
-    if (WaitForReply(kGreenPaperTicks)) {
+    const auto showTimeLeft = [this] {
+        const auto left = std::max(0, kGreenPaperTicks - clock_.ticks()) * clock_.tickLength();
+        const auto second = std::chrono::milliseconds(std::chrono::seconds(1));
+        SetProgress(
+            {0, 0, static_cast<int>((left + second - std::chrono::milliseconds(1)) / second)});
+    };
+    showTimeLeft();
+    const QMetaObject::Connection countdown =
+        connect(&clock_, &app::TickClock::changed, this, showTimeLeft);
+    const bool paperRead = WaitForReply(kGreenPaperTicks);
+    disconnect(countdown);
+    SetProgress({});
+    if (paperRead) {
         ShowStatusText(text::kSensorValuesReceived);
         TestRules(unit_, limits_, table_).EvaluatePaperTest(PacketData());
         ShowStatusText(text::kPaperTestDone);

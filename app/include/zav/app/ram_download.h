@@ -22,13 +22,16 @@ QString RamUtilityFileName(const QString& unitType);
 
 // Starts the download of the file for `data.UnitType` from the program
 // directory (an empty name when the type has none, which the link library
-// refuses), as StartRamFileDownload.
-void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll);
+// refuses), as StartRamFileDownload, and returns its start result.
+std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
+                                RamDownloadPoll& poll);
 
 // OpenPort (its result is not used: the port may still be open from the
 // command layer), then DownloadRamFile. A start result of 0x100000 or less
 // starts `poll`; anything else shows text 82 followed by DownloadErrorText
-// (warning) and leaves the poll stopped.
-void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll);
+// (warning) and leaves the poll stopped. Returns the start result: the
+// number of blocks the transfer sends, or the error code.
+std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
+                                  RamDownloadPoll& poll);
 
 }  // namespace zav::app

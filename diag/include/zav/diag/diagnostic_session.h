@@ -34,6 +34,18 @@ struct DiagnosticButtons {
     friend bool operator==(const DiagnosticButtons&, const DiagnosticButtons&) = default;
 };
 
+// What the window shows beside the status line while the run waits.
+struct RunProgress {
+    // The RAM utility's download: blocks of the image sent so far, of
+    // blocksTotal; blocksTotal 0 while no download runs.
+    std::int32_t blocksSent = 0;
+    std::int32_t blocksTotal = 0;
+    // Whole seconds left of the green-paper step's limit; -1 while the run
+    // does not wait for the green paper.
+    int greenPaperSecondsLeft = -1;
+    friend bool operator==(const RunProgress&, const RunProgress&) = default;
+};
+
 // How the last run ended.
 enum class RunEnd {
     None,          // no run yet, or one in progress
@@ -66,6 +78,13 @@ class DiagnosticSession : public QObject {
     void Cancel();
     // OK: closes the session. Does nothing while the button is disabled.
     void Ok();
+    // The window goes away (its close box, the program ending): while no run
+    // is active the session closes at once. During a run the wait in
+    // progress ends at its next check, the run ends as Cancel would end it
+    // (0x87 during the green-paper step), nothing more is asked of the unit
+    // and no message box appears; the session closes when the run has
+    // returned. Does nothing once the session has closed.
+    void RequestClose();
     // Save: writes the results file to `path` (the save dialog is the
     // window's). Returns true and shows text 88 on the status line when it
     // was written; shows text 89 and returns false when not. Does nothing
@@ -89,10 +108,12 @@ class DiagnosticSession : public QObject {
     // Everything the results file and reports are made from.
     DiagnosticResults ResultData() const { return {unit_, version_, dataset_, table_}; }
     const ModelTestLimits& Limits() const { return limits_; }
+    const RunProgress& Progress() const { return progress_; }
 
   signals:
     void buttonsChanged();
     void resultsChanged();
+    void progressChanged();
     // The window unloads: it re-enables the main window's menus and toolbar.
     void closed();
 
@@ -120,7 +141,10 @@ class DiagnosticSession : public QObject {
     bool WaitForReply(int tickLimit);
     std::span<const std::uint8_t> PacketData() const;
     void Fail(int textId);
+    void StopGreenPaperWait();
     void Close();
+    void ShowMessageText(int textId);
+    void SetProgress(const RunProgress& progress);
     void ShowStatus(const QString& text);
     void ShowStatusText(int textId);
     void ShowResults(bool evaluated);
@@ -146,10 +170,12 @@ class DiagnosticSession : public QObject {
     bool testsStarted_ = false;
     bool running_ = false;
     bool closed_ = false;
+    bool closeRequested_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
     DiagnosticButtons buttons_;
     QString statusText_;
     ResultsView results_;
+    RunProgress progress_;
 };
 
 // Program-wide: the sensor data of a unit were read by the last
