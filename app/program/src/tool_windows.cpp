@@ -1,11 +1,16 @@
 // The tool windows the main window opens: one line per window, each a
 // factory of its window library.
+#include "zav/diag/window/frm_diag.h"
 #include "zav/program/program.h"
 
 namespace zav::program {
 
 void registerToolWindows(app::window::MDIFormMain& mainWindow) {
-    (void)mainWindow;
+    using app::window::MainWindowControls;
+    using app::window::ToolKind;
+    mainWindow.setToolWindowFactory(ToolKind::Diagnostics, [](MainWindowControls& main) {
+        return diag::window::openDiagnosticsWindow(main);
+    });
 }
 
 }  // namespace zav::program
