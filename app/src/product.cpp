@@ -1,9 +1,15 @@
 #include "zav/app/product.h"
 
+#include "zav/app/version.h"
+
 namespace zav::app {
 
-QString productName() { return QStringLiteral("ZAV Diagnostics Tool"); }
+QString productName() {
+    return QString::fromUtf8(version::kProduct);
+}
 
-ProgramVersion programVersion() { return {1, 0, 4}; }
+ProgramVersion programVersion() {
+    return {version::kMajor, version::kMinor, version::kRevision};
+}
 
 }  // namespace zav::app

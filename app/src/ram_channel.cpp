@@ -12,8 +12,6 @@ namespace {
 
 constexpr std::int32_t kParityNone = 3;
 constexpr std::int32_t kTwoStopBits = 3;
-// Ports the serial library can address (it takes the number as a signed byte).
-constexpr std::int16_t kHighestSerialPort = 127;
 
 void closeChannel(TickClock& clock) {
     clock.stop();
@@ -50,7 +48,7 @@ QString SerialStatusText(std::int16_t status) {
 }
 
 std::int16_t OpenRamChannel(std::int16_t port) {
-    if (port < 0 || port > kHighestSerialPort) return kSerialInvalidPort;
+    if (port < 0 || port > kHighestRamChannelPort) return kSerialInvalidPort;
     return Serial().OpenPortAdvanced(static_cast<std::int8_t>(port), kRamChannelBaud, kParityNone,
                                      kTwoStopBits);
 }

@@ -5,7 +5,6 @@
 
 #include "controls_console.h"
 #include "zav/app/current_port.h"
-#include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 #include "zav/cli/target_unit.h"
 #include "zav/controls/controls_session.h"
@@ -36,12 +35,8 @@ void PrintReadyUnit(const controls::ControlsSession& session) {
 
 int RunControls(Invocation& invocation) {
     TargetUnit target;
-    QString error;
-    if (!target.TakeOptions(invocation.arguments, &error) ||
-        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag controls: ") + error);
+    if (!target.Open("controls", invocation.arguments, Channels::RamUtility))
         return kExitCouldNotRun;
-    }
     controls::ControlsSession session(app::CurrentPort(), kTick, invocation.frontEnd);
     session.prepare();
     // Preparation that ended early leaves every control disabled.

@@ -17,11 +17,8 @@ int RunDiagnose(Invocation& invocation) {
     QString error;
     const bool json = TakeFlag(arguments, QStringLiteral("--json"));
     const auto csvPath = TakeValue(arguments, QStringLiteral("--csv"), &error);
-    if (!error.isEmpty() || !target.TakeOptions(arguments, &error) ||
-        !NoArgumentsLeft(arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag diagnose: ") + error);
-        return kExitCouldNotRun;
-    }
+    if (!error.isEmpty()) return RefuseArguments("diagnose", error);
+    if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
 
     diag::DiagnosticSession session(invocation.frontEnd);
     session.StartDiagnostic();

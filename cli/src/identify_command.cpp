@@ -2,7 +2,6 @@
 // the unit's identity, its sensors' configuration and its motors.
 #include "diagnostic_report.h"
 #include "zav/app/link_api.h"
-#include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 #include "zav/cli/target_unit.h"
 
@@ -28,12 +27,7 @@ QString SensorLine(const app::ValidatorData& unit, int i) {
 
 int RunIdentify(Invocation& invocation) {
     TargetUnit target;
-    QString error;
-    if (!target.TakeOptions(invocation.arguments, &error) ||
-        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag identify: ") + error);
-        return kExitCouldNotRun;
-    }
+    if (!target.Open("identify", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
     diag::DiagnosticSession session(invocation.frontEnd);
     const bool identified = session.GetRXSensorData();
     // The firmware and dataset requests leave the link port open.

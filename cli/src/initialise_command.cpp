@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "zav/app/current_port.h"
-#include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 #include "zav/cli/target_unit.h"
 #include "zav/controls/initialise_session.h"
@@ -42,12 +41,7 @@ class LiveTable {
 
 int RunInitialise(Invocation& invocation) {
     TargetUnit target;
-    QString error;
-    if (!target.TakeOptions(invocation.arguments, &error) ||
-        !NoArgumentsLeft(invocation.arguments, &error) || !target.Connect(&error)) {
-        PrintError(QStringLiteral("zavdiag initialise: ") + error);
-        return kExitCouldNotRun;
-    }
+    if (!target.Open("initialise", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
     controls::InitialiseSession session(app::CurrentPort(), kTick, invocation.frontEnd);
     LiveTable live;
     QObject::connect(&session, &controls::InitialiseSession::changed,

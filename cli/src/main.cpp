@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "zav/app/current_port.h"
+#include "zav/app/version.h"
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/lang/startup_language.h"
@@ -13,7 +14,7 @@ namespace {
 using zav::cli::PrintLine;
 
 void PrintUsage(void (*print)(const QString&)) {
-    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS]"));
+    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS] | --help | --version"));
     for (const zav::cli::Subcommand& command : zav::cli::AllSubcommands()) {
         print(QStringLiteral("  zavdiag %1").arg(QString::fromUtf8(command.synopsis)));
         print(QStringLiteral("      %1").arg(QString::fromUtf8(command.summary)));
@@ -36,9 +37,15 @@ int main(int argc, char** argv) {
         PrintUsage(&PrintLine);
         return zav::cli::kExitPassed;
     }
+    if (name == QLatin1String("--version")) {
+        PrintLine(QStringLiteral("zavdiag ") + QLatin1String(zav::version::kVersion));
+        return zav::cli::kExitPassed;
+    }
     const zav::cli::Subcommand* command = zav::cli::FindSubcommand(name);
     if (!command) {
-        zav::cli::PrintError(QStringLiteral("zavdiag: unknown command ") + name);
+        zav::cli::PrintError((name.startsWith(u'-') ? QStringLiteral("zavdiag: unknown option ")
+                                                    : QStringLiteral("zavdiag: unknown command ")) +
+                             name);
         PrintUsage(&zav::cli::PrintError);
         return zav::cli::kExitCouldNotRun;
     }

@@ -11,8 +11,7 @@ namespace {
 int RunPorts(Invocation& invocation) {
     QString error;
     if (!NoArgumentsLeft(invocation.arguments, &error)) {
-        PrintError(QStringLiteral("zavdiag ports: ") + error);
-        return kExitCouldNotRun;
+        return RefuseArguments("ports", error);
     }
     app::PortList list;
     const int current = app::CurrentPort();

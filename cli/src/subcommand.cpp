@@ -34,4 +34,12 @@ std::vector<Subcommand> AllSubcommands() {
     return all;
 }
 
+int RefuseArguments(const char* name, const QString& why) {
+    PrintError(QStringLiteral("zavdiag %1: %2").arg(QLatin1String(name), why));
+    if (const Subcommand* command = FindSubcommand(QLatin1String(name))) {
+        PrintError(QStringLiteral("Usage: zavdiag ") + QString::fromUtf8(command->synopsis));
+    }
+    return kExitCouldNotRun;
+}
+
 }  // namespace zav::cli

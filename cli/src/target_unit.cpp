@@ -3,8 +3,12 @@
 #include <string>
 
 #include "zav/app/current_port.h"
+#include "zav/app/port_access_text.h"
+#include "zav/app/ram_channel.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/printing_front_end.h"
+#include "zav/cli/subcommand.h"
+#include "zav/platform/port_access.h"
 #include "zav/platform/ports.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/raw_fault_syntax.h"
@@ -64,6 +68,40 @@ TargetUnit::TargetUnit() = default;
 
 TargetUnit::~TargetUnit() {
     if (simulator_) simulator_->stop();
+    if (!portProblem_.isEmpty()) PrintError(portProblem_);
+}
+
+bool TargetUnit::Open(const char* command, QStringList& arguments, Channels channels) {
+    QString error;
+    if (!TakeOptions(arguments, &error) || !NoArgumentsLeft(arguments, &error)) {
+        RefuseArguments(command, error);
+        return false;
+    }
+    if (!Connect(&error)) {
+        PrintError(QStringLiteral("zavdiag %1: %2").arg(QLatin1String(command), error));
+        return false;
+    }
+    const int port = app::CurrentPort();
+    if (channels == Channels::RamUtility && port > app::kHighestRamChannelPort) {
+        PrintError(QStringLiteral("zavdiag %1: COM%2 cannot carry the RAM utility, whose channel "
+                                  "reaches COM1 to COM%3 only; give a port of 1 to %3")
+                       .arg(QLatin1String(command))
+                       .arg(port)
+                       .arg(app::kHighestRamChannelPort));
+        return false;
+    }
+    // The command runs all the same, so that its own messages say what the
+    // window's would; the reason follows them.
+    const std::string path = platform::port_device_path(port);
+    const platform::PortAccessReport access = platform::probe_port_access(path);
+    if (access.access != platform::PortAccess::Ready) {
+        portProblem_ =
+            QStringLiteral("COM%1 (%2): %3")
+                .arg(port)
+                .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
+                     app::portAccessText(access));
+    }
+    return true;
 }
 
 bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {

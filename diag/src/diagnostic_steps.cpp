@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <span>
 
+#include "diagnostic_session_core.h"
 #include "diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/command_layer.h"
@@ -18,7 +19,7 @@
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
-#include "zav/diag/diagnostic_session.h"
+#include "zav/app/unit_type_rule.h"
 #include "zav/diag/test_rules.h"
 
 namespace zav::diag {
@@ -49,45 +50,16 @@ bool IsModel(const QString& unitType, std::initializer_list<const char*> models)
 
 }  // namespace
 
-bool DiagnosticSession::GetRXSensorData() {
+bool DiagnosticSessionCore::GetRXSensorData() {
+    const app::SessionLifetime::Busy busy(lifetime_);
     const std::int16_t port = app::CurrentPort();
     ShowStatusText(text::kGettingSensorData);
     bool read = false;
     switch (app::ReadValidatorSensorData(port, command_, reply_, unit_)) {
         case app::kReadOk:
-            read = true;
             SetModelTestLimits(limits_, unit_.UnitType);
             table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
-            // The later requests run even after an earlier one failed, but
-            // not for a window that is going away.
-            if (closeRequested_) break;
-            if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
-                ShowMessageText(text::kErrorMotorData);
-                read = false;
-            }
-            if (closeRequested_) {
-                read = false;
-                break;
-            }
-            if (app::ReadFullFirmware(port, command_, reply_, version_) != app::kReadOk) {
-                ShowMessageText(text::kErrorFirmware);
-                read = false;
-            }
-            // A TM5 whose firmware says otherwise is a TM3.
-            if (unit_.UnitType == QLatin1String("TM5") &&
-                unit_.UnitType.right(3) != version_.FullFirmware.right(3)) {
-                unit_.UnitType = QStringLiteral("TM3");
-            }
-            if (closeRequested_) {
-                read = false;
-                break;
-            }
-            if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
-                ShowStatusText(text::kDataFetched);
-            } else {
-                ShowMessageText(text::kErrorDataset);
-                read = false;
-            }
+            read = ReadUnitDetails(port);
             break;
         case app::kReadNoSensorData:
             ShowMessageText(text::kNoSensorData);
@@ -107,8 +79,39 @@ bool DiagnosticSession::GetRXSensorData() {
     return read;
 }
 
+// Motor data, firmware and dataset after the sensor data. The later requests
+// run even after an earlier one failed, but not once the session closes: a
+// read that left the link port open then closes it.
+bool DiagnosticSessionCore::ReadUnitDetails(std::int16_t port) {
+    bool read = true;
+    if (Closing()) return false;
+    if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
+        ShowMessageText(text::kErrorMotorData);
+        read = false;
+    }
+    if (Closing()) return false;
+    const bool firmwareRead =
+        app::ReadFullFirmware(port, command_, reply_, version_) == app::kReadOk;
+    if (!firmwareRead) {
+        ShowMessageText(text::kErrorFirmware);
+        read = false;
+    }
+    app::ApplyFirmwareUnitType(unit_, version_);
+    if (Closing()) {
+        if (firmwareRead) app::Link().CloseComm();
+        return false;
+    }
+    if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
+        ShowStatusText(text::kDataFetched);
+    } else {
+        ShowMessageText(text::kErrorDataset);
+        read = false;
+    }
+    return read;
+}
+
 // Step 0: is the RAM utility already running? It acknowledges 0x83.
-void DiagnosticSession::Probe() {
+void DiagnosticSessionCore::Probe() {
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status != app::kSerialOk) {
         ShowStatus(app::SerialStatusText(status));
@@ -118,6 +121,7 @@ void DiagnosticSession::Probe() {
     app::SendRamCommand(app::ram_command::kStartDiagnostic);
     const bool utilityRunning = app::WaitForAck(kProbeTicks, clock_);
     app::Serial().ClosePort();
+    if (Closing()) return;
 
     if (utilityRunning) {
         const DiagnosticProgramState& state = ProgramState();
@@ -135,51 +139,52 @@ void DiagnosticSession::Probe() {
         runStep_ = 2;
         return;
     }
-    if (closeRequested_) return;
     if (!GetRXSensorData()) return Fail(text::kConnectionLost);
     runStep_ = 1;
     ShowResults(false);
     table_.ClearReadings();
 }
 
-// Step 1: load the RAM utility; the download poll sets ramFileLoaded_ and
-// reports the blocks sent, which the window shows against the image's.
-void DiagnosticSession::DownloadUtility() {
-    view_.setMousePointer(app::MousePointer::Hourglass);
+// Step 1: load the RAM utility; the download poll sets ramFileLoaded_. A
+// utility loaded by an earlier run of this window is gone once the unit
+// was restarted, so only this download's completion counts. The blocks
+// sent are reported against the image's for the window's progress bar.
+void DiagnosticSessionCore::DownloadUtility() {
+    ramFileLoaded_ = false;
+    lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
     const std::int32_t blocks = app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
     if (blocks > 0 && blocks < app::kDownloadComplete) SetProgress({0, blocks, -1});
+    const auto showSent = [this](std::int32_t sent) {
+        if (progress_.blocksTotal > 0) {
+            SetProgress({std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
+        }
+    };
     const QMetaObject::Connection progress =
-        connect(&downloadPoll_, &app::RamDownloadPoll::progressed, this, [this](std::int32_t sent) {
-            if (progress_.blocksTotal > 0) {
-                SetProgress(
-                    {std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
-            }
-        });
+        connect(&downloadPoll_, &app::RamDownloadPoll::progressed, this, showSent);
     const QMetaObject::Connection done =
-        connect(&downloadPoll_, &app::RamDownloadPoll::finished, this, [this] {
-            SetProgress({progress_.blocksTotal, progress_.blocksTotal, -1});
-        });
+        connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
+                [this, showSent] { showSent(progress_.blocksTotal); });
     clock_.reset();
     clock_.start();
     app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
         return ramFileLoaded_ || clock_.ticks() > kDownloadTicks;
     });
+    clock_.stop();
     disconnect(progress);
     disconnect(done);
     SetProgress({});
-    view_.setMousePointer(app::MousePointer::Arrow);
+    lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     if (ramFileLoaded_) {
         runStep_ = 2;
-    } else {
+    } else if (!Closing()) {
         Fail(text::kDownloadError);
     }
-    clock_.stop();
 }
 
 // Step 2: the RAM utility takes over after it was entered.
-void DiagnosticSession::EnterUtility() {
+void DiagnosticSessionCore::EnterUtility() {
     app::PauseTicks(clock_, kPauseTicks);
-    if (closeRequested_) return;
+    if (Closing()) return;
     if (!app::EnterRamUtility(kEnterTicks, app::CurrentPort(), clock_)) {
         return Fail(text::kNotAnswering);
     }
@@ -187,7 +192,7 @@ void DiagnosticSession::EnterUtility() {
     runStep_ = 3;
 }
 
-void DiagnosticSession::SendGains() {
+void DiagnosticSessionCore::SendGains() {
     if (!app::SendSensorGains(kGainTicks, app::CurrentPort(), clock_, unit_)) {
         return Fail(text::kDownloadError);
     }
@@ -196,9 +201,9 @@ void DiagnosticSession::SendGains() {
 }
 
 // Step 4: from here the channel stays open until the run ends.
-void DiagnosticSession::StartTests() {
+void DiagnosticSessionCore::StartTests() {
     app::PauseTicks(clock_, kPauseTicks);
-    if (closeRequested_) return;
+    if (Closing()) return;
     if (!StartSensorTest(kStartTestTicks)) return Fail(text::kNotAnswering);
     testsStarted_ = true;
     ShowStatusText(text::kTesting);
@@ -206,7 +211,7 @@ void DiagnosticSession::StartTests() {
     runStep_ = IsModel(unit_.UnitType, {"RX3", "TM4"}) ? 6 : 5;
 }
 
-void DiagnosticSession::TestStacker() {
+void DiagnosticSessionCore::TestStacker() {
     if (!WaitForReply(kStackerTicks)) return Fail(text::kNotAnswering);
     TestRules(unit_, limits_, table_).EvaluateStacker(PacketData());
     ShowStatusText(text::kStackerTested);
@@ -216,7 +221,7 @@ void DiagnosticSession::TestStacker() {
 }
 
 // A reply with another code is reported and the run goes on.
-void DiagnosticSession::TestOptoWheel() {
+void DiagnosticSessionCore::TestOptoWheel() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     if (packet_.Code == kOptoWheelCode) {
         TestRules(unit_, limits_, table_).EvaluateOptoWheel(PacketData());
@@ -228,7 +233,7 @@ void DiagnosticSession::TestOptoWheel() {
     runStep_ = unit_.UnitType == QLatin1String("TM6") ? 7 : 8;
 }
 
-void DiagnosticSession::TestStraightener() {
+void DiagnosticSessionCore::TestStraightener() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     if (packet_.Code == kStraightenerCode) {
         TestRules(unit_, limits_, table_).EvaluateStraightener(PacketData());
@@ -241,7 +246,7 @@ void DiagnosticSession::TestStraightener() {
     packet_.DataLength = 0;
 }
 
-void DiagnosticSession::TestPaperLess() {
+void DiagnosticSessionCore::TestPaperLess() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     ShowStatusText(text::kSensorValuesReceived);
     TestRules(unit_, limits_, table_).EvaluatePathTest(PacketData());
@@ -252,14 +257,15 @@ void DiagnosticSession::TestPaperLess() {
 
 // The engineer inserts a green paper, or cancels. The window counts down
 // the seconds left of the step's limit.
-void DiagnosticSession::TestGreenPaper() {
+void DiagnosticSessionCore::TestGreenPaper() {
     ShowStatusText(text::kInsertGreenPaper);
     SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
     const auto showTimeLeft = [this] {
-        const auto left = std::max(0, kGreenPaperTicks - clock_.ticks()) * clock_.tickLength();
-        const auto second = std::chrono::milliseconds(std::chrono::seconds(1));
-        SetProgress(
-            {0, 0, static_cast<int>((left + second - std::chrono::milliseconds(1)) / second)});
+        using std::chrono::milliseconds;
+        const milliseconds left =
+            std::max(0, kGreenPaperTicks - clock_.ticks()) * clock_.tickLength();
+        const milliseconds second = std::chrono::seconds(1);
+        SetProgress({0, 0, static_cast<int>((left + second - milliseconds(1)) / second)});
     };
     showTimeLeft();
     const QMetaObject::Connection countdown =
@@ -273,7 +279,7 @@ void DiagnosticSession::TestGreenPaper() {
         ShowStatusText(text::kPaperTestDone);
         runStep_ = 10;
         packet_.DataLength = 0;
-    } else if (clock_.ticks() >= kCancelTicks) {
+    } else if (clock_.ticks() >= kCancelTicks || Closing()) {
         runStep_ = kCancelledStep;
     } else {
         app::SendRamCommand(app::ram_command::kStopDiagnostic);
@@ -283,7 +289,7 @@ void DiagnosticSession::TestGreenPaper() {
     }
 }
 
-void DiagnosticSession::ShowVerdict() {
+void DiagnosticSessionCore::ShowVerdict() {
     ShowResults(true);
     const bool passed = table_.OverallVerdict();
     ShowStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
@@ -294,7 +300,7 @@ void DiagnosticSession::ShowVerdict() {
 
 // A run that ended early still shows the verdicts it reached; rows it did
 // not get to show FAIL.
-void DiagnosticSession::EndAbortedRun() {
+void DiagnosticSessionCore::EndAbortedRun() {
     if (ProgramState().sensorDataLoaded) ShowResults(true);
     if (runStep_ == kCancelledStep) {
         lastRunEnd_ = RunEnd::Cancelled;
@@ -306,7 +312,7 @@ void DiagnosticSession::EndAbortedRun() {
 
 // Opens the channel (and leaves it open), sends 0x85 and waits for its
 // acknowledge.
-bool DiagnosticSession::StartSensorTest(int tickLimit) {
+bool DiagnosticSessionCore::StartSensorTest(int tickLimit) {
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status != app::kSerialOk) {
         ShowStatus(app::SerialStatusText(status));
@@ -316,11 +322,11 @@ bool DiagnosticSession::StartSensorTest(int tickLimit) {
     return app::WaitForAck(tickLimit, clock_);
 }
 
-bool DiagnosticSession::WaitForReply(int tickLimit) {
+bool DiagnosticSessionCore::WaitForReply(int tickLimit) {
     return app::WaitForUtilityPacket(tickLimit, clock_, packet_);
 }
 
-std::span<const std::uint8_t> DiagnosticSession::PacketData() const {
+std::span<const std::uint8_t> DiagnosticSessionCore::PacketData() const {
     return {packet_.Data.data(), packet_.DataLength};
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "zav/app/version.h"
 #include "zav/platform/termination.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/profile.h"
@@ -24,7 +25,7 @@ void print_usage(std::FILE* to) {
                  "Usage: zavsim --model MODEL [--port-number N] [--wire-baud B] [--fault F]...\n"
                  "              [--ram-utility | --cctalk] [--paper-delay S]\n"
                  "              [--capability HH] [--calibration-fails K]...\n"
-                 "       zavsim --list-models\n"
+                 "       zavsim --list-models | --version\n"
                  "Serves as a validator of MODEL on a new pseudo-terminal until Ctrl-C,\n"
                  "and prints the port as \"COM<N> <path>\" and as the export line that\n"
                  "points COM<N> at it (N from 1 to 256, default 100).\n"
@@ -57,7 +58,18 @@ struct Arguments {
     std::vector<zav::sim::RawFault> raw_faults;
     bool list_models = false;
     bool help = false;
+    bool version = false;
 };
+
+bool takes_value(std::string_view option) {
+    constexpr std::string_view kValueOptions[] = {
+        "--model",      "--port-number",       "--wire-baud", "--paper-delay",
+        "--capability", "--calibration-fails", "--fault"};
+    for (std::string_view known : kValueOptions) {
+        if (option == known) return true;
+    }
+    return false;
+}
 
 // False (with a message on standard error) for arguments that do not parse.
 bool parse_arguments(int argc, char** argv, Arguments* args) {
@@ -72,13 +84,21 @@ bool parse_arguments(int argc, char** argv, Arguments* args) {
             args->help = true;
             continue;
         }
+        if (arg == "--version") {
+            args->version = true;
+            continue;
+        }
         if (arg == "--ram-utility" || arg == "--cctalk") {
             args->options.program =
                 arg == "--cctalk" ? zav::sim::Program::CcTalkPeer : zav::sim::Program::RamUtility;
             continue;
         }
+        if (!takes_value(arg)) {
+            std::fprintf(stderr, "zavsim: unknown option %s\n", argv[i]);
+            return false;
+        }
         if (i + 1 >= argc) {
-            std::fprintf(stderr, "zavsim: %s needs a value (or is unknown)\n", argv[i]);
+            std::fprintf(stderr, "zavsim: %s needs a value\n", argv[i]);
             return false;
         }
         const std::string_view value = argv[++i];
@@ -137,12 +157,9 @@ bool parse_arguments(int argc, char** argv, Arguments* args) {
                 return false;
             }
             args->faults.emplace_back(key, std::move(fault));
-        } else {
-            std::fprintf(stderr, "zavsim: unknown option %s\n", argv[i - 1]);
-            return false;
         }
     }
-    if (!have_model && !args->list_models && !args->help) {
+    if (!have_model && !args->list_models && !args->help && !args->version) {
         std::fprintf(stderr, "zavsim: --model is required\n");
         return false;
     }
@@ -165,6 +182,10 @@ int main(int argc, char** argv) {
     }
     if (args.help) {
         print_usage(stdout);
+        return 0;
+    }
+    if (args.version) {
+        std::printf("zavsim %s\n", zav::version::kVersion);
         return 0;
     }
     if (args.list_models) {

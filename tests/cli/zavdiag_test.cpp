@@ -1,7 +1,12 @@
 // zavdiag as a user runs it: arguments that cannot work, a unit without
 // sensor data, the stored port, the port list and the user's language.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "core_test_support.h"
@@ -33,7 +38,13 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         {{"diagnose", "--simulate", "TM6", "--fault", "nopaper=1"}, "nopaper takes no value"},
         {{"diagnose", "--simulate", "TM6", "--paper-delay", "-1"}, "paper delay must be"},
         {{"diagnose", "--csv"}, "--csv needs a value"},
-        {{"identify", "--json"}, "unknown argument --json"},
+        {{"identify", "--json"}, "unknown argument --json\nUsage: zavdiag identify [--port N"},
+        {{"--verbose"}, "unknown option --verbose\nUsage: zavdiag COMMAND"},
+        {{"ports", "--all"}, "unknown argument --all\nUsage: zavdiag ports"},
+        // The RAM utility's channel reaches COM127 at most: refused before
+        // anything is sent, where identify would work.
+        {{"diagnose", "--port", "150"}, "COM150 cannot carry the RAM utility"},
+        {{"controls", "--port", "128"}, "COM128 cannot carry the RAM utility"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -41,6 +52,83 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.contains(QLatin1String(c.reason))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
+    }
+}
+
+// After the program's own message, one line with the device path and a
+// reason the engineer can act on.
+TEST_F(ZavdiagTest, APortThatDoesNotOpenIsExplainedAfterTheProgramsOwnMessage) {
+    const QTemporaryDir directory;
+    const struct {
+        const char* path;
+        QString line;
+    } cases[] = {
+        {"/dev/null", "COM100 (/dev/null): not a serial device\n"},
+        {"", "COM100 (no device): no such device\n"},
+        {nullptr, "COM100 (" + directory.filePath("ttyUSB0") + "): no such device\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        ZavdiagUser user;
+        user.PointPort(100, c.path ? QString::fromLatin1(c.path) : directory.filePath("ttyUSB0"));
+        const ZavdiagResult result = user.Run({"identify", "--port", "100"});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.err.endsWith(c.line)) << result.err.toStdString();
+        if (c.path && !*c.path) continue;  // no device: the library does not try
+        EXPECT_LT(result.err.indexOf(QLatin1String("Unable To open this port (COM100)")),
+                  result.err.indexOf(c.line))
+            << result.err.toStdString();
+    }
+
+    // Another program holds the unit's port exclusively (root may still open
+    // it, but the line says what is going on).
+    sim::Simulator unit(sim::Options{"TM4"});
+    std::string why;
+    ASSERT_TRUE(unit.start(&why)) << why;
+    const int holder = ::open(unit.slave_path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    ZavdiagUser user;
+    user.PointPort(100, QString::fromStdString(unit.slave_path()));
+    const ZavdiagResult held = user.Run({"identify", "--port", "100"});
+    ::close(holder);
+    EXPECT_TRUE(held.err.endsWith(QStringLiteral("COM100 (%1): in use by another program\n")
+                                      .arg(QString::fromStdString(unit.slave_path()))))
+        << held.err.toStdString();
+    if (::geteuid() != 0) {
+        EXPECT_EQ(held.exitCode, 2);
+    }
+}
+
+TEST_F(ZavdiagTest, VersionAndHelpAnswerOnStandardOutput) {
+    const ZavdiagResult version = ZavdiagUser().Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "zavdiag 1.0.4\n");
+    EXPECT_TRUE(version.err.isEmpty());
+    const ZavdiagResult help = ZavdiagUser().Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QLatin1String("Usage: zavdiag"))) << help.out.toStdString();
+
+    const QString zavsim = QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + "/zavsim";
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } simulatorCases[] = {
+        {{"--version"}, 0, "zavsim 1.0.4\n", ""},
+        {{"--model", "TM6", "--verbose"}, 2, "", "zavsim: unknown option --verbose\nUsage: zavsim"},
+        {{"--port-number", "0"}, 2, "", "zavsim: the port number must be 1 to 256\nUsage: zavsim"},
+    };
+    for (const auto& c : simulatorCases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess process;
+        process.start(zavsim, c.arguments);
+        ASSERT_TRUE(process.waitForFinished(10'000));
+        EXPECT_EQ(process.exitCode(), c.exitCode);
+        EXPECT_EQ(process.readAllStandardOutput(), c.out);
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.startsWith(c.err)) << err.toStdString();
     }
 }
 

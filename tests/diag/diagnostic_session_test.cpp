@@ -185,17 +185,19 @@ TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAnd
               QList<RowStatus>(shown[1].sensorRows.size(), RowStatus::NotTested));
 }
 
-// A later window finds the utility still running: it knows the unit from
-// the last identification and judges it afresh, so motor rows that this run
-// could not test fail instead of keeping the earlier run's OK.
+// A later window finds the utility still running (the earlier window's
+// leave did not reach it): it knows the unit from the last identification
+// and judges it afresh, so motor rows that this run could not test fail
+// instead of keeping the earlier run's OK.
 TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdict) {
     StartUnit("TM6");
     auto first = std::make_unique<DiagnosticSession>(frontEnd, kTick);
     first->StartDiagnostic();
     ASSERT_EQ(first->LastRunEnd(), RunEnd::Passed);
     first.reset();
+    EXPECT_TRUE(UnitTook(0x82, 1)) << "a window that goes away unloads";
 
-    AddFault("wrongcode=opto");
+    StartUnit("TM6", {"wrongcode=opto"}, sim::Program::RamUtility);
     DiagnosticSession later(frontEnd, kTick);
     TakeStatuses();
     later.StartDiagnostic();
@@ -371,20 +373,18 @@ TEST_F(DiagnosticSessionTest, ProgressFollowsTheDownloadAndTheGreenPaperTimeLeft
     }
 }
 
-// A window closed during a run: the wait ends at once, the run ends as a
-// Cancel would, the utility is told to leave once, and nothing more is sent
-// or shown.
+// A window closed during a run: the wait ends at once, nothing more is sent
+// but the leave (once, then the channel closed), and no message is shown.
 TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
     struct Case {
         const char* fault;
-        const char* when;   // the status text at which the window closes
-        std::size_t stops;  // 0x87 sent
+        const char* when;  // the status text at which the window closes
     };
     const Case cases[] = {
-        {"nopaper", "Please now insert a green paper.", 1},
-        {"", "", 0},               // the probe
-        {"", "Data fetched!", 0},  // the download
-        {"", "Download sensor gains!", 0},
+        {"nopaper", "Please now insert a green paper."},
+        {"", ""},  // the probe
+        {"", "Download sensor gains!"},
+        {"", "Data fetched!"},  // the download
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.when);
@@ -399,7 +399,7 @@ TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
         QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (session.StatusText() == QLatin1String(c.when)) session.RequestClose();
+            if (session.StatusText() == QLatin1String(c.when)) session.requestClose();
         });
         watch.start(1);
         test::SerialRecorder serial;
@@ -412,11 +412,11 @@ TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
         EXPECT_EQ(closedSignals, 1);
         EXPECT_EQ(serial.sent(0x82), 1);
         EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
-        EXPECT_EQ(serial.sent(0x87), c.stops);
+        EXPECT_EQ(serial.sent(0x87), 0);
         EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
         EXPECT_FALSE(TakeStatuses().contains("Paper test done!"));
         const std::size_t frames = unit_->frames_received();
-        session.RequestClose();
+        session.requestClose();
         session.StartDiagnostic();
         EXPECT_EQ(unit_->frames_received(), frames);
         EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});

@@ -3,8 +3,7 @@
 #include <QApplication>
 
 #include "zav/app/current_port.h"
-#include "zav/app/product.h"
-#include "zav/app/window/icons.h"
+#include "zav/app/version.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/target_unit.h"
 #include "zav/lang/startup_language.h"
@@ -35,12 +34,7 @@ QString usage() {
 }
 
 QString versionText() {
-    const app::ProgramVersion version = app::programVersion();
-    return QStringLiteral("ZAVDiagnostics (%1) %2.%3.%4")
-        .arg(app::productName())
-        .arg(version.major)
-        .arg(version.minor)
-        .arg(version.revision);
+    return QStringLiteral("ZAVDiagnostics ") + QLatin1String(version::kVersion);
 }
 
 }  // namespace
@@ -56,7 +50,8 @@ std::optional<QString> commandLineAnswer(const QStringList& arguments) {
 Program::Program()
     : unit_(std::make_unique<cli::TargetUnit>()),
       mainWindow_(std::make_unique<app::window::MDIFormMain>()) {
-    QApplication::setWindowIcon(app::window::programIcon());
+    // Every window of the program takes the main window's icon.
+    QApplication::setWindowIcon(mainWindow_->windowIcon());
     messages_.setParentWindow(mainWindow_.get());
 }
 

@@ -8,6 +8,7 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/port_list.h"
+#include "zav/app/window/port_description.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/window/captions.h"
 
@@ -27,6 +28,7 @@ FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     : QDialog(parent),
       cmbCom_(new QComboBox),
       lblOptions_(new QLabel(fetchText(kPromptText))),
+      lblDescription_(new QLabel),
       bttnOK_(new QPushButton(fetchText(kOkText))),
       bttnCancel_(new QPushButton(fetchText(kCancelText))) {
     setObjectName(QStringLiteral("frmOptions"));
@@ -40,10 +42,21 @@ FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     bttnOK_->setDefault(true);
 
     // The list is rebuilt each time the window opens.
+    const std::vector<platform::PortEntry> registered =
+        ports ? ports() : platform::discover_ports();
+    for (const auto& [valueName, portName] : registered) {
+        valueNames_[PortNumberFromText(QString::fromStdString(portName).trimmed())] = valueName;
+    }
     PortList list;
-    FillPortList(list, CurrentPort(), ports ? ports() : platform::discover_ports());
+    FillPortList(list, CurrentPort(), registered);
     cmbCom_->addItems(list.entries);
     cmbCom_->setCurrentIndex(list.selected);
+    lblDescription_->setObjectName(QStringLiteral("lblPortDescription"));
+    lblDescription_->setAccessibleName(QStringLiteral("Port description"));
+    lblDescription_->setWordWrap(true);
+    lblDescription_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describeSelection();
+    connect(cmbCom_, &QComboBox::currentIndexChanged, this, &FrmOptions::describeSelection);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -52,12 +65,24 @@ FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblOptions_);
     layout->addWidget(cmbCom_);
+    layout->addWidget(lblDescription_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setMinimumWidth(320);
+    setMinimumWidth(420);
 
     connect(bttnOK_, &QPushButton::clicked, this, &FrmOptions::ok);
     connect(bttnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmOptions::describeSelection() {
+    if (cmbCom_->currentIndex() < 0) {
+        lblDescription_->clear();
+        return;
+    }
+    const int port = PortNumberFromText(cmbCom_->currentText());
+    const auto named = valueNames_.find(port);
+    lblDescription_->setText(
+        portDescription(port, named == valueNames_.end() ? std::string() : named->second));
 }
 
 void FrmOptions::ok() {

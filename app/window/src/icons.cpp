@@ -6,14 +6,23 @@ QIcon programIcon() {
     return QIcon(QStringLiteral(":/icons/zav-diagnostics.svg"));
 }
 
+namespace {
+
+// The theme's icon when it has one; our own is only read when it has not.
+QIcon themeIconOr(const QString& themeName, const QString& ownFile) {
+    return QIcon::hasThemeIcon(themeName) ? QIcon::fromTheme(themeName) : QIcon(ownFile);
+}
+
+}  // namespace
+
 QIcon diagnosticsIcon() {
-    return QIcon::fromTheme(QStringLiteral("utilities-system-monitor"),
-                            QIcon(QStringLiteral(":/icons/diagnostics.svg")));
+    return themeIconOr(QStringLiteral("utilities-system-monitor"),
+                       QStringLiteral(":/icons/diagnostics.svg"));
 }
 
 QIcon controlsIcon() {
-    return QIcon::fromTheme(QStringLiteral("preferences-system"),
-                            QIcon(QStringLiteral(":/icons/controls.svg")));
+    return themeIconOr(QStringLiteral("preferences-system"),
+                       QStringLiteral(":/icons/controls.svg"));
 }
 
 }  // namespace zav::app::window

@@ -8,8 +8,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "zav/about/window/frm_about.h"
 #include "zav/app/current_port.h"
-#include "zav/app/product.h"
+#include "zav/app/version.h"
 #include "zav/app/window/frm_options.h"
 #include "zav/app/window/help_window.h"
 #include "zav/app/window/icons.h"
@@ -132,10 +133,12 @@ bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {
 }
 
 void MDIFormMain::setCaptions() {
-    const ProgramVersion version = programVersion();
-    setWindowTitle(
-        fetchText(kCompanyText) + QStringLiteral(" - ") + fetchText(kToolText) +
-        QStringLiteral(" - %1.%2.%3 ").arg(version.major).arg(version.minor).arg(version.revision));
+    setWindowTitle(fetchText(kCompanyText) + QStringLiteral(" - ") + fetchText(kToolText) +
+                   QStringLiteral(" - %1.%2.%3 ")
+                       .arg(version::kMajor)
+                       .arg(version::kMinor)
+                       .arg(version::kRevision) +
+                   QString::fromUtf8(version::kFileDescription));
     // Stored captions are shown as they are; a "&" in one marks its access key.
     mnuFile_->setTitle(fetchText(kFileText));
     mnuFileExit_->setText(fetchText(kExitText));
@@ -224,7 +227,9 @@ void MDIFormMain::openLanguage() {
     openDialog(new lang::window::FrmLang(this));
 }
 
-void MDIFormMain::openAbout() {}
+void MDIFormMain::openAbout() {
+    openDialog(new about::window::FrmAbout(this));
+}
 
 void MDIFormMain::openHelp() {
     if (helpWindow_) {

@@ -13,7 +13,7 @@ ToolWindowFrame::ToolWindowFrame(MainWindowControls& mainWindow, QWidget* parent
 
 ToolWindowFrame::~ToolWindowFrame() = default;
 
-void ToolWindowFrame::attachSession(std::unique_ptr<QObject> session, SessionCloser closer) {
+void ToolWindowFrame::holdSession(std::unique_ptr<QObject> session, SessionCloser closer) {
     session_ = std::move(session);
     closer_ = std::move(closer);
 }

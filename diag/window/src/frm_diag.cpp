@@ -82,8 +82,6 @@ FrmDiag::FrmDiag(app::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(session_, &DiagnosticSession::buttonsChanged, this, &FrmDiag::showButtons);
     connect(session_, &DiagnosticSession::resultsChanged, this, &FrmDiag::showResults);
     connect(session_, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
-    connect(session_, &DiagnosticSession::closed, &frame_,
-            &app::window::ToolWindowFrame::sessionStateChanged);
 
     DiagnosticSession* session = session_;
     connect(bttnDIAG_, &QPushButton::clicked, this,
@@ -155,6 +153,15 @@ void FrmDiag::buildControls() {
     layout->addLayout(buttons);
 }
 
+// The main window's area places a new child where it likes; the window
+// goes where it belongs once it shows.
+void FrmDiag::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    frame_.move(Pixels(kWindowOffsetTwips), Pixels(kWindowOffsetTwips));
+}
+
 void FrmDiag::showButtons() {
     const DiagnosticButtons enabled = session_->Buttons();
     bttnDIAG_->setEnabled(enabled.start);
@@ -203,12 +210,11 @@ app::window::ToolWindowFrame* openDiagnosticsWindow(app::window::MainWindowContr
     auto* content = new FrmDiag(*frame, tickLength);
     DiagnosticSession* session = &content->session();
     frame->attachSession(
-        std::unique_ptr<QObject>(session),
-        {[session] { session->RequestClose(); }, [session] { return session->IsClosed(); }});
+        std::unique_ptr<DiagnosticSession>(session),
+        {[session] { session->requestClose(); }, [session] { return session->IsClosed(); }});
     frame->setWidget(content);
     frame->setWindowTitle(LangText(kTextTitle));
     frame->setWindowIcon(app::window::diagnosticsIcon());
-    frame->move(Pixels(kWindowOffsetTwips), Pixels(kWindowOffsetTwips));
     return frame;
 }
 

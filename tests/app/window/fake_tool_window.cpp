@@ -59,8 +59,6 @@ app::window::ToolWindowFrame* openFakeToolWindow(app::window::MainWindowControls
     QObject::connect(wait, &QPushButton::clicked, frame, [frame, session] {
         frame->runSessionCall([session] { session->waitForUnit(); });
     });
-    QObject::connect(session, &FakeSession::closed, frame,
-                     &app::window::ToolWindowFrame::sessionStateChanged);
     return frame;
 }
 

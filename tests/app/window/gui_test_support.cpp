@@ -1,6 +1,12 @@
 #include "gui_test_support.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QTextEdit>
 #include <cstdlib>
 
 #include "zav/app/product.h"
@@ -34,6 +40,31 @@ void storeSetting(const char* key, const QString& value) {
     const auto settings = app::settings::openUserSettings();
     settings->beginGroup(QLatin1String(app::settings::kStartupGroup));
     settings->setValue(QLatin1String(key), value);
+}
+
+QStringList unnamedControls(const QWidget& root) {
+    QStringList unnamed;
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        const bool acted =
+            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QTextEdit*>(widget);
+        // Qt's own parts (a menu bar's or toolbar's overflow button) are Qt's.
+        if (!acted || widget->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<QAbstractItemView*>(widget->parentWidget())) {
+            continue;
+        }
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+            unnamed << widget->objectName() + QStringLiteral(" (") +
+                           QLatin1String(widget->metaObject()->className()) + u')';
+        }
+    }
+    for (const QMenu* menu : root.findChildren<QMenu*>()) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->text().isEmpty()) unnamed << action->objectName();
+        }
+    }
+    return unnamed;
 }
 
 RecordedMessages::RecordedMessages() {

@@ -7,6 +7,8 @@
 
 #include "zav/app/messages.h"
 
+class QWidget;
+
 namespace zav::test {
 
 // The build's program directory becomes the program's, the settings store
@@ -19,6 +21,10 @@ void clearSettings();
 // The stored value of `key` in section "Startup"; empty when there is none.
 QString storedSetting(const char* key);
 void storeSetting(const char* key, const QString& value);
+
+// The controls a user acts on under `root` (buttons, combo boxes, list and
+// text views, menus' entries) that have no accessible name, by object name.
+QStringList unnamedControls(const QWidget& root);
 
 // Records every message as "<Icon>: <text>" (with " [<title>]" when the
 // title is not the product name) while it lives.

@@ -4,6 +4,10 @@
 #include "zav/app/window/mdi_form_main.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -17,6 +21,8 @@
 #include "zav/app/current_port.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/settings_keys.h"
+#include "zav/app/version.h"
+#include "zav/app/window/help_window.h"
 #include "zav/app/window/tool_window_frame.h"
 #include "zav/lang/module_files.h"
 
@@ -66,8 +72,8 @@ class MainWindowTest : public QObject {
         MDIFormMain window;
         QVERIFY(window.startUp(shippedLanguages()));
         QCOMPARE(zav::app::CurrentPort(), 5);
-        QVERIFY(window.windowTitle().startsWith(
-            QStringLiteral("Kestrune Ltd - Diagnostics Tool - 1.0.4")));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Kestrune Ltd - Diagnostics Tool - 1.0.4 ") +
+                                           QString::fromUtf8(zav::version::kFileDescription));
         const struct {
             const char* name;
             const char* caption;
@@ -90,6 +96,7 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(action(window, "mnuInitialise")->isVisible());
         QVERIFY(toolbar(window)->isEnabled());
+        QCOMPARE(zav::test::unnamedControls(window), QStringList());
     }
 
     void frenchCaptionsKeepTheirAccessKeyMarkers() {
@@ -115,12 +122,76 @@ class MainWindowTest : public QObject {
         QCOMPARE(shown.messages, QStringList());
     }
 
+    void anUnreadableSettingsFileStartsInTheDefaultsSilently() {
+        const QString path = zav::app::settings::openUserSettings()->fileName();
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe[Startup\x00Port=\x01\x02\nCountryCodeOption==\xc3(", 28));
+        file.close();
+        zav::test::RecordedMessages shown;
+        MDIFormMain window;
+        QVERIFY(window.startUp(shippedLanguages(0x407)));
+        QCOMPARE(zav::app::CurrentPort(), 0);
+        QCOMPARE(window.languageCode(), QStringLiteral("de"));
+        QCOMPARE(shown.messages, QStringList());
+    }
+
     void missingLanguageFolderEndsStartUpWithItsMessage() {
         zav::test::RecordedMessages shown;
         MDIFormMain window;
         QVERIFY(!window.startUp({QStringLiteral("/nonexistent/Lang/"), 0x409}));
         QCOMPARE(shown.messages,
                  QStringList{"Critical: Unable to find any language dlls. Program will now exit"});
+    }
+
+    void theDialogEntriesOpenTheirWindowsModally_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("port options") << "mnuSerialPort"
+                                      << "frmOptions";
+        QTest::newRow("language") << "mnuLang"
+                                  << "frmLang";
+        QTest::newRow("about") << "mnuAbout"
+                               << "frmAbout";
+    }
+    void theDialogEntriesOpenTheirWindowsModally() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        MDIFormMain main;
+        QVERIFY(main.startUp(shippedLanguages()));
+        main.show();
+        // The entry returns at once; the dialog is modal over the program.
+        action(main, entry.toLatin1().constData())->trigger();
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), window);
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(zav::test::unnamedControls(*dialog), QStringList());
+        QPointer<QWidget> open = dialog;
+        dialog->close();
+        QTRY_VERIFY(!open);
+    }
+
+    void contentOpensTheManualInsideTheProgram() {
+        zav::test::RecordedMessages shown;
+        MDIFormMain main;
+        QVERIFY(main.startUp(shippedLanguages()));
+        main.show();
+        action(main, "mnuContent")->trigger();
+        auto* help = main.findChild<zav::app::window::HelpWindow*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(zav::test::unnamedControls(*help), QStringList());
+        // Content again shows the same window.
+        action(main, "mnuContent")->trigger();
+        QCOMPARE(main.findChildren<zav::app::window::HelpWindow*>().size(), 1);
+        QCOMPARE(shown.messages, QStringList());
+        zav::app::SetProgramDirectory(QStringLiteral("/nonexistent"));
+        help->close();
+        QTRY_VERIFY(!main.findChild<zav::app::window::HelpWindow*>());
+        action(main, "mnuContent")->trigger();
+        QCOMPARE(shown.messages, QStringList{"Warning: Can't find help files."});
     }
 
     void toolbarButtonsAreTheMenuEntries() {

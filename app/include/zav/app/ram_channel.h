@@ -14,6 +14,9 @@ namespace zav::app {
 // Line settings of the channel: 38400 baud, no parity (code 3), 8 data bits,
 // 2 stop bits (code 3).
 constexpr std::int32_t kRamChannelBaud = 38400;
+// The highest port the channel reaches: the serial library takes the port
+// number as a signed byte.
+constexpr std::int16_t kHighestRamChannelPort = 127;
 
 // The fixed English text of a serial library status: "DATA TIMEOUT" for 2
 // to "PORT NOT OPENED" for 11; empty for any other value.

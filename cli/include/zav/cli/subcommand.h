@@ -43,6 +43,11 @@ const Subcommand* FindSubcommand(const QString& name);
 // Every subcommand, sorted by name.
 std::vector<Subcommand> AllSubcommands();
 
+// Refuses arguments the subcommand `name` cannot take: prints
+// "zavdiag NAME: why" and its usage line on standard error, and returns
+// kExitCouldNotRun.
+int RefuseArguments(const char* name, const QString& why);
+
 }  // namespace zav::cli
 
 #define ZAVDIAG_SUBCOMMAND(identifier, ...)                             \

@@ -18,12 +18,25 @@ namespace zav::cli {
 inline constexpr char kTargetUnitOptions[] =
     "[--port N | --simulate MODEL [--fault F]... [--paper-delay S]]";
 
+// The channels a command talks to the unit through: the link alone, or the
+// link and the RAM utility's channel, which reaches COM1 to COM127 only.
+enum class Channels { Link, RamUtility };
+
 class TargetUnit {
   public:
     TargetUnit();
-    ~TargetUnit();  // stops a simulated unit
+    // Stops a simulated unit. When the port could not be opened, prints a
+    // line with its device path and the reason, after whatever the command
+    // has shown.
+    ~TargetUnit();
     TargetUnit(const TargetUnit&) = delete;
     TargetUnit& operator=(const TargetUnit&) = delete;
+
+    // What each command does first: takes the options, refuses arguments
+    // left over (with the usage of `command`), connects, and refuses a port
+    // the `channels` cannot reach. Prints why and returns false when the
+    // command cannot run.
+    bool Open(const char* command, QStringList& arguments, Channels channels);
 
     // Takes --port, --simulate, --fault and --paper-delay out of
     // `arguments`. Returns false with the reason in `*error` when they do
@@ -46,6 +59,7 @@ class TargetUnit {
     std::vector<std::pair<sim::CommandKey, sim::Fault>> faults_;
     std::vector<sim::RawFault> rawFaults_;
     std::unique_ptr<sim::Simulator> simulator_;
+    QString portProblem_;  // why the port will not open, when it will not
 };
 
 }  // namespace zav::cli

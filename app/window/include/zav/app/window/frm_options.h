@@ -4,6 +4,8 @@
 // stores it, Cancel changes nothing.
 #include <QDialog>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "zav/platform/ports.h"
@@ -26,12 +28,18 @@ class FrmOptions final : public QDialog {
     QComboBox* cmbCom() const { return cmbCom_; }
     QPushButton* bttnOK() const { return bttnOK_; }
     QPushButton* bttnCancel() const { return bttnCancel_; }
+    // The selected port's device file, adaptor and whether it can be opened.
+    QLabel* lblPortDescription() const { return lblDescription_; }
 
   private:
+    void describeSelection();
     void ok();
+
+    std::map<int, std::string> valueNames_;  // by port number
 
     QComboBox* cmbCom_;
     QLabel* lblOptions_;
+    QLabel* lblDescription_;
     QPushButton* bttnOK_;
     QPushButton* bttnCancel_;
 };

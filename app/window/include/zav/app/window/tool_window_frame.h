@@ -37,17 +37,19 @@ class ToolWindowFrame : public QMdiSubWindow {
     explicit ToolWindowFrame(MainWindowControls& mainWindow, QWidget* parent = nullptr);
     ~ToolWindowFrame() override;
 
-    // Gives the frame the window's session, which it owns from now on.
-    void attachSession(std::unique_ptr<QObject> session, SessionCloser closer);
+    // Gives the frame the window's session, which it owns from now on; its
+    // closed() signal tells the frame that it has closed (by itself, after
+    // its OK, or when asked to).
+    template <typename Session>
+    void attachSession(std::unique_ptr<Session> session, SessionCloser closer) {
+        connect(session.get(), &Session::closed, this, &ToolWindowFrame::sessionStateChanged);
+        holdSession(std::move(session), std::move(closer));
+    }
 
     // Runs `call` (a call into the session). The session outlives it even
     // when the window is closed meanwhile; the close path goes on after it
     // has returned.
     void runSessionCall(const std::function<void()>& call);
-
-    // The session may have closed by itself (its OK): the window calls this
-    // from the session's signal, and the close path runs if it has.
-    void sessionStateChanged();
 
     bool isClosing() const { return closing_; }
 
@@ -60,6 +62,9 @@ class ToolWindowFrame : public QMdiSubWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void holdSession(std::unique_ptr<QObject> session, SessionCloser closer);
+    // The session may have closed: the close path runs if it has.
+    void sessionStateChanged();
     bool sessionClosed() const;
     void finishIfDone();
 

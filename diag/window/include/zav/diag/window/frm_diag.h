@@ -25,6 +25,9 @@ class FrmDiag : public QWidget {
 
     DiagnosticSession& session() { return *session_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildControls();
     void showButtons();
@@ -46,6 +49,7 @@ class FrmDiag : public QWidget {
     // Before the session: it shows its first status text as it is made.
     app::window::StatusLineView view_;
     DiagnosticSession* session_;
+    bool placed_ = false;
 };
 
 // The diagnostics window as an MDI child of the main window, placed at
