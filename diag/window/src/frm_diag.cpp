@@ -129,9 +129,11 @@ void FrmDiag::buildControls() {
     auto* lists = new QHBoxLayout;
     lists->addWidget(lvSensor_);
     lists->addWidget(lvMotor_);
-    // Two 2000-twip columns and the list's frame.
-    const int listWidth = 2 * Pixels(2000) + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    lvSensor_->setMinimumSize(listWidth, 16 * fontMetrics().lineSpacing());
+    // Two 2000-twip columns, the list's frame and its scroll bar.
+    const int listWidth = 2 * Pixels(2000) +
+                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    lvSensor_->setMinimumSize(listWidth, 20 * fontMetrics().lineSpacing());
     lvMotor_->setMinimumWidth(listWidth);
 
     auto* status = new QHBoxLayout;
