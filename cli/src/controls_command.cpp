@@ -38,17 +38,27 @@ int RunControls(Invocation& invocation) {
     if (!target.Open("controls", invocation.arguments, Channels::RamUtility))
         return kExitCouldNotRun;
     controls::ControlsSession session(app::CurrentPort(), kTick, invocation.frontEnd);
-    session.prepare();
-    // Preparation that ended early leaves every control disabled.
-    if (!session.panel().usable(controls::Control::Ok)) {
-        PrintError(QStringLiteral("zavdiag controls: the unit is not ready for the controls"));
-        session.close();
-        return kExitFailed;
-    }
-    PrintReadyUnit(session);
     ControlsConsole console(session);
-    console.run();
-    return kExitPassed;
+    bool ready = false;
+    {
+        // Ctrl-C ends preparation, a command's wait or the console as
+        // closing the window does.
+        const InterruptHandler interrupt(invocation.interruption, [&] { console.stop(); });
+        session.prepare();
+        // Preparation that ended early leaves every control disabled.
+        ready = session.panel().usable(controls::Control::Ok);
+        if (ready) {
+            PrintReadyUnit(session);
+            console.run();
+        } else if (!invocation.interruption.interrupted()) {
+            PrintError(QStringLiteral("zavdiag controls: the unit is not ready for the controls"));
+        }
+    }
+    session.close();
+    if (invocation.interruption.interrupted()) {
+        return invocation.interruption.EndInterrupted("controls");
+    }
+    return ExitStatus(ready, session.validator());
 }
 
 }  // namespace

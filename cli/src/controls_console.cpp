@@ -82,6 +82,7 @@ QStringList ControlsConsole::help() {
 }
 
 void ControlsConsole::run() {
+    if (session_.isClosed()) return;
     if (!input_.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         PrintError(QStringLiteral("zavdiag controls: standard input cannot be read"));
         session_.close();
@@ -92,6 +93,12 @@ void ControlsConsole::run() {
     loop_.exec();
     notifier_.reset();
     session_.close();
+}
+
+void ControlsConsole::stop() {
+    session_.close();
+    if (pause_) pause_->quit();
+    loop_.quit();
 }
 
 // One line per wake-up; the notifier stays off while a command runs, so a
@@ -178,13 +185,17 @@ void ControlsConsole::poll(const QString& sensor) {
 void ControlsConsole::wait(const QString& seconds) {
     bool ok = false;
     const double value = seconds.toDouble(&ok);
-    if (!ok || value < 0 || value > kMaxWaitSeconds) {
-        PrintError(QStringLiteral("wait: give 0 to 600 seconds"));
+    // Written so that a NaN, which fails every comparison, is refused too.
+    if (!ok || !(value >= 0 && value <= kMaxWaitSeconds)) {
+        PrintError(
+            QStringLiteral("wait: \"%1\" is not a number of seconds from 0 to 600").arg(seconds));
         return;
     }
     QEventLoop pause;
     QTimer::singleShot(static_cast<int>(value * 1000), &pause, &QEventLoop::quit);
+    pause_ = &pause;
     pause.exec();
+    pause_ = nullptr;
 }
 
 // A new reading while polling: the sensor, the number and a bar.

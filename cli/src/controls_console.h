@@ -23,6 +23,9 @@ class ControlsConsole {
     // closed then.
     void run();
 
+    // Closes the session and ends run(), also from within a command's wait.
+    void stop();
+
     // Carries out one command line, printing its outcome.
     void execute(const QString& line);
 
@@ -40,6 +43,7 @@ class ControlsConsole {
     QFile input_;
     std::unique_ptr<QSocketNotifier> notifier_;
     QEventLoop loop_;
+    QEventLoop* pause_ = nullptr;  // the running "wait", if any
     QString shownReading_;
 };
 

@@ -6,7 +6,6 @@
 
 #include "zav/app/global.h"
 #include "zav/cli/printing_front_end.h"
-#include "zav/cli/subcommand.h"
 
 namespace zav::cli {
 namespace {
@@ -23,14 +22,18 @@ constexpr int kStatusWidth = 12;
 
 // The verdict text of a run's end, or nothing when the tests never ran.
 std::optional<QString> VerdictText(diag::RunEnd end) {
-    switch (ExitStatusOf(end)) {
-        case kExitPassed:
+    switch (end) {
+        case diag::RunEnd::Passed:
             return LangText(kTextPassed);
-        case kExitFailed:
+        case diag::RunEnd::Failed:
+        case diag::RunEnd::TestsAborted:
+        case diag::RunEnd::Cancelled:
             return LangText(kTextFailed);
-        default:
-            return std::nullopt;
+        case diag::RunEnd::NotTested:
+        case diag::RunEnd::None:
+            break;
     }
+    return std::nullopt;
 }
 
 QString Limits(std::uint8_t min, std::uint8_t read, std::uint8_t max) {
@@ -71,21 +74,6 @@ const char* EndName(diag::RunEnd end) {
 }
 
 }  // namespace
-
-int ExitStatusOf(diag::RunEnd end) {
-    switch (end) {
-        case diag::RunEnd::Passed:
-            return kExitPassed;
-        case diag::RunEnd::Failed:
-        case diag::RunEnd::TestsAborted:
-        case diag::RunEnd::Cancelled:
-            return kExitFailed;
-        case diag::RunEnd::NotTested:
-        case diag::RunEnd::None:
-            break;
-    }
-    return kExitCouldNotRun;
-}
 
 void PrintIdentity(const diag::DiagnosticSession& session) {
     const QString identity = diag::ShowResults(session.ResultData(), false).identityText;

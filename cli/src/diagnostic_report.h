@@ -11,11 +11,6 @@
 
 namespace zav::cli {
 
-// The exit status for the way a run ended: 0 passed, 1 the unit failed
-// (also a test step unanswered, no green paper or a cancel), 2 the tests
-// never started.
-int ExitStatusOf(diag::RunEnd end);
-
 // The identity lines of the unit the session knows.
 void PrintIdentity(const diag::DiagnosticSession& session);
 

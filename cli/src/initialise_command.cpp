@@ -46,13 +46,20 @@ int RunInitialise(Invocation& invocation) {
     LiveTable live;
     QObject::connect(&session, &controls::InitialiseSession::changed,
                      [&] { live.update(session.rows()); });
-    const bool complete = session.start();
+    bool complete = false;
+    {
+        // Ctrl-C ends the run as closing the window does.
+        const InterruptHandler interrupt(invocation.interruption, [&] { session.close(); });
+        complete = session.start();
+    }
 
     PrintLine();
     PrintLine(session.caption());
     for (const controls::SensorStatusRow& row : session.rows()) PrintLine(RowLine(row));
     session.close();
-    return complete ? kExitPassed : kExitFailed;
+    if (invocation.interruption.interrupted())
+        return invocation.interruption.EndInterrupted("initialise");
+    return ExitStatus(complete, session.validator());
 }
 
 }  // namespace

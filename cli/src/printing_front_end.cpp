@@ -47,7 +47,7 @@ void PrintingFrontEnd::showMessage(const QString& title, const QString& text,
 }
 
 void PrintingFrontEnd::setStatusText(const QString& text) {
-    if (text == lastStatus_) return;
+    if (!statusShown_ || text == lastStatus_) return;
     lastStatus_ = text;
     if (!text.isEmpty()) Print(stderr, text);
 }

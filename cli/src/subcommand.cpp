@@ -34,6 +34,13 @@ std::vector<Subcommand> AllSubcommands() {
     return all;
 }
 
+int ExitStatus(bool passed, const app::ValidatorData& unit) {
+    if (passed) return kExitPassed;
+    const bool identified = unit.SensorCount > 0 &&
+                            unit.SensorName.size() == static_cast<std::size_t>(unit.SensorCount);
+    return identified ? kExitFailed : kExitCouldNotRun;
+}
+
 int RefuseArguments(const char* name, const QString& why) {
     PrintError(QStringLiteral("zavdiag %1: %2").arg(QLatin1String(name), why));
     if (const Subcommand* command = FindSubcommand(QLatin1String(name))) {

@@ -62,11 +62,25 @@ QString ModelList() {
     return names.join(u' ');
 }
 
+// "COM5 (/dev/ttyS4): no such device" when the port cannot be opened now,
+// else nothing.
+QString PortProblem(int port) {
+    const std::string path = platform::port_device_path(port);
+    const platform::PortAccessReport access = platform::probe_port_access(path);
+    if (access.access == platform::PortAccess::Ready) return QString();
+    return QStringLiteral("COM%1 (%2): %3")
+        .arg(port)
+        .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
+             app::portAccessText(access));
+}
+
 }  // namespace
 
 TargetUnit::TargetUnit() = default;
 
 TargetUnit::~TargetUnit() {
+    // A port that opened may have gone with its unit (an adaptor pulled out).
+    if (portProblem_.isEmpty() && portOpened_) portProblem_ = PortProblem(app::CurrentPort());
     if (simulator_) simulator_->stop();
     if (!portProblem_.isEmpty()) PrintError(portProblem_);
 }
@@ -92,15 +106,8 @@ bool TargetUnit::Open(const char* command, QStringList& arguments, Channels chan
     }
     // The command runs all the same, so that its own messages say what the
     // window's would; the reason follows them.
-    const std::string path = platform::port_device_path(port);
-    const platform::PortAccessReport access = platform::probe_port_access(path);
-    if (access.access != platform::PortAccess::Ready) {
-        portProblem_ =
-            QStringLiteral("COM%1 (%2): %3")
-                .arg(port)
-                .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
-                     app::portAccessText(access));
-    }
+    portProblem_ = PortProblem(port);
+    portOpened_ = true;
     return true;
 }
 
@@ -142,7 +149,7 @@ bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
     if (paperDelay) {
         bool ok = false;
         const double seconds = paperDelay->toDouble(&ok);
-        if (!ok || seconds < 0 || seconds > kMaxPaperDelaySeconds) {
+        if (!ok || !(seconds >= 0 && seconds <= kMaxPaperDelaySeconds)) {  // NaN too
             *error = QStringLiteral("the paper delay must be 0 to 600 seconds");
             return false;
         }

@@ -1,7 +1,12 @@
 #include "zav/platform/termination.h"
 
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace zav::platform {
 namespace {
@@ -30,6 +35,27 @@ int wait_for_termination_signal() {
     const sigset_t set = termination_set();
     int signal_number = 0;
     return sigwait(&set, &signal_number) == 0 ? signal_number : 0;
+}
+
+int wait_for_termination_signal(const Waker& waker) {
+    const sigset_t set = termination_set();
+    const int fd = ::signalfd(-1, &set, SFD_CLOEXEC);
+    if (fd < 0) return 0;
+    pollfd fds[2] = {{fd, POLLIN, 0}, {waker.fd(), POLLIN, 0}};
+    int signal_number = 0;
+    for (;;) {
+        const int rc = ::poll(fds, 2, -1);
+        if (rc < 0 && errno == EINTR) continue;
+        if (rc > 0 && (fds[0].revents & POLLIN)) {
+            signalfd_siginfo info{};
+            if (::read(fd, &info, sizeof info) == sizeof info) {
+                signal_number = static_cast<int>(info.ssi_signo);
+            }
+        }
+        break;
+    }
+    ::close(fd);
+    return signal_number;
 }
 
 }  // namespace zav::platform

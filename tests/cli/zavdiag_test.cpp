@@ -5,11 +5,15 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "core_test_support.h"
+#include "zav/platform/pseudo_terminal.h"
 #include "zav/sim/simulator.h"
 #include "zavdiag_runner.h"
 
@@ -98,6 +102,78 @@ TEST_F(ZavdiagTest, APortThatDoesNotOpenIsExplainedAfterTheProgramsOwnMessage) {
     if (::geteuid() != 0) {
         EXPECT_EQ(held.exitCode, 2);
     }
+}
+
+// 2 when the command could not run, 1 when it ran on the unit and failed,
+// whatever the moment the unit was lost after it was identified.
+TEST_F(ZavdiagTest, ExitStatusesFollowTheReadme) {
+    for (const char* command : {"identify", "diagnose", "controls", "initialise"}) {
+        SCOPED_TRACE(command);
+        ZavdiagUser user;
+        user.PointPort(100, QStringLiteral("/dev/null"));
+        user.Start({command, "--port", "100"});
+        user.SendInput(QByteArray());
+        const ZavdiagResult result = user.Finish();
+        EXPECT_EQ(result.exitCode, 2) << result.err.toStdString();
+        EXPECT_TRUE(result.err.endsWith(QLatin1String("COM100 (/dev/null): not a serial device\n")))
+            << result.err.toStdString();
+    }
+
+    // Nothing answers on the line.
+    platform::PseudoTerminal silent;
+    ASSERT_TRUE(silent.open());
+    ZavdiagUser user;
+    user.PointPort(100, QString::fromStdString(silent.slave_path()));
+    const ZavdiagResult initialise = user.Run({"initialise", "--port", "100"});
+    EXPECT_EQ(initialise.exitCode, 2) << initialise.err.toStdString();
+    EXPECT_TRUE(initialise.err.contains(QLatin1String("No connection to validator detected")));
+
+    // The unit goes (its simulator ends, taking the port with it) after the
+    // download, and in the middle of the tests: the verdicts reached stay,
+    // and nothing says the port number was wrong.
+    const struct {
+        const char* moment;
+        QStringList passedMechanisms;
+    } losses[] = {{"Ram file download completed!", {}}, {"Stacker tested!", {"Stacker"}}};
+    for (const auto& loss : losses) {
+        SCOPED_TRACE(loss.moment);
+        ZavsimProcess unit({"--model", "TM6"});
+        ASSERT_FALSE(unit.path().isEmpty());
+        ZavdiagUser lost;
+        lost.PointPort(100, unit.path());
+        lost.Start({"diagnose", "--port", "100", "--json"});
+        ASSERT_TRUE(lost.WaitFor(QLatin1String(loss.moment), 60'000));
+        unit.Stop();
+        const ZavdiagResult result = lost.Finish();
+        EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QLatin1String("INVALID PORT")))
+            << result.err.toStdString();
+        EXPECT_TRUE(
+            result.err.endsWith(QStringLiteral("COM100 (%1): no such device\n").arg(unit.path())))
+            << result.err.toStdString();
+        QStringList passed;
+        for (const QJsonValue& row :
+             QJsonDocument::fromJson(result.out.toUtf8())["mechanisms"].toArray()) {
+            if (row["passed"].toBool()) passed << row["name"].toString();
+        }
+        EXPECT_EQ(passed, loss.passedMechanisms);
+    }
+}
+
+// NaN passes both ends of a range check; a script's "wait nan" once never
+// returned.
+TEST_F(ZavdiagTest, TheControlsConsoleRefusesAWaitThatIsNoTime) {
+    ZavdiagUser user;
+    user.Start({"controls", "--simulate", "TM4"});
+    user.SendInput("wait nan\nwait inf\nwait -1\nwait 601\nwait 0.05\nquit\n");
+    const ZavdiagResult result = user.Finish();
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    for (const char* refused : {"nan", "inf", "-1", "601"}) {
+        EXPECT_TRUE(result.err.contains(
+            QStringLiteral("wait: \"%1\" is not a number of seconds from 0 to 600\n").arg(refused)))
+            << result.err.toStdString();
+    }
+    EXPECT_FALSE(result.err.contains(QLatin1String("\"0.05\"")));
 }
 
 TEST_F(ZavdiagTest, VersionAndHelpAnswerOnStandardOutput) {

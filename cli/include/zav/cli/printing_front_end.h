@@ -24,12 +24,15 @@ class PrintingFrontEnd final : public app::MessageSink, public app::SessionView 
     // emptied status line prints nothing.
     void setStatusText(const QString& text) override;
     void setMousePointer(app::MousePointer pointer) override;
+    // Whether status texts are printed from now on (they are at first).
+    void showStatusLines(bool shown) { statusShown_ = shown; }
 
     // The message texts shown so far, in order.
     const QStringList& messages() const { return messages_; }
 
   private:
     QString lastStatus_;
+    bool statusShown_ = true;
     QStringList messages_;
 };
 

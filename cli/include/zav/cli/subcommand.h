@@ -9,21 +9,30 @@
 #include <QStringList>
 #include <vector>
 
+#include "zav/app/validator_data.h"
+#include "zav/cli/interruption.h"
 #include "zav/cli/printing_front_end.h"
 
 namespace zav::cli {
 
 // Exit statuses of zavdiag.
 constexpr int kExitPassed = 0;       // the run passed (or the command did its job)
-constexpr int kExitFailed = 1;       // the unit failed
-constexpr int kExitCouldNotRun = 2;  // wrong arguments, no port, no answer, ...
+constexpr int kExitFailed = 1;       // the run started on the unit and failed
+constexpr int kExitCouldNotRun = 2;  // wrong arguments, no port, no answer, interrupted
 
-// What a subcommand is given: its arguments (after its name) and the front
-// end that prints status lines and messages. The language is loaded and the
-// current port read from the settings before it runs.
+// The status a command on `unit` ends with: passed; failed once the unit's
+// sensor data were read (also when it is lost later, whatever the moment);
+// could not run before that (the port does not open, nothing answers, the
+// unit has no sensor data).
+int ExitStatus(bool passed, const app::ValidatorData& unit);
+
+// What a subcommand is given: its arguments (after its name), the front end
+// that prints status lines and messages, and Ctrl-C. The language is loaded
+// and the current port read from the settings before it runs.
 struct Invocation {
     QStringList arguments;
     PrintingFrontEnd& frontEnd;
+    Interruption& interruption;
 };
 
 struct Subcommand {

@@ -25,9 +25,9 @@ enum class Channels { Link, RamUtility };
 class TargetUnit {
   public:
     TargetUnit();
-    // Stops a simulated unit. When the port could not be opened, prints a
-    // line with its device path and the reason, after whatever the command
-    // has shown.
+    // Stops a simulated unit. When the port could not be opened, or cannot
+    // be now, prints a line with its device path and the reason, after
+    // whatever the command has shown.
     ~TargetUnit();
     TargetUnit(const TargetUnit&) = delete;
     TargetUnit& operator=(const TargetUnit&) = delete;
@@ -59,7 +59,8 @@ class TargetUnit {
     std::vector<std::pair<sim::CommandKey, sim::Fault>> faults_;
     std::vector<sim::RawFault> rawFaults_;
     std::unique_ptr<sim::Simulator> simulator_;
-    QString portProblem_;  // why the port will not open, when it will not
+    bool portOpened_ = false;  // Open() went through
+    QString portProblem_;      // why the port will not open, when it will not
 };
 
 }  // namespace zav::cli

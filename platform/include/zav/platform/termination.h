@@ -1,5 +1,6 @@
 #pragma once
 // Waiting for the user's request to stop a program (Ctrl-C or a kill).
+#include "zav/platform/serial_device.h"
 
 namespace zav::platform {
 
@@ -12,5 +13,9 @@ void block_termination_signals();
 // Blocks until SIGINT or SIGTERM arrives; returns the signal's number, or 0
 // when the wait cannot be made.
 int wait_for_termination_signal();
+
+// The same, but also returns 0 when `waker` fires (the wake stays pending),
+// so a thread that watches for the signals can be stopped.
+int wait_for_termination_signal(const Waker& waker);
 
 }  // namespace zav::platform

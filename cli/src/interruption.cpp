@@ -1,0 +1,65 @@
+#include "zav/cli/interruption.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "zav/cli/printing_front_end.h"
+#include "zav/cli/subcommand.h"
+#include "zav/platform/termination.h"
+
+namespace zav::cli {
+namespace {
+
+// Written with write(2) alone: the user-interface thread may be anywhere.
+void EndAtOnce() {
+    static constexpr char kLine[] = "zavdiag: interrupted again; ending at once\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kLine, sizeof kLine - 1);
+    ::_exit(kExitCouldNotRun);
+}
+
+}  // namespace
+
+Interruption::Interruption() {
+    platform::block_termination_signals();
+    watcher_ = std::thread([this] { watch(); });
+}
+
+Interruption::~Interruption() {
+    stop_.wake();
+    watcher_.join();
+}
+
+int Interruption::EndInterrupted(const char* command) const {
+    PrintError(QStringLiteral("zavdiag %1: interrupted").arg(QLatin1String(command)));
+    return kExitCouldNotRun;
+}
+
+void Interruption::watch() {
+    while (platform::wait_for_termination_signal(stop_) != 0) {
+        if (interrupted_ || !armed_) EndAtOnce();
+        interrupted_ = true;
+        QMetaObject::invokeMethod(
+            &receiver_, [this] { deliver(); }, Qt::QueuedConnection);
+    }
+}
+
+void Interruption::deliver() {
+    if (!handler_) return;  // the command has finished meanwhile
+    const std::function<void()> handler = std::move(handler_);
+    handler_ = nullptr;
+    handler();
+}
+
+InterruptHandler::InterruptHandler(Interruption& interruption, std::function<void()> handler)
+    : interruption_(interruption) {
+    interruption_.handler_ = std::move(handler);
+    interruption_.armed_ = true;
+}
+
+InterruptHandler::~InterruptHandler() {
+    interruption_.armed_ = false;
+    interruption_.handler_ = nullptr;
+}
+
+}  // namespace zav::cli
