@@ -21,7 +21,16 @@ QFileDialog* askSaveFileName(
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(request.nameFilters);
-    if (!request.nameFilters.isEmpty()) dialog->selectNameFilter(request.nameFilters.first());
+    // A name typed without an extension gets the selected filter's ("*.pdf"
+    // gives ".pdf"), before the dialog asks about an existing file.
+    const auto followFilter = [dialog](const QString& filter) {
+        if (filter.startsWith(QLatin1String("*."))) dialog->setDefaultSuffix(filter.mid(2));
+    };
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, followFilter);
+    if (!request.nameFilters.isEmpty()) {
+        dialog->selectNameFilter(request.nameFilters.first());
+        followFilter(request.nameFilters.first());
+    }
     dialog->selectFile(QDir(folder).filePath(request.fileName));
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                      [dialog, chosen = std::move(chosen)](const QString& path) {

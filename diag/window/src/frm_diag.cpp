@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "zav/app/global.h"
+#include "zav/app/messages.h"
 #include "zav/app/window/icons.h"
 #include "zav/app/window/save_file_dialog.h"
+#include "zav/diag/service_report.h"
 
 namespace zav::diag::window {
 namespace {
@@ -84,13 +86,16 @@ FrmDiag::FrmDiag(app::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(session_, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
 
     DiagnosticSession* session = session_;
-    connect(bttnDIAG_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->StartDiagnostic(); }); });
+    connect(bttnDIAG_, &QPushButton::clicked, this, [this, session] {
+        runStart_ = QDateTime::currentDateTime();
+        frame_.runSessionCall([session] { session->StartDiagnostic(); });
+    });
     connect(bttnOK_, &QPushButton::clicked, this,
             [this, session] { frame_.runSessionCall([session] { session->Ok(); }); });
     connect(bttnCancel_, &QPushButton::clicked, this,
             [this, session] { frame_.runSessionCall([session] { session->Cancel(); }); });
     connect(bttnSaveCSV_, &QPushButton::clicked, this, &FrmDiag::askSaveFile);
+    connect(bttnReport_, &QPushButton::clicked, this, &FrmDiag::askReportFile);
 
     showButtons();
     showResults();
@@ -122,6 +127,9 @@ void FrmDiag::buildControls() {
 
     bttnDIAG_ = NewButton("bttnDIAG", kTextStart, this);
     bttnSaveCSV_ = NewButton("bttnSaveCSV", kTextSave, this);
+    bttnReport_ = new QPushButton(QString::fromUtf8("Report\u2026"), this);
+    bttnReport_->setObjectName(QStringLiteral("bttnReport"));
+    bttnReport_->setAccessibleName(bttnReport_->text());
     bttnOK_ = NewButton("bttnOK", kTextOk, this);
     bttnCancel_ = NewButton("bttnCancel", kTextCancel, this);
 
@@ -143,6 +151,7 @@ void FrmDiag::buildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bttnDIAG_);
     buttons->addWidget(bttnSaveCSV_);
+    buttons->addWidget(bttnReport_);
     buttons->addStretch(1);
     buttons->addWidget(bttnOK_);
     buttons->addWidget(bttnCancel_);
@@ -170,6 +179,7 @@ void FrmDiag::showButtons() {
     bttnOK_->setEnabled(enabled.ok);
     bttnCancel_->setEnabled(enabled.cancel);
     bttnSaveCSV_->setEnabled(enabled.saveCsv);
+    bttnReport_->setEnabled(enabled.saveCsv);
 }
 
 void FrmDiag::showResults() {
@@ -203,6 +213,28 @@ void FrmDiag::askSaveFile() {
          app::window::folderOf(LastCsvPath())},
         [this, session](const QString& path, const QString&) {
             frame_.runSessionCall([session, path] { session->SaveResultsCsv(path); });
+        });
+}
+
+// The service report goes where the results go, as PDF or HTML by the
+// chosen filter; a report that cannot be written says why.
+void FrmDiag::askReportFile() {
+    if (!session_->Buttons().saveCsv) return;
+    DiagnosticSession* session = session_;
+    const QString name = DefaultReportFileName(session->ResultData().unit.UnitType,
+                                               QDateTime::currentDateTime(), ReportFormat::Pdf);
+    app::window::askSaveFileName(
+        this,
+        {QStringLiteral("Save service report"),
+         {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
+         name,
+         app::window::folderOf(LastCsvPath())},
+        [this, session](const QString& path, const QString&) {
+            if (!session->Buttons().saveCsv) return;
+            QString error;
+            if (!WriteServiceReport(ServiceReportOf(*session, runStart_), path, &error)) {
+                app::showMessage(error, app::MessageIcon::Warning);
+            }
         });
 }
 

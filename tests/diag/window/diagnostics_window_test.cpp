@@ -321,6 +321,38 @@ class DiagnosticsWindowTest : public QObject {
         QVERIFY(messages_->messages.isEmpty());
     }
 
+    // Report… beside Save: enabled with it, PDF or HTML by the chosen filter
+    // under the results file's name.
+    void reportBesideSave() {
+        startUnit("RX3");
+        openFromMenu();
+        QVERIFY(!button("bttnReport")->isEnabled());
+        QCOMPARE(runWatching().last().status, QStringLiteral("\nPASSED"));
+        QVERIFY(button("bttnReport")->isEnabled());
+        QTemporaryDir folder;
+
+        QTest::mouseClick(button("bttnReport"), Qt::LeftButton);
+        QFileDialog* dialog = window()->findChild<QFileDialog*>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->nameFilters(), (QStringList{"*.pdf", "*.html"}));
+        const QString proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        QVERIFY2(QRegularExpression(QStringLiteral("^RX3_\\d{8}_\\d{6}\\.pdf$"))
+                     .match(proposed)
+                     .hasMatch(),
+                 qPrintable(proposed));
+        chooseFile(dialog, folder.filePath(QStringLiteral("report.pdf")));
+        QVERIFY(contents(folder.filePath(QStringLiteral("report.pdf"))).startsWith("%PDF"));
+
+        QTest::mouseClick(button("bttnReport"), Qt::LeftButton);
+        dialog = window()->findChild<QFileDialog*>();
+        QVERIFY(dialog);
+        dialog->selectNameFilter(QStringLiteral("*.html"));
+        emit dialog->filterSelected(QStringLiteral("*.html"));
+        chooseFile(dialog, folder.filePath(QStringLiteral("report")));
+        QVERIFY(contents(folder.filePath(QStringLiteral("report.html"))).contains("<html"));
+        QVERIFY(messages_->messages.isEmpty());
+    }
+
     // A folder the file cannot be written to: text 89, and no file.
     void saveThatFailsShowsItsTextAndLeavesNoFile() {
         startUnit("RX3");

@@ -19,7 +19,8 @@ struct SaveFileRequest {
 };
 
 // Opens the dialog, window-modal over `parent`, and returns at once. The
-// dialog asks before it takes an existing file. Once the user has chosen,
+// dialog asks before it takes an existing file; a name typed without an
+// extension gets the selected "*.ext" filter's. Once the user has chosen,
 // `chosen` gets the path and the selected name filter; Cancel calls
 // nothing. The dialog deletes itself when it closes; it is returned so
 // tests can fill it in.

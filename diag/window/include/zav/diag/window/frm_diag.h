@@ -2,6 +2,8 @@
 // frmDiag, the diagnostics window: a thin widget over a DiagnosticSession.
 // Its buttons call the session's, and its labels, lists, progress bar and
 // countdown show what the session reports; the run itself is the session's.
+// Beside Save, "Report…" writes the service report of the run.
+#include <QDateTime>
 #include <QWidget>
 #include <chrono>
 
@@ -34,6 +36,7 @@ class FrmDiag : public QWidget {
     void showResults();
     void showProgress();
     void askSaveFile();
+    void askReportFile();
 
     app::window::ToolWindowFrame& frame_;
     QLabel* lblRXType_;
@@ -46,10 +49,12 @@ class FrmDiag : public QWidget {
     QPushButton* bttnOK_;
     QPushButton* bttnCancel_;
     QPushButton* bttnSaveCSV_;
+    QPushButton* bttnReport_;
     // Before the session: it shows its first status text as it is made.
     app::window::StatusLineView view_;
     DiagnosticSession* session_;
     bool placed_ = false;
+    QDateTime runStart_;  // when the last run was started, for its report
 };
 
 // The diagnostics window as an MDI child of the main window, placed at
