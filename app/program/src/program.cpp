@@ -8,9 +8,17 @@
 #include "zav/cli/target_unit.h"
 #include "zav/lang/startup_language.h"
 #include "zav/sim/fault_syntax.h"
+#include "zav/sim/raw_fault_syntax.h"
+#include "zav/sim/simulator.h"
 
 namespace zav::program {
 namespace {
+
+QString modelNames() {
+    QStringList names;
+    for (const std::string& name : sim::profile_names()) names << QString::fromStdString(name);
+    return names.join(u' ');
+}
 
 QString usage() {
     return QStringLiteral(
@@ -20,8 +28,9 @@ QString usage() {
                "\n"
                "  --port N                  work with the unit on COMN for this run\n"
                "                            (the stored port stays as it is)\n"
-               "  --simulate MODEL          training mode: a simulated unit of MODEL\n"
-               "                            (%1) on a port of its own\n"
+               "  --simulate MODEL          training mode: a simulated unit of MODEL on a\n"
+               "                            port of its own; MODEL is one of\n"
+               "                            %1\n"
                "  --fault F                 a fault of the simulated unit, repeatable\n"
                "  --paper-delay S           the simulated engineer inserts the green\n"
                "                            paper S seconds after it is asked for\n"
@@ -29,8 +38,9 @@ QString usage() {
                "  --help                    print this text and exit\n"
                "\n"
                "Fault syntax:\n")
-               .arg(QStringLiteral("RX3 RX5 RX8 TM3 TM4 TM5 TM6")) +
-           QString::fromUtf8(sim::fault_syntax_help());
+               .arg(modelNames()) +
+           QString::fromUtf8(sim::fault_syntax_help()) +
+           QString::fromUtf8(sim::raw_fault_syntax_help());
 }
 
 QString versionText() {

@@ -17,11 +17,12 @@ constexpr int kTwipsPerPixel = 15;
 // Room right of and below the last option, as on the left and above.
 constexpr int kOptionsMargin = 24;
 
-}  // namespace
-
+// 15 twips make one pixel.
 int twipsToPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
+
+}  // namespace
 
 FrmLang::FrmLang(QWidget* parent, const QString& moduleDirectory, const QString& codeListPath)
     : QDialog(parent) {

@@ -51,6 +51,8 @@ class MDIFormMain : public QMainWindow, public MainWindowControls {
     const QString& countryCode() const { return CountryCode; }
     int countryCodeOption() const { return CountryCodeOption; }
     const QString& languageCode() const { return languageCode_; }
+    // The user's language identifier as start-up read it ("C0A").
+    const QString& userLanguageId() const { return userLanguageId_; }
 
     // The tool window that is open, or null.
     ToolWindowFrame* toolWindow() const { return toolWindow_; }

@@ -40,7 +40,4 @@ class FrmLang final : public QDialog {
     QPushButton* bttnCancel_;
 };
 
-// 15 twips make one pixel.
-int twipsToPixels(int twips);
-
 }  // namespace zav::lang::window
