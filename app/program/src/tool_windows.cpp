@@ -1,8 +1,6 @@
 // The tool windows the main window opens: one line per window, each a
 // factory of its window library that builds the ToolWindowFrame, its content
-// and its session, for example
-//   mainWindow.setToolWindowFactory(ToolKind::Diagnostics, &diag::window::openFrmDiag);
-// An entry without a factory stays disabled.
+// and its session. An entry without a factory stays disabled.
 #include "zav/diag/window/frm_diag.h"
 #include "zav/program/program.h"
 
