@@ -51,27 +51,26 @@ QString RamUtilityFileName(const QString& unitType) {
     return QString();
 }
 
-void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
+                                RamDownloadPoll& poll) {
     const QString fileName = RamUtilityFileName(data.UnitType);
     // A type without a file goes on with an empty name, which the link
     // library refuses as a file it cannot open.
-    if (fileName.isEmpty()) {
-        StartRamFileDownload(QString(), port, poll);
-        return;
-    }
+    if (fileName.isEmpty()) return StartRamFileDownload(QString(), port, poll);
     const RamFileChoice file = FindRamUtilityFile(fileName, port);
     if (file.refusal) {
         showRefusal(*file.refusal);
-        return;
+        return file.refusal->code;
     }
-    StartRamFileDownload(file.path, port, poll);
+    return StartRamFileDownload(file.path, port, poll);
 }
 
-void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
+                                  RamDownloadPoll& poll) {
     if (!fileName.isEmpty()) {
         if (const auto refusal = CheckRamUtilityFile(fileName, port)) {
             showRefusal(*refusal);
-            return;
+            return refusal->code;
         }
     }
     Link().OpenPort(port);
@@ -82,6 +81,7 @@ void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloa
     } else {
         showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
     }
+    return result;
 }
 
 }  // namespace zav::app

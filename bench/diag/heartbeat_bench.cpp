@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/app/messages.h"
@@ -25,26 +26,10 @@
 
 namespace {
 
+using zav::bench::Heartbeat;
+
 constexpr std::int16_t kPort = 113;
 constexpr qint64 kGoalMs = 50;
-
-class Heartbeat {
-  public:
-    Heartbeat() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            largestGapMs_ = std::max(largestGapMs_, sinceLast_.restart());
-        });
-        sinceLast_.start();
-        timer_.start(10);
-    }
-    qint64 largestGapMs() const { return std::max(largestGapMs_, sinceLast_.elapsed()); }
-
-  private:
-    QTimer timer_;
-    QElapsedTimer sinceLast_;
-    qint64 largestGapMs_ = 0;
-};
 
 class SilentView final : public zav::app::SessionView {
   public:
@@ -113,8 +98,7 @@ void Report(const char* name, const Measure& measure) {
     std::printf("%-34s %7.1f s  largest gap %4lld ms  (idle floor %3lld ms, goal < %lld ms)  %s\n",
                 name, static_cast<double>(measure.wallMs) / 1000.0,
                 static_cast<long long>(measure.largestGapMs), static_cast<long long>(floor),
-                static_cast<long long>(kGoalMs),
-                measure.largestGapMs < kGoalMs ? "met" : "MISSED");
+                static_cast<long long>(kGoalMs), measure.largestGapMs < kGoalMs ? "met" : "MISSED");
 }
 
 }  // namespace

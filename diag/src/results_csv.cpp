@@ -1,9 +1,9 @@
 #include "zav/diag/results_csv.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include "diagnostic_texts.h"
+#include "zav/app/file_write.h"
 #include "zav/app/global.h"
 #include "zav/app/messages.h"
 #include "zav/diag/model_test_limits.h"
@@ -102,12 +102,7 @@ QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown
 
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown) {
-    const QByteArray csv = ResultsCsv(results, shown);
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(csv) == csv.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
+    if (!app::WriteFileAtomically(path, ResultsCsv(results, shown))) {
         app::showMessage(app::Global::LangText(text::kCouldNotSave), app::MessageIcon::Warning);
         return false;
     }

@@ -25,9 +25,10 @@ QStringList SensorFields(const DiagnosticResults& results, const ResultsView& sh
 // a field holding a comma, a double quote or a line break is quoted.
 QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown);
 
-// Writes the results file to `path`, replacing any file there. Returns true
-// when it was written whole; otherwise shows "Couldn't save results!" and
-// returns false (lines already written stay in the file).
+// Writes the results file to `path`, replacing any file there only once the
+// new one is whole. Returns true when it was written; otherwise shows
+// "Couldn't save results!" and returns false, leaving no file of its own and
+// any earlier file at `path` as it was.
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown);
 
