@@ -93,7 +93,9 @@ TEST_F(InterruptTest, ASecondInterruptEndsAtOnce) {
     sinceSecond.start();
     user.Signal(SIGINT);
     const ZavdiagResult result = user.Finish();
-    EXPECT_LT(sinceSecond.elapsed(), 1'000);
+    // The unanswered identification alone would take six seconds more; the
+    // sanitizer builds need a while to end a process.
+    EXPECT_LT(sinceSecond.elapsed(), 3'000);
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.err.contains(QLatin1String("interrupted"))) << result.err.toStdString();
 }
