@@ -46,10 +46,13 @@ struct ModelCode {
 constexpr ModelCode kModelCodes[] = {
     {"RX0003", "RX3"}, {"RX0005", "RX5"}, {"RX0008", "RX8"}, {"PQ0001", "PQ1"}};
 
-// `count` reply bytes from d[first] as text, one byte to one character (the
-// bytes of a single-byte code page map one to one, as in Latin-1).
+// The fixed-width text field of `count` reply bytes from d[first], one byte
+// to one character (the bytes of a single-byte code page map one to one, as
+// in Latin-1). A zero byte ends the text: the unit pads short texts with
+// zeros, and they must not reach labels, files or comparisons.
 QString replyText(const LinkPacket& reply, int first, int count) {
-    return QString::fromLatin1(reinterpret_cast<const char*>(reply.data + first), count);
+    const auto* field = reinterpret_cast<const char*>(reply.data + first);
+    return QString::fromLatin1(field, static_cast<qsizetype>(qstrnlen(field, count)));
 }
 
 // The text without blanks at either end (blanks only, as the unit pads with

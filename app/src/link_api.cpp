@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <algorithm>
+#include <string>
 #include <type_traits>
 
+#include "link_worker.h"
 #include "zav/app/library_binding.h"
 #include "zav/app/messages.h"
 
@@ -34,8 +37,9 @@ std::int32_t getRamDownloadDataMissing() {
 }
 
 // The link library's own messages become message boxes titled with the
-// library's caption. The library may call from its reader or download
-// thread; those messages are handed to the program's thread.
+// library's caption. A message of a call the worker makes is shown when the
+// call returns to its caller; one from the library's reader or download
+// thread is handed to the program's thread.
 void showLinkMessage(const char* caption, const char* text) {
     const QString title = QString::fromLocal8Bit(caption ? caption : "");
     const QString body = QString::fromLocal8Bit(text ? text : "");
@@ -44,6 +48,7 @@ void showLinkMessage(const char* caption, const char* text) {
                                  ? MessageIcon::Warning
                                  : MessageIcon::None;
     auto show = [title, body, icon] { messageSink().showMessage(title, body, icon); };
+    if (LinkWorker::Hold(show)) return;
     QCoreApplication* application = QCoreApplication::instance();
     if (application && QThread::currentThread() != application->thread()) {
         QMetaObject::invokeMethod(application, show, Qt::QueuedConnection);
@@ -81,6 +86,79 @@ class BoundLinkLibrary {
 
 const LinkApi* linkOverride = nullptr;
 
+// The calls as bound, or as a test replaced them.
+const LinkApi& boundLink() {
+    return linkOverride ? *linkOverride : LibraryLink();
+}
+
+LinkWorker& worker() {
+    static LinkWorker instance;
+    return instance;
+}
+
+// Each call goes to the worker. The records travel as copies, so the worker
+// never touches the caller's memory and the caller's records change only on
+// its own thread, once the call is over.
+std::int16_t openPortOnWorker(std::int16_t port) {
+    const LinkApi& link = boundLink();
+    std::int16_t result = 0;
+    worker().Run([&] { result = link.OpenPort(port); });
+    return result;
+}
+
+LinkPacket* commandOnWorker(LinkPacket* result, const LinkPacket* command) {
+    const LinkApi& link = boundLink();
+    if (!result || !command) {
+        LinkPacket* returned = nullptr;
+        worker().Run([&] { returned = link.Command(result, command); });
+        return returned;
+    }
+    const LinkPacket commandCopy = *command;
+    LinkPacket resultCopy = *result;
+    LinkPacket* returned = nullptr;
+    worker().Run([&] { returned = link.Command(&resultCopy, &commandCopy); });
+    *result = resultCopy;
+    return returned == &resultCopy ? result : returned;
+}
+
+std::int16_t closeCommOnWorker() {
+    const LinkApi& link = boundLink();
+    std::int16_t result = 0;
+    worker().Run([&] { result = link.CloseComm(); });
+    return result;
+}
+
+// The library reads two bytes: the reply time-out and the retries.
+constexpr std::size_t kRetryParameterBytes = 2;
+
+std::int16_t setRetryParametersOnWorker(const std::uint8_t* params) {
+    const LinkApi& link = boundLink();
+    std::uint8_t copy[kRetryParameterBytes] = {};
+    if (params) std::copy_n(params, kRetryParameterBytes, copy);
+    std::int16_t result = 0;
+    worker().Run([&] { result = link.SetRetryParameters(params ? copy : nullptr); });
+    return result;
+}
+
+std::int32_t downloadRamFileOnWorker(const char* fileName, std::int16_t port) {
+    const LinkApi& link = boundLink();
+    const std::string name = fileName ? fileName : "";
+    std::int32_t result = 0;
+    worker().Run([&] { result = link.DownloadRamFile(fileName ? name.c_str() : nullptr, port); });
+    return result;
+}
+
+std::int32_t getRamDownloadDataOnWorker() {
+    const LinkApi& link = boundLink();
+    std::int32_t result = 0;
+    worker().Run([&] { result = link.GetRamDownloadData(); });
+    return result;
+}
+
+constexpr LinkApi kCallsOnWorker{&openPortOnWorker,        &commandOnWorker,
+                                 &closeCommOnWorker,       &setRetryParametersOnWorker,
+                                 &downloadRamFileOnWorker, &getRamDownloadDataOnWorker};
+
 // Each slot has exactly the type of the library's export.
 static_assert(std::is_same_v<decltype(&::OpenPort), decltype(LinkApi::OpenPort)>);
 static_assert(std::is_same_v<decltype(&::Command), decltype(LinkApi::Command)>);
@@ -93,10 +171,14 @@ static_assert(
 
 }  // namespace
 
-const LinkApi& Link() {
-    if (linkOverride) return *linkOverride;
+const LinkApi& LibraryLink() {
     static const BoundLinkLibrary bound;
     return bound.api;
+}
+
+const LinkApi& Link() {
+    if (!linkOverride) LibraryLink();
+    return kCallsOnWorker;
 }
 
 void OverrideLinkApi(const LinkApi* api) {

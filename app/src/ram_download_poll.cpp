@@ -28,6 +28,12 @@ void RamDownloadPoll::stop() {
     timer_.stop();
 }
 
+void RamDownloadPoll::abandon() {
+    if (!isActive()) return;
+    stop();
+    Link().CloseComm();
+}
+
 void RamDownloadPoll::poll() {
     const std::int32_t value = Link().GetRamDownloadData();
     if (value < kDownloadComplete) return;

@@ -15,12 +15,19 @@ std::chrono::milliseconds TickClock::tickLength() const {
 }
 
 void TickClock::setTicks(std::int16_t ticks) {
-    ticks_ = ticks;
+    if (!halted_) ticks_ = ticks;
     emit changed();
 }
 
 void TickClock::start() {
-    if (!timer_.isActive()) timer_.start();
+    if (!halted_ && !timer_.isActive()) timer_.start();
+}
+
+void TickClock::halt() {
+    timer_.stop();
+    halted_ = true;
+    ticks_ = std::numeric_limits<std::int16_t>::max();
+    emit changed();
 }
 
 void TickClock::stop() {

@@ -1,17 +1,17 @@
 #include "zav/controls/controls_session.h"
 
-#include <limits>
-
 #include "actuator_commands.h"
+#include "controls_session_core.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
+#include "zav/app/link_api.h"
 #include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
-#include "zav/controls/unit_type_rule.h"
+#include "zav/app/unit_type_rule.h"
 
 namespace zav::controls {
 namespace {
@@ -55,17 +55,62 @@ void showActuatorGroup(ControlPanel& panel, Group group, Control on, Control off
 
 ControlsSession::ControlsSession(std::int16_t port, std::chrono::milliseconds tickLength,
                                  app::SessionView& view, QObject* parent)
-    : QObject(parent), port_(port), view_(view), clock_(tickLength), poll_(tickLength) {
-    connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
-            [this] { downloadComplete_ = true; });
-    connect(&poll_, &SensorPoll::reading, this, &ControlsSession::showReading);
+    : QObject(parent), core_(std::make_shared<ControlsSessionCore>(port, tickLength, view)) {
+    connect(core_.get(), &ControlsSessionCore::panelChanged, this, &ControlsSession::panelChanged);
+    connect(&core_->lifetime(), &app::SessionLifetime::closed, this, &ControlsSession::closed);
 }
 
 ControlsSession::~ControlsSession() {
-    close();
+    core_->lifetime().abandon();
 }
 
+// Whatever may wait holds the core, so it outlives this session if that is
+// deleted meanwhile.
 void ControlsSession::prepare() {
+    const auto core = core_;
+    core->prepare();
+}
+
+bool ControlsSession::press(Control control) {
+    const auto core = core_;
+    return core->press(control);
+}
+
+bool ControlsSession::selectSensor(int position) {
+    return core_->selectSensor(position);
+}
+
+void ControlsSession::requestClose() {
+    const auto core = core_;
+    core->lifetime().requestClose();
+}
+
+bool ControlsSession::isClosed() const {
+    return core_->lifetime().isClosed();
+}
+
+const ControlPanel& ControlsSession::panel() const {
+    return core_->panel();
+}
+
+const app::ValidatorData& ControlsSession::validator() const {
+    return core_->validator();
+}
+
+ControlsSessionCore::ControlsSessionCore(std::int16_t port, std::chrono::milliseconds tickLength,
+                                         app::SessionView& view)
+    : port_(port),
+      clock_(tickLength),
+      lifetime_(clock_, view, [this] { unload(); }),
+      poll_(tickLength) {
+    connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
+            [this] { downloadComplete_ = true; });
+    connect(&poll_, &SensorPoll::reading, this, &ControlsSessionCore::showReading);
+}
+
+void ControlsSessionCore::prepare() {
+    if (closing()) return;
+    const app::SessionLifetime::Busy busy(lifetime_);
     downloadComplete_ = false;
     setStatus(kTextGettingSensorData);
     if (!identify() || !loadRamUtility()) return;
@@ -73,11 +118,11 @@ void ControlsSession::prepare() {
     setStatus(kTextDownloadGains);
     const std::int16_t opened = app::OpenRamChannel(port_);
     if (opened != app::kSerialOk) {
-        view_.setStatusText(app::SerialStatusText(opened));
+        lifetime_.view().setStatusText(app::SerialStatusText(opened));
         return;
     }
     enterRamUtility();
-    if (closed_) return;
+    if (closing()) return;
 
     panel_.enable(kReadyControls);
     panel_.readingBarEnabled = true;
@@ -87,60 +132,64 @@ void ControlsSession::prepare() {
 }
 
 // False when preparation ends here.
-bool ControlsSession::identify() {
+bool ControlsSessionCore::identify() {
     const std::int16_t sensors = app::ReadValidatorSensorData(port_, command_, reply_, data_);
     if (sensors == app::kReadNoSensorData) {
         showText(kTextNoSensorData);
         return false;
     }
     if (sensors == app::kReadFailed) showText(kTextSensorDataError);
-    if (closed_) return false;
+    if (closing()) return false;
     if (app::ReadMotorData(port_, command_, reply_, data_) == app::kReadOk) {
         setStatus(kTextDataFetched);
     } else {
         showText(kTextMotorDataError);
     }
-    if (closed_) return false;
-    if (app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadFailed) {
-        showText(kTextFirmwareError);
+    if (closing()) return false;
+    const bool firmwareRead =
+        app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
+    if (!firmwareRead) showText(kTextFirmwareError);
+    app::ApplyFirmwareUnitType(data_, version_);
+    if (closing()) {
+        if (firmwareRead) app::Link().CloseComm();  // the read leaves the port open
+        return false;
     }
-    ApplyFirmwareUnitType(data_, version_);
-    return !closed_;
+    return true;
 }
 
 // The download and the pauses around it. A download that neither completes
 // nor fails is given up after kDownloadWaitTicks without a message; its
 // failure is shown by the download poll. False when the session was closed.
-bool ControlsSession::loadRamUtility() {
+bool ControlsSessionCore::loadRamUtility() {
     app::PauseTicks(clock_, kSettleTicks);
-    if (closed_) return false;
+    if (closing()) return false;
     app::DownloadRamUtility(data_, port_, downloadPoll_);
     clock_.reset();
     clock_.start();
     app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
-        return downloadComplete_ || closed_ || clock_.ticks() >= kDownloadWaitTicks;
+        return downloadComplete_ || closing() || clock_.ticks() >= kDownloadWaitTicks;
     });
     clock_.stop();
-    if (closed_) return false;
+    if (closing()) return false;
     if (downloadComplete_) setStatus(kTextDownloadComplete);
     app::PauseTicks(clock_, kSettleTicks);
-    return !closed_;
+    return !closing();
 }
 
-void ControlsSession::enterRamUtility() {
+void ControlsSessionCore::enterRamUtility() {
     if (!app::EnterRamUtility(kEnterAckTicks, port_, clock_)) {
-        if (!closed_) setStatus(kTextNotAnswering);
+        if (!closing()) setStatus(kTextNotAnswering);
         return;
     }
-    if (closed_) return;
+    if (closing()) return;
     const bool gainsTaken = app::SendSensorGains(kGainsAckTicks, port_, clock_, data_);
-    if (!closed_) setStatus(gainsTaken ? kTextSelectSensor : kTextDownloadError);
+    if (!closing()) setStatus(gainsTaken ? kTextSelectSensor : kTextDownloadError);
 }
 
 // Fills the sensor list and shows the frames of the actuators the unit has:
 // the stacker for a sensor of type "Z" or "(", the straightener for "R", the
 // bezel for a TM6.
-void ControlsSession::showSupportedGroups() {
+void ControlsSessionCore::showSupportedGroups() {
     panel_.sensors.clear();
     for (int i = 0; i < data_.SensorCount; ++i) {
         panel_.sensors << app::ValueAt(data_.SensorName, i);
@@ -165,8 +214,9 @@ void ControlsSession::showSupportedGroups() {
     poll_.setTarget(data_.UnitType, panel_.selectedSensor);
 }
 
-bool ControlsSession::press(Control control) {
-    if (closed_ || !panel_.usable(control)) return false;
+bool ControlsSessionCore::press(Control control) {
+    if (closing() || !panel_.usable(control)) return false;
+    const app::SessionLifetime::Busy busy(lifetime_);
     switch (control) {
         case Control::StartPolling:
             if (awaitingAck_) return false;
@@ -177,7 +227,7 @@ bool ControlsSession::press(Control control) {
             return true;
         case Control::Ok:
         case Control::Cancel:
-            close();
+            lifetime_.requestClose();
             return true;
         default:
             break;
@@ -190,7 +240,7 @@ bool ControlsSession::press(Control control) {
 
 // Polling pauses while the command runs, so the RAM utility sees one request
 // at a time, and resumes afterwards unless the engineer stopped it meanwhile.
-void ControlsSession::runCommand(const ActuatorCommand& command) {
+void ControlsSessionCore::runCommand(const ActuatorCommand& command) {
     const bool wasPolling = poll_.isActive();
     poll_.stop();
     setStatus(command.statusText);
@@ -202,11 +252,11 @@ void ControlsSession::runCommand(const ActuatorCommand& command) {
         awaitingAck_ = true;
         const bool acknowledged = app::WaitForAck(command.ackLimitTicks, clock_);
         awaitingAck_ = false;
-        if (closed_) return;
+        if (closing()) return;
         if (!acknowledged) {
             setStatus(kTextConnectionLost);
         } else if (command.clearStatusOnAck) {
-            view_.setStatusText(QString());
+            lifetime_.view().setStatusText(QString());
         }
     } else {
         app::SendRamCommand(command.byte);
@@ -217,7 +267,7 @@ void ControlsSession::runCommand(const ActuatorCommand& command) {
     if (wasPolling && panel_.control(Control::StopPolling).enabled) poll_.start();
 }
 
-bool ControlsSession::selectSensor(int position) {
+bool ControlsSessionCore::selectSensor(int position) {
     if (position < 1 || position > panel_.sensors.size()) return false;
     panel_.selectedSensor = position;
     poll_.setTarget(data_.UnitType, position);
@@ -225,7 +275,7 @@ bool ControlsSession::selectSensor(int position) {
     return true;
 }
 
-void ControlsSession::startPolling() {
+void ControlsSessionCore::startPolling() {
     panel_.enable(Bit(Control::StopPolling));
     panel_.disable(Bit(Control::StartPolling));
     setStatus(kTextPollingSensor);
@@ -233,7 +283,7 @@ void ControlsSession::startPolling() {
     emit panelChanged();
 }
 
-void ControlsSession::stopPolling() {
+void ControlsSessionCore::stopPolling() {
     poll_.stop();
     panel_.readingValue = 0;
     panel_.readingText.clear();
@@ -244,27 +294,25 @@ void ControlsSession::stopPolling() {
     emit panelChanged();
 }
 
-void ControlsSession::showReading(std::uint8_t value) {
+void ControlsSessionCore::showReading(std::uint8_t value) {
     panel_.readingValue = value;
     panel_.readingText = QString::number(value);
     emit panelChanged();
 }
 
-void ControlsSession::close() {
-    if (closed_) return;
-    closed_ = true;
-    // Ends a wait that is still running, as the diagnostics' Cancel does.
-    clock_.setTicks(std::numeric_limits<std::int16_t>::max());
+// Stops polling and a transfer still running, then tells the RAM utility to
+// leave and closes the channel.
+void ControlsSessionCore::unload() {
     if (panel_.control(Control::StopPolling).enabled) stopPolling();
     poll_.stop();
-    downloadPoll_.stop();
+    downloadPoll_.abandon();
     app::SendRamCommand(app::ram_command::kLeave);
     app::Serial().ClosePort();
     emit panelChanged();
 }
 
-void ControlsSession::setStatus(int textId) {
-    view_.setStatusText(textId == 0 ? QString() : app::Global::LangText(textId));
+void ControlsSessionCore::setStatus(int textId) {
+    lifetime_.view().setStatusText(textId == 0 ? QString() : app::Global::LangText(textId));
 }
 
 }  // namespace zav::controls

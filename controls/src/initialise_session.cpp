@@ -1,8 +1,8 @@
 #include "zav/controls/initialise_session.h"
 
 #include <QCoreApplication>
-#include <limits>
 
+#include "initialise_session_core.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
@@ -12,7 +12,7 @@
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
-#include "zav/controls/unit_type_rule.h"
+#include "zav/app/unit_type_rule.h"
 
 namespace zav::controls {
 namespace {
@@ -67,44 +67,84 @@ void showText(int textId, MessageIcon icon = MessageIcon::Warning) {
 
 InitialiseSession::InitialiseSession(std::int16_t port, std::chrono::milliseconds tickLength,
                                      app::SessionView& view, QObject* parent)
-    : QObject(parent),
-      port_(port),
-      view_(view),
-      clock_(tickLength),
-      caption_(app::Global::LangText(kTextCaption)) {}
-
-InitialiseSession::~InitialiseSession() {
-    close();
+    : QObject(parent), core_(std::make_shared<InitialiseSessionCore>(port, tickLength, view)) {
+    connect(core_.get(), &InitialiseSessionCore::changed, this, &InitialiseSession::changed);
+    connect(&core_->lifetime(), &app::SessionLifetime::closed, this, &InitialiseSession::closed);
 }
 
+InitialiseSession::~InitialiseSession() {
+    core_->lifetime().abandon();
+}
+
+// Whatever may wait holds the core, so it outlives this session if that is
+// deleted meanwhile.
 bool InitialiseSession::start() {
-    if (!startEnabled_ || closed_) return false;
+    const auto core = core_;
+    return core->start();
+}
+
+void InitialiseSession::requestClose() {
+    const auto core = core_;
+    core->lifetime().requestClose();
+}
+
+bool InitialiseSession::isClosed() const {
+    return core_->lifetime().isClosed();
+}
+
+QString InitialiseSession::caption() const {
+    return core_->caption();
+}
+
+const std::vector<SensorStatusRow>& InitialiseSession::rows() const {
+    return core_->rows();
+}
+
+bool InitialiseSession::startEnabled() const {
+    return core_->startEnabled();
+}
+
+const app::ValidatorData& InitialiseSession::validator() const {
+    return core_->validator();
+}
+
+InitialiseSessionCore::InitialiseSessionCore(std::int16_t port,
+                                             std::chrono::milliseconds tickLength,
+                                             app::SessionView& view)
+    : port_(port),
+      clock_(tickLength),
+      lifetime_(clock_, view, [this] { unload(); }),
+      caption_(app::Global::LangText(kTextCaption)) {}
+
+bool InitialiseSessionCore::start() {
+    if (!startEnabled_ || closing()) return false;
+    const app::SessionLifetime::Busy busy(lifetime_);
     rows_.clear();
     startEnabled_ = false;
     emit changed();
-    view_.setMousePointer(app::MousePointer::Hourglass);
+    lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
     const bool complete = initialiseAndFollow();
     startEnabled_ = true;
-    view_.setMousePointer(app::MousePointer::Arrow);
+    lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     emit changed();
     return complete;
 }
 
-// Every step that can let the event loop run (the command layer's
-// procedures, the status loop's yield and pause) is followed by a look at
-// closed_: a closed session has already closed the link port.
-bool InitialiseSession::initialiseAndFollow() {
+// Every step that can let the event loop run (each link call, the status
+// loop's yield and pause) is followed by a look at closing(): a session
+// that closes sends nothing more, and its unload closes the link port.
+bool InitialiseSessionCore::initialiseAndFollow() {
     if (!(readCapability() & kInitialisationDataFunction)) {
-        showText(kTextNoInitFunction);
+        if (!closing()) showText(kTextNoInitFunction);
         return false;
     }
     if (app::ReadValidatorSensorData(port_, command_, reply_, data_) == app::kReadFailed ||
-        closed_) {
+        closing()) {
         return false;
     }
     const bool firmwareRead =
         app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
-    if (closed_) {
+    if (closing()) {
         if (firmwareRead) app::Link().CloseComm();  // the read leaves the port open
         return false;
     }
@@ -112,28 +152,33 @@ bool InitialiseSession::initialiseAndFollow() {
         showText(kTextFirmwareError);
         return false;
     }
-    ApplyFirmwareUnitType(data_, version_);
+    app::ApplyFirmwareUnitType(data_, version_);
     prepareList();
     return startInitialisation() && followStatus() && finish();
 }
 
 // The capability byte, or 0 when the link does not open or the validator
 // does not answer.
-std::uint8_t InitialiseSession::readCapability() {
+std::uint8_t InitialiseSessionCore::readCapability() {
     if (app::Link().OpenPort(port_) != kLinkOpen) return 0;
-    if (!app::SendLinkRequest(command_, reply_, {app::kRequestSync})) {
+    const bool synced = app::SendLinkRequest(command_, reply_, {app::kRequestSync});
+    if (closing()) {
+        app::Link().CloseComm();
+        return 0;
+    }
+    if (!synced) {
         app::showMessage(QString::fromLatin1(kTextNoConnection));
         app::Link().CloseComm();
         return 0;
     }
     const bool answered = app::SendLinkRequest(
         command_, reply_, {app::kRequestExpansion, app::kExpansionSelector, kRequestCapability});
-    const std::uint8_t capability = answered ? reply_.data[1] : 0;
+    const std::uint8_t capability = answered && !closing() ? reply_.data[1] : 0;
     app::Link().CloseComm();
     return capability;
 }
 
-void InitialiseSession::prepareList() {
+void InitialiseSessionCore::prepareList() {
     caption_ = app::Global::LangText(kTextValidator) + QStringLiteral(": ") + data_.UnitType;
     rows_.clear();
     if (data_.SensorCount == kNoSensorCount) {
@@ -148,29 +193,34 @@ void InitialiseSession::prepareList() {
 
 // Opens the link for the rest of the run with a 1 second time-out and one
 // retry (left in force afterwards), then SYNC, initialise and data collect.
-bool InitialiseSession::startInitialisation() {
+bool InitialiseSessionCore::startInitialisation() {
     if (app::Link().OpenPort(port_) != kLinkOpen) {
         showText(kTextPortFailed, MessageIcon::Critical);
         return false;
     }
     linkOpen_ = true;
     app::Link().SetRetryParameters(kOneSecondOneRetry);
-    if (!app::SendLinkRequest(command_, reply_, {app::kRequestSync})) {
+    const bool synced = app::SendLinkRequest(command_, reply_, {app::kRequestSync});
+    if (closing()) return false;
+    if (!synced) {
         showText(kTextNoSync);
         closeLink();
         return false;
     }
     app::SendLinkRequest(command_, reply_,
                          {app::kRequestExpansion, app::kExpansionSelector, kRequestInitialise});
+    if (closing()) return false;
     if (reply_.data[0] == kReplyNoEepromData) {
         showText(kTextNoEepromData, MessageIcon::Critical);
         closeLink();
         return false;
     }
     if (reply_.data[0] != app::kReplyOk) showText(kTextNotAnswering);
-    if (!app::SendLinkRequest(command_, reply_,
-                              {app::kRequestExpansion, app::kExpansionSelector, kRequestDataCollect,
-                               kDataCollectParameter})) {
+    const bool collecting = app::SendLinkRequest(command_, reply_,
+                                                 {app::kRequestExpansion, app::kExpansionSelector,
+                                                  kRequestDataCollect, kDataCollectParameter});
+    if (closing()) return false;
+    if (!collecting) {
         showText(kTextBadDataCollect);
         closeLink();
         return false;
@@ -180,12 +230,13 @@ bool InitialiseSession::startInitialisation() {
 
 // The status loop: status request, POLL, one tick's pause, until a POLL
 // carries the end event. False when the run ends otherwise.
-bool InitialiseSession::followStatus() {
+bool InitialiseSessionCore::followStatus() {
     for (bool ended = false; !ended;) {
         QCoreApplication::processEvents();
-        if (closed_) return false;
-        if (!requestStatus()) return false;
+        if (closing()) return false;
+        if (!requestStatus() || closing()) return false;
         app::SendLinkRequest(command_, reply_, {kRequestPoll});
+        if (closing()) return false;
         if (reply_.data[0] != app::kReplyOk && reply_.data[0] != kReplyPollOk) {
             showText(kTextNotAnswering);
             closeLink();
@@ -195,15 +246,15 @@ bool InitialiseSession::followStatus() {
             if (reply_.data[i] == kEventInitialisationDone) ended = true;
         }
         app::PauseTicks(clock_, 1);
-        if (closed_) return false;
+        if (closing()) return false;
     }
     return true;
 }
 
 // The status once more after the end event, so the rows show the final
 // states.
-bool InitialiseSession::finish() {
-    if (!requestStatus()) return false;
+bool InitialiseSessionCore::finish() {
+    if (!requestStatus() || closing()) return false;
     closeLink();
     showText(kTextComplete, MessageIcon::Information);
     return true;
@@ -213,7 +264,7 @@ bool InitialiseSession::finish() {
 // keep what they show.
 // One status request shown in the rows. False (with its message, the link
 // closed) when the unit has no status function.
-bool InitialiseSession::requestStatus() {
+bool InitialiseSessionCore::requestStatus() {
     app::SendLinkRequest(command_, reply_,
                          {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
     if (reply_.data[0] == kReplyNoDataFunction) {
@@ -225,7 +276,7 @@ bool InitialiseSession::requestStatus() {
     return true;
 }
 
-void InitialiseSession::showStatusReply() {
+void InitialiseSessionCore::showStatusReply() {
     const int covered = (reply_.length - 1) / kStatusBytesPerSensor;
     const int count = std::min(static_cast<int>(rows_.size()), std::max(covered, 0));
     for (int k = 0; k < count; ++k) {
@@ -240,17 +291,12 @@ void InitialiseSession::showStatusReply() {
     if (count > 0) emit changed();
 }
 
-void InitialiseSession::closeLink() {
+void InitialiseSessionCore::closeLink() {
     app::Link().CloseComm();
     linkOpen_ = false;
 }
 
-void InitialiseSession::close() {
-    if (closed_) return;
-    closed_ = true;
-    // Ends the loop's pause at once; the loop then stops without another
-    // request, as the link port is closed here.
-    clock_.setTicks(std::numeric_limits<std::int16_t>::max());
+void InitialiseSessionCore::unload() {
     if (linkOpen_) closeLink();
     const std::int16_t opened = app::OpenRamChannel(port_);
     if (opened == app::kSerialOk) {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include "diagnostic_session_core.h"
 #include "diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/current_port.h"
@@ -31,7 +32,83 @@ QString LastCsvPath() {
 
 DiagnosticSession::DiagnosticSession(app::SessionView& view, std::chrono::milliseconds tickLength,
                                      QObject* parent)
-    : QObject(parent), view_(view), clock_(tickLength), downloadPoll_(&view) {
+    : QObject(parent), core_(std::make_shared<DiagnosticSessionCore>(view, tickLength)) {
+    connect(core_.get(), &DiagnosticSessionCore::buttonsChanged, this,
+            &DiagnosticSession::buttonsChanged);
+    connect(core_.get(), &DiagnosticSessionCore::resultsChanged, this,
+            &DiagnosticSession::resultsChanged);
+    connect(&core_->Lifetime(), &app::SessionLifetime::closed, this, &DiagnosticSession::closed);
+}
+
+DiagnosticSession::~DiagnosticSession() {
+    core_->Lifetime().abandon();
+}
+
+// Whatever may wait holds the core, so it outlives this session if that is
+// deleted meanwhile.
+void DiagnosticSession::StartDiagnostic() {
+    const auto core = core_;
+    core->StartDiagnostic();
+}
+
+void DiagnosticSession::Cancel() {
+    const auto core = core_;
+    core->Cancel();
+}
+
+void DiagnosticSession::Ok() {
+    const auto core = core_;
+    core->Ok();
+}
+
+void DiagnosticSession::requestClose() {
+    const auto core = core_;
+    core->Lifetime().requestClose();
+}
+
+bool DiagnosticSession::SaveResultsCsv(const QString& path) {
+    return core_->SaveResultsCsv(path);
+}
+
+QString DiagnosticSession::DefaultCsvFileName() const {
+    return core_->DefaultCsvFileName();
+}
+
+bool DiagnosticSession::GetRXSensorData() {
+    const auto core = core_;
+    return core->GetRXSensorData();
+}
+
+bool DiagnosticSession::IsClosed() const {
+    return core_->IsClosed();
+}
+bool DiagnosticSession::IsRunning() const {
+    return core_->IsRunning();
+}
+DiagnosticButtons DiagnosticSession::Buttons() const {
+    return core_->Buttons();
+}
+RunEnd DiagnosticSession::LastRunEnd() const {
+    return core_->LastRunEnd();
+}
+const QString& DiagnosticSession::StatusText() const {
+    return core_->StatusText();
+}
+const ResultsView& DiagnosticSession::Results() const {
+    return core_->Results();
+}
+DiagnosticResults DiagnosticSession::ResultData() const {
+    return core_->ResultData();
+}
+const ModelTestLimits& DiagnosticSession::Limits() const {
+    return core_->Limits();
+}
+
+DiagnosticSessionCore::DiagnosticSessionCore(app::SessionView& view,
+                                             std::chrono::milliseconds tickLength)
+    : clock_(tickLength),
+      lifetime_(clock_, view, [this] { Unload(); }),
+      downloadPoll_(&lifetime_.view()) {
     connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
             [this] { ramFileLoaded_ = true; });
     // The lists start empty, with their columns.
@@ -42,10 +119,9 @@ DiagnosticSession::DiagnosticSession(app::SessionView& view, std::chrono::millis
     ShowStatusText(text::kMakeSureEquipmentOn);
 }
 
-DiagnosticSession::~DiagnosticSession() = default;
-
-void DiagnosticSession::StartDiagnostic() {
-    if (!buttons_.start) return;
+void DiagnosticSessionCore::StartDiagnostic() {
+    if (!buttons_.start || Closing()) return;
+    const app::SessionLifetime::Busy busy(lifetime_);
     packet_.InPacket = false;
     results_.identityText.clear();
     emit resultsChanged();
@@ -55,19 +131,20 @@ void DiagnosticSession::StartDiagnostic() {
     testsStarted_ = false;
     lastRunEnd_ = RunEnd::None;
     runStep_ = 0;
-    while (runStep_ < kRunEnded) {
+    // A close ends the run after the step in progress, without a verdict.
+    while (runStep_ < kRunEnded && !Closing()) {
         QCoreApplication::processEvents();
-        RunStep(runStep_);
+        if (!Closing()) RunStep(runStep_);
     }
     running_ = false;
     SetButtons({true, true, true, buttons_.saveCsv});
     app::Serial().ClosePort();
 }
 
-void DiagnosticSession::Cancel() {
-    if (!buttons_.cancel) return;
+void DiagnosticSessionCore::Cancel() {
+    if (!buttons_.cancel || Closing()) return;
     if (!running_) {
-        Close();
+        lifetime_.requestClose();
         return;
     }
     ShowStatusText(text::kFailed);
@@ -82,11 +159,11 @@ void DiagnosticSession::Cancel() {
     app::Serial().ClosePort();
 }
 
-void DiagnosticSession::Ok() {
-    if (buttons_.ok) Close();
+void DiagnosticSessionCore::Ok() {
+    if (buttons_.ok) lifetime_.requestClose();
 }
 
-bool DiagnosticSession::SaveResultsCsv(const QString& path) {
+bool DiagnosticSessionCore::SaveResultsCsv(const QString& path) {
     if (!buttons_.saveCsv) return false;
     ProgramState().lastCsvPath = path;
     if (!diag::SaveResultsCsv(path, ResultData(), results_)) return false;
@@ -94,13 +171,14 @@ bool DiagnosticSession::SaveResultsCsv(const QString& path) {
     return true;
 }
 
-QString DiagnosticSession::DefaultCsvFileName() const {
+QString DiagnosticSessionCore::DefaultCsvFileName() const {
     return diag::DefaultCsvFileName(unit_.UnitType, QDateTime::currentDateTime());
 }
 
-// The window unloads: the RAM utility is told to leave before the channel
-// is closed for good.
-void DiagnosticSession::Close() {
+// The window unloads: a transfer still running is stopped, and the RAM
+// utility is told to leave before the channel is closed for good.
+void DiagnosticSessionCore::Unload() {
+    downloadPoll_.abandon();
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status == app::kSerialOk) {
         app::SendRamCommand(app::ram_command::kLeave);
@@ -108,12 +186,10 @@ void DiagnosticSession::Close() {
     } else {
         ShowStatus(app::SerialStatusText(status));
     }
-    closed_ = true;
     SetButtons({false, false, false, false});
-    emit closed();
 }
 
-void DiagnosticSession::RunStep(int step) {
+void DiagnosticSessionCore::RunStep(int step) {
     switch (step) {
         case 0:
             return Probe();
@@ -142,26 +218,26 @@ void DiagnosticSession::RunStep(int step) {
     }
 }
 
-void DiagnosticSession::Fail(int textId) {
+void DiagnosticSessionCore::Fail(int textId) {
     ShowStatusText(textId);
     runStep_ += 100;
 }
 
-void DiagnosticSession::ShowStatus(const QString& text) {
+void DiagnosticSessionCore::ShowStatus(const QString& text) {
     statusText_ = text;
-    view_.setStatusText(text);
+    lifetime_.view().setStatusText(text);
 }
 
-void DiagnosticSession::ShowStatusText(int textId) {
+void DiagnosticSessionCore::ShowStatusText(int textId) {
     ShowStatus(app::Global::LangText(textId));
 }
 
-void DiagnosticSession::ShowResults(bool evaluated) {
+void DiagnosticSessionCore::ShowResults(bool evaluated) {
     results_ = diag::ShowResults(ResultData(), evaluated);
     emit resultsChanged();
 }
 
-void DiagnosticSession::SetButtons(const DiagnosticButtons& buttons) {
+void DiagnosticSessionCore::SetButtons(const DiagnosticButtons& buttons) {
     if (buttons == buttons_) return;
     buttons_ = buttons;
     emit buttonsChanged();

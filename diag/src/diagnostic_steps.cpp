@@ -5,18 +5,20 @@
 #include <QLatin1String>
 #include <span>
 
+#include "diagnostic_session_core.h"
 #include "diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
+#include "zav/app/link_api.h"
 #include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
-#include "zav/diag/diagnostic_session.h"
+#include "zav/app/unit_type_rule.h"
 #include "zav/diag/test_rules.h"
 
 namespace zav::diag {
@@ -51,35 +53,16 @@ void ShowMessageText(int textId) {
 
 }  // namespace
 
-bool DiagnosticSession::GetRXSensorData() {
+bool DiagnosticSessionCore::GetRXSensorData() {
+    const app::SessionLifetime::Busy busy(lifetime_);
     const std::int16_t port = app::CurrentPort();
     ShowStatusText(text::kGettingSensorData);
     bool read = false;
     switch (app::ReadValidatorSensorData(port, command_, reply_, unit_)) {
         case app::kReadOk:
-            read = true;
             SetModelTestLimits(limits_, unit_.UnitType);
             table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
-            // The later requests run even after an earlier one failed.
-            if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
-                ShowMessageText(text::kErrorMotorData);
-                read = false;
-            }
-            if (app::ReadFullFirmware(port, command_, reply_, version_) != app::kReadOk) {
-                ShowMessageText(text::kErrorFirmware);
-                read = false;
-            }
-            // A TM5 whose firmware says otherwise is a TM3.
-            if (unit_.UnitType == QLatin1String("TM5") &&
-                unit_.UnitType.right(3) != version_.FullFirmware.right(3)) {
-                unit_.UnitType = QStringLiteral("TM3");
-            }
-            if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
-                ShowStatusText(text::kDataFetched);
-            } else {
-                ShowMessageText(text::kErrorDataset);
-                read = false;
-            }
+            read = ReadUnitDetails(port);
             break;
         case app::kReadNoSensorData:
             ShowMessageText(text::kNoSensorData);
@@ -99,8 +82,39 @@ bool DiagnosticSession::GetRXSensorData() {
     return read;
 }
 
+// Motor data, firmware and dataset after the sensor data. The later requests
+// run even after an earlier one failed, but not once the session closes: a
+// read that left the link port open then closes it.
+bool DiagnosticSessionCore::ReadUnitDetails(std::int16_t port) {
+    bool read = true;
+    if (Closing()) return false;
+    if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
+        ShowMessageText(text::kErrorMotorData);
+        read = false;
+    }
+    if (Closing()) return false;
+    const bool firmwareRead =
+        app::ReadFullFirmware(port, command_, reply_, version_) == app::kReadOk;
+    if (!firmwareRead) {
+        ShowMessageText(text::kErrorFirmware);
+        read = false;
+    }
+    app::ApplyFirmwareUnitType(unit_, version_);
+    if (Closing()) {
+        if (firmwareRead) app::Link().CloseComm();
+        return false;
+    }
+    if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
+        ShowStatusText(text::kDataFetched);
+    } else {
+        ShowMessageText(text::kErrorDataset);
+        read = false;
+    }
+    return read;
+}
+
 // Step 0: is the RAM utility already running? It acknowledges 0x83.
-void DiagnosticSession::Probe() {
+void DiagnosticSessionCore::Probe() {
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status != app::kSerialOk) {
         ShowStatus(app::SerialStatusText(status));
@@ -110,6 +124,7 @@ void DiagnosticSession::Probe() {
     app::SendRamCommand(app::ram_command::kStartDiagnostic);
     const bool utilityRunning = app::WaitForAck(kProbeTicks, clock_);
     app::Serial().ClosePort();
+    if (Closing()) return;
 
     if (utilityRunning) {
         const DiagnosticProgramState& state = ProgramState();
@@ -133,25 +148,29 @@ void DiagnosticSession::Probe() {
     table_.ClearReadings();
 }
 
-// Step 1: load the RAM utility; the download poll sets ramFileLoaded_.
-void DiagnosticSession::DownloadUtility() {
+// Step 1: load the RAM utility; the download poll sets ramFileLoaded_. A
+// utility loaded by an earlier run of this window is gone once the unit
+// was restarted, so only this download's completion counts.
+void DiagnosticSessionCore::DownloadUtility() {
+    ramFileLoaded_ = false;
     app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
     clock_.reset();
     clock_.start();
     app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
         return ramFileLoaded_ || clock_.ticks() > kDownloadTicks;
     });
+    clock_.stop();
     if (ramFileLoaded_) {
         runStep_ = 2;
-    } else {
+    } else if (!Closing()) {
         Fail(text::kDownloadError);
     }
-    clock_.stop();
 }
 
 // Step 2: the RAM utility takes over after it was entered.
-void DiagnosticSession::EnterUtility() {
+void DiagnosticSessionCore::EnterUtility() {
     app::PauseTicks(clock_, kPauseTicks);
+    if (Closing()) return;
     if (!app::EnterRamUtility(kEnterTicks, app::CurrentPort(), clock_)) {
         return Fail(text::kNotAnswering);
     }
@@ -159,7 +178,7 @@ void DiagnosticSession::EnterUtility() {
     runStep_ = 3;
 }
 
-void DiagnosticSession::SendGains() {
+void DiagnosticSessionCore::SendGains() {
     if (!app::SendSensorGains(kGainTicks, app::CurrentPort(), clock_, unit_)) {
         return Fail(text::kDownloadError);
     }
@@ -168,8 +187,9 @@ void DiagnosticSession::SendGains() {
 }
 
 // Step 4: from here the channel stays open until the run ends.
-void DiagnosticSession::StartTests() {
+void DiagnosticSessionCore::StartTests() {
     app::PauseTicks(clock_, kPauseTicks);
+    if (Closing()) return;
     if (!StartSensorTest(kStartTestTicks)) return Fail(text::kNotAnswering);
     testsStarted_ = true;
     ShowStatusText(text::kTesting);
@@ -177,7 +197,7 @@ void DiagnosticSession::StartTests() {
     runStep_ = IsModel(unit_.UnitType, {"RX3", "TM4"}) ? 6 : 5;
 }
 
-void DiagnosticSession::TestStacker() {
+void DiagnosticSessionCore::TestStacker() {
     if (!WaitForReply(kStackerTicks)) return Fail(text::kNotAnswering);
     TestRules(unit_, limits_, table_).EvaluateStacker(PacketData());
     ShowStatusText(text::kStackerTested);
@@ -187,7 +207,7 @@ void DiagnosticSession::TestStacker() {
 }
 
 // A reply with another code is reported and the run goes on.
-void DiagnosticSession::TestOptoWheel() {
+void DiagnosticSessionCore::TestOptoWheel() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     if (packet_.Code == kOptoWheelCode) {
         TestRules(unit_, limits_, table_).EvaluateOptoWheel(PacketData());
@@ -199,7 +219,7 @@ void DiagnosticSession::TestOptoWheel() {
     runStep_ = unit_.UnitType == QLatin1String("TM6") ? 7 : 8;
 }
 
-void DiagnosticSession::TestStraightener() {
+void DiagnosticSessionCore::TestStraightener() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     if (packet_.Code == kStraightenerCode) {
         TestRules(unit_, limits_, table_).EvaluateStraightener(PacketData());
@@ -212,7 +232,7 @@ void DiagnosticSession::TestStraightener() {
     packet_.DataLength = 0;
 }
 
-void DiagnosticSession::TestPaperLess() {
+void DiagnosticSessionCore::TestPaperLess() {
     if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
     ShowStatusText(text::kSensorValuesReceived);
     TestRules(unit_, limits_, table_).EvaluatePathTest(PacketData());
@@ -222,7 +242,7 @@ void DiagnosticSession::TestPaperLess() {
 }
 
 // The engineer inserts a green paper, or cancels.
-void DiagnosticSession::TestGreenPaper() {
+void DiagnosticSessionCore::TestGreenPaper() {
     ShowStatusText(text::kInsertGreenPaper);
     SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
     if (WaitForReply(kGreenPaperTicks)) {
@@ -231,7 +251,7 @@ void DiagnosticSession::TestGreenPaper() {
         ShowStatusText(text::kPaperTestDone);
         runStep_ = 10;
         packet_.DataLength = 0;
-    } else if (clock_.ticks() >= kCancelTicks) {
+    } else if (clock_.ticks() >= kCancelTicks || Closing()) {
         runStep_ = kCancelledStep;
     } else {
         app::SendRamCommand(app::ram_command::kStopDiagnostic);
@@ -241,7 +261,7 @@ void DiagnosticSession::TestGreenPaper() {
     }
 }
 
-void DiagnosticSession::ShowVerdict() {
+void DiagnosticSessionCore::ShowVerdict() {
     ShowResults(true);
     const bool passed = table_.OverallVerdict();
     ShowStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
@@ -252,7 +272,7 @@ void DiagnosticSession::ShowVerdict() {
 
 // A run that ended early still shows the verdicts it reached; rows it did
 // not get to show FAIL.
-void DiagnosticSession::EndAbortedRun() {
+void DiagnosticSessionCore::EndAbortedRun() {
     if (ProgramState().sensorDataLoaded) ShowResults(true);
     if (runStep_ == kCancelledStep) {
         lastRunEnd_ = RunEnd::Cancelled;
@@ -264,7 +284,7 @@ void DiagnosticSession::EndAbortedRun() {
 
 // Opens the channel (and leaves it open), sends 0x85 and waits for its
 // acknowledge.
-bool DiagnosticSession::StartSensorTest(int tickLimit) {
+bool DiagnosticSessionCore::StartSensorTest(int tickLimit) {
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status != app::kSerialOk) {
         ShowStatus(app::SerialStatusText(status));
@@ -274,11 +294,11 @@ bool DiagnosticSession::StartSensorTest(int tickLimit) {
     return app::WaitForAck(tickLimit, clock_);
 }
 
-bool DiagnosticSession::WaitForReply(int tickLimit) {
+bool DiagnosticSessionCore::WaitForReply(int tickLimit) {
     return app::WaitForUtilityPacket(tickLimit, clock_, packet_);
 }
 
-std::span<const std::uint8_t> DiagnosticSession::PacketData() const {
+std::span<const std::uint8_t> DiagnosticSessionCore::PacketData() const {
     return {packet_.Data.data(), packet_.DataLength};
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kMaxDelayMs = 600000;
 constexpr std::size_t kMaxJunkBytes = 64;
+constexpr std::size_t kMaxTextLength = 20;
 
 struct CommandName {
     std::string_view name;
@@ -114,6 +115,14 @@ bool parse_kind(std::string_view text, Fault* fault, std::string* error) {
         fault->code = *code;
         return true;
     }
+    if (kind == "zeropad") {
+        if (!has_value || value.size() > kMaxTextLength) {
+            return refuse("zeropad needs a text of up to 20 characters");
+        }
+        fault->kind = Fault::Kind::ZeroPadded;
+        fault->text = std::string(value);
+        return true;
+    }
     if (kind == "junk") {
         const auto junk = parse_junk(value);
         if (!junk) return refuse("junk needs up to 64 hexadecimal bytes separated by commas");
@@ -162,13 +171,16 @@ const char* fault_syntax_help() {
            "           delay=MS       reply after MS milliseconds (0 to 600000)\n"
            "           code=HH        reply with only the generic code HH (e.g. F2)\n"
            "           junk[=HH,...]  send these bytes (or a few of our own) first\n"
+           "           zeropad=TEXT   the reply's text (firmware, dataset, sensor or\n"
+           "                          motor name) is TEXT padded with zero bytes\n"
            "  COMMAND  any (the default), sync, poll, serial, sensor-config,\n"
            "           sensor-info, motor-config, motor-info, firmware, dataset,\n"
            "           program, header, loader-echo (a download's RAM loader:\n"
            "           noreply, code=HH echoes HH instead, delay=MS),\n"
            "           a command code such as 0x0C, or an expansion request 0x30/0x61\n"
            "  TIMES    apply to that many commands, then stop (default: all)\n"
-           "Examples: --fault noreply:sync  --fault code=F2:0x30/0x61:1\n";
+           "Examples: --fault noreply:sync  --fault code=F2:0x30/0x61:1\n"
+           "          --fault zeropad=TM5:firmware\n";
 }
 
 }  // namespace zav::sim

@@ -84,6 +84,17 @@ Bytes firmware_reply(const Profile& profile) {
     return reply;
 }
 
+void write_zero_padded_text(Bytes& reply, int key, const std::string& text) {
+    std::size_t width = 0;
+    if (key == expansion(kGetFullFirmware)) width = kFirmwareWidth;
+    if (key == expansion(kGetDatasetCode)) width = kDatasetWidth;
+    if (key == expansion(kGetSensorInfo) || key == expansion(kGetMotorInfo)) width = kNameWidth;
+    if (width == 0 || reply.size() < 1 + width) return;
+    const std::size_t length = std::min(text.size(), width);
+    std::copy_n(text.begin(), length, reply.begin() + 1);
+    std::fill_n(reply.begin() + 1 + static_cast<long>(length), width - length, 0);
+}
+
 Bytes dataset_reply(const Profile& profile) {
     Bytes reply = {kReplyOk};
     append_field(reply, profile.dataset, kDatasetWidth, ' ');

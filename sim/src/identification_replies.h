@@ -3,6 +3,7 @@
 // from a profile in the layouts hosts decode field by field.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "zav/sim/profile.h"
@@ -29,5 +30,11 @@ Bytes motor_info_reply(const Profile& profile, std::size_t index);
 Bytes firmware_reply(const Profile& profile);
 // d[1]..d[8]: the dataset text.
 Bytes dataset_reply(const Profile& profile);
+
+// Writes `text` into the text field at d[1] of a reply to the request `key`
+// (firmware, dataset, sensor or motor information), padded with zero bytes
+// to the field's width, as firmware with short texts sends them; the rest of
+// the reply stays. Other replies are left as they are.
+void write_zero_padded_text(Bytes& reply, int key, const std::string& text);
 
 }  // namespace zav::sim

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "command_codes.h"
+#include "identification_replies.h"
 
 namespace zav::sim {
 namespace {
@@ -61,6 +62,7 @@ void LinkProtocolMode::answer_frame(DeviceOutput& out) {
 
     Bytes reply = last_reply_;
     if (fault.kind == Fault::Kind::GenericCode) reply = {fault.code};
+    if (fault.kind == Fault::Kind::ZeroPadded) write_zero_padded_text(reply, key, fault.text);
     reply.resize(std::min(reply.size(), vlp::kMaxDataLength));
     std::uint8_t addr_seq = receiver_.address_sequence();
     if (fault.kind == Fault::Kind::WrongSequence) addr_seq ^= vlp::kSequenceBit;

@@ -30,7 +30,7 @@ class CommandLayerSimTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         test::useBuiltProgram();
-        realLink = Link();
+        realLink = LibraryLink();
         counted = realLink;
         counted.CloseComm = &countedCloseComm;
     }

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "core_test_support.h"
@@ -358,6 +359,21 @@ TEST_F(ControlsSessionTest, ClosingDuringAWaitEndsItAtOnce) {
     EXPECT_EQ(unit.calls.back(), "ClosePort");
     EXPECT_EQ(unit.calls[unit.calls.size() - 2], "send 82");
     EXPECT_NE(lastStatus(), "Connection lost!");
+}
+
+// The window deletes its session inside the park wait (run under ASan): the
+// wait ends, the unload still runs, once.
+TEST_F(ControlsSessionTest, DeletingTheSessionDuringAWaitIsSafeAndStillLeaves) {
+    prepare();
+    ControlsSession* pressed = session.get();
+    QTimer::singleShot(5 * kTick, [&] { session.reset(); });
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(pressed->press(Control::StackerPark));
+    EXPECT_LT(timer.elapsed(), 40 * kTick.count());
+    EXPECT_EQ(session, nullptr);
+    EXPECT_EQ(std::count(unit.calls.begin(), unit.calls.end(), "send 82"), 1);
+    EXPECT_EQ(unit.calls.back(), "ClosePort");
 }
 
 }  // namespace

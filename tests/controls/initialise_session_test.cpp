@@ -244,19 +244,23 @@ TEST_F(InitialiseSessionTest, ShortStatusReplyLeavesUncoveredSensorsAsTheyWere) 
     EXPECT_EQ(session->rows()[0].status, "") << "rows start empty on each Start";
 }
 
+// The run's pause ends at once; nothing but the unload follows the close.
 TEST_F(InitialiseSessionTest, ClosingDuringTheLoopStopsAllLinkTraffic) {
     unit.replies[kPoll] = {{0xF0, 0xE8}};  // never ends by itself
     std::size_t callsAtClose = 0;
+    int closedSignals = 0;
+    QObject::connect(session.get(), &InitialiseSession::closed, [&] { ++closedSignals; });
     QTimer::singleShot(20 * kTick, [&] {
-        session->close();
         callsAtClose = unit.calls.size();
+        session->close();
+        EXPECT_EQ(closedSignals, 0) << "the run is still unwinding";
     });
     EXPECT_FALSE(session->start());
     ASSERT_GT(callsAtClose, 0u);
-    EXPECT_EQ(unit.calls.size(), callsAtClose) << "nothing after the close";
-    const std::vector<std::string> closing(unit.calls.end() - 4, unit.calls.end());
-    EXPECT_EQ(closing,
+    const std::vector<std::string> afterClose(unit.calls.begin() + callsAtClose, unit.calls.end());
+    EXPECT_EQ(afterClose,
               (std::vector<std::string>{"CloseComm", "OpenPortAdvanced", "send 82", "ClosePort"}));
+    EXPECT_EQ(closedSignals, 1);
     EXPECT_TRUE(frontEnd.messages().isEmpty());
     EXPECT_FALSE(session->start()) << "a closed session does not start again";
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -37,9 +38,7 @@ const QString kTesting = QString::fromUtf8("Testing\u2026");
 
 class DiagnosticSessionTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        app::test::useBuiltProgram();
-    }
+    static void SetUpTestSuite() { app::test::useBuiltProgram(); }
     void TearDown() override {
         // The next test's unit is a new pseudo-terminal under the same number.
         app::Link().CloseComm();
@@ -185,17 +184,19 @@ TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAnd
               QList<RowStatus>(shown[1].sensorRows.size(), RowStatus::NotTested));
 }
 
-// A later window finds the utility still running: it knows the unit from
-// the last identification and judges it afresh, so motor rows that this run
-// could not test fail instead of keeping the earlier run's OK.
+// A later window finds the utility still running (the earlier window's
+// leave did not reach it): it knows the unit from the last identification
+// and judges it afresh, so motor rows that this run could not test fail
+// instead of keeping the earlier run's OK.
 TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdict) {
     StartUnit("TM6");
     auto first = std::make_unique<DiagnosticSession>(frontEnd, kTick);
     first->StartDiagnostic();
     ASSERT_EQ(first->LastRunEnd(), RunEnd::Passed);
     first.reset();
+    EXPECT_TRUE(UnitTook(0x82, 1)) << "a window that goes away unloads";
 
-    AddFault("wrongcode=opto");
+    StartUnit("TM6", {"wrongcode=opto"}, sim::Program::RamUtility);
     DiagnosticSession later(frontEnd, kTick);
     TakeStatuses();
     later.StartDiagnostic();
@@ -326,6 +327,152 @@ TEST_F(DiagnosticSessionTest, SavingIsOpenOnlyAfterAVerdictAndReportsFailure) {
     EXPECT_EQ(frontEnd.messages(), QStringList{"message Warning: Couldn't save results!"});
     EXPECT_TRUE(TakeStatuses().isEmpty());
     EXPECT_TRUE(session.DefaultCsvFileName().startsWith("RX3_"));
+}
+
+// Step 1 waits for this run's own download: the one of the run before the
+// unit was restarted does not count.
+TEST_F(DiagnosticSessionTest, SecondRunAfterARestartWaitsForItsOwnSlowDownload) {
+    const char* slowLoader = "delay=600:loader-echo:1";
+    StartUnit("TM6", {slowLoader});
+    DiagnosticSession session(frontEnd, kTick);
+    session.StartDiagnostic();
+    ASSERT_EQ(session.LastRunEnd(), RunEnd::Passed);
+
+    StartUnit("TM6", {slowLoader});  // the unit was switched off and on
+    TakeStatuses();
+    session.StartDiagnostic();
+    const QStringList statuses = TakeStatuses();
+    EXPECT_TRUE(statuses.contains("Ram file download completed!"));
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
+    EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
+}
+
+// Texts the unit pads with zero bytes end at the first zero, so a TM5
+// whose firmware text is "TM5" stays a TM5 and no zero byte is shown.
+TEST_F(DiagnosticSessionTest, ZeroPaddedTextsEndAtTheirFirstZeroByte) {
+    StartUnit("TM5", {"zeropad=TM5:firmware", "zeropad=EUR5:dataset", "zeropad=Entry:sensor-info:1",
+                      "zeropad=Drive:motor-info:1"});
+    DiagnosticSession session(frontEnd, kTick);
+    session.StartDiagnostic();
+    const DiagnosticResults results = session.ResultData();
+    EXPECT_EQ(results.unit.UnitType, "TM5");
+    EXPECT_EQ(results.version.FullFirmware, "TM5");
+    EXPECT_EQ(results.dataset.DatasetCode, "EUR5");
+    EXPECT_EQ(app::ValueAt(results.unit.SensorName, 0), "Entry");
+    EXPECT_EQ(app::ValueAt(results.unit.MotorName, 0), "Drive");
+    EXPECT_FALSE(session.Results().identityText.contains(QChar(0)));
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed);
+}
+
+// Measures the largest gap between the ticks of a 10 ms timer.
+class Heartbeat {
+  public:
+    Heartbeat() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { largestGapMs_ = std::max(largestGapMs_, sinceLast_.restart()); });
+        sinceLast_.start();
+        timer_.start(10);
+    }
+    qint64 largestGapMs() const { return std::max(largestGapMs_, sinceLast_.elapsed()); }
+
+  private:
+    QTimer timer_;
+    QElapsedTimer sinceLast_;
+    qint64 largestGapMs_ = 0;
+};
+
+// The unanswered SYNC takes six seconds on the link worker; the window's
+// event loop goes on meanwhile, and the engineer sees what he saw before.
+TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
+    StartUnit("TM6", {"noreply:sync"});
+    DiagnosticSession session(frontEnd, kTick);
+    TakeStatuses();
+    QElapsedTimer run;
+    run.start();
+    const Heartbeat heartbeat;
+    // The engineer clicks while the SYNC waits: the buttons the run disables
+    // stay disabled, so nothing happens.
+    QTimer::singleShot(1500ms, &session, [&] {
+        EXPECT_EQ(session.Buttons(), (DiagnosticButtons{false, false, false, false}));
+        session.StartDiagnostic();
+        session.Ok();
+        session.Cancel();
+        EXPECT_FALSE(session.IsClosed());
+    });
+    session.StartDiagnostic();
+    EXPECT_GE(run.elapsed(), 2500) << "the link's retries take seconds";
+    EXPECT_LT(heartbeat.largestGapMs(), 50);
+    EXPECT_EQ(TakeStatuses(),
+              (QStringList{"", "Getting sensor data from device...", "Connection lost!"}));
+    EXPECT_EQ(frontEnd.messages(), (QStringList{"message Warning: No sync response!",
+                                                "message Warning: Error getting sensor data"}));
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
+}
+
+// Closing the window during a wait: the wait ends at once, the run unwinds
+// and the unload follows once, then closed().
+TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitUnloadsOnceTheRunHasEnded) {
+    StartUnit("TM6", {"nopaper"});
+    DiagnosticSession session(frontEnd, kTick);
+    int closedSignals = 0;
+    QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
+    QObject::connect(&session, &DiagnosticSession::buttonsChanged, [&] {
+        if (session.IsRunning() && session.Buttons().cancel) {
+            QTimer::singleShot(0, &session, [&] {
+                session.requestClose();
+                EXPECT_EQ(closedSignals, 0) << "the run is still unwinding";
+            });
+        }
+    });
+    QElapsedTimer run;
+    run.start();
+    session.StartDiagnostic();
+    EXPECT_LT(run.elapsed(), 300 * kTick.count() / 2) << "the green-paper wait ended early";
+    EXPECT_EQ(closedSignals, 1);
+    EXPECT_TRUE(session.IsClosed());
+    EXPECT_TRUE(UnitTook(0x82, 1));
+    EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
+    session.requestClose();
+    session.Ok();
+    EXPECT_EQ(closedSignals, 1) << "once only";
+    EXPECT_EQ(unit_->raw_commands_received(0x82), 1u);
+}
+
+// A view that must not be touched once its window is gone.
+class WindowView final : public app::SessionView {
+  public:
+    void setStatusText(const QString& text) override { last = text; }
+    void setMousePointer(app::MousePointer) override {}
+    QString last;
+};
+
+// Deleting the session (and its view) inside one of its waits, a serial
+// wait and a six-second link call, is safe (run under ASan): the run ends,
+// the unload still reaches the unit.
+TEST_F(DiagnosticSessionTest, DeletingTheSessionDuringAWaitIsSafeAndStillUnloads) {
+    struct Case {
+        const char* fault;
+        std::chrono::milliseconds deleteAfter;
+        bool utilityRuns;  // only the RAM utility counts the leave command
+    };
+    for (const Case& c : {Case{"nopaper", 60 * kTick, true}, Case{"noreply:sync", 1000ms, false}}) {
+        SCOPED_TRACE(c.fault);
+        StartUnit("TM6", {c.fault});
+        auto view = std::make_unique<WindowView>();
+        auto session = std::make_unique<DiagnosticSession>(*view, kTick);
+        QTimer::singleShot(c.deleteAfter, [&] {
+            ASSERT_TRUE(session->IsRunning());
+            session.reset();
+            view.reset();
+        });
+        session->StartDiagnostic();
+        EXPECT_EQ(session, nullptr);
+        if (c.utilityRuns) {
+            EXPECT_TRUE(UnitTook(0x82, 1));
+        }
+        TearDown();
+    }
 }
 
 }  // namespace

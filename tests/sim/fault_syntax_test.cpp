@@ -53,13 +53,36 @@ TEST(FaultSyntax, KindsValuesCommandsAndTimes) {
     EXPECT_EQ(p.key, kAnyCommand);
     EXPECT_EQ(parse("wrongseq:any:2").fault.kind, Fault::Kind::WrongSequence);
     EXPECT_TRUE(parse("junk:poll").fault.junk.empty());
+
+    p = parse("zeropad=TM5:firmware");
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.fault.kind, Fault::Kind::ZeroPadded);
+    EXPECT_EQ(p.fault.text, "TM5");
+    EXPECT_EQ(p.key, expansion(0x44));
 }
 
 TEST(FaultSyntax, MalformedTextIsRefusedWithAReason) {
-    for (const char* text : {"", "silence", "noreply=3", "delay", "delay=-1", "delay=600001",
-                             "delay=1x", "code=", "code=1FF", "code=GG", "junk=00,", "junk=,00",
-                             "noreply:", "noreply:sink", "noreply:0x31/0x61", "noreply:0x30/",
-                             "noreply:sync:0", "noreply:sync:x", "noreply:sync:1:2"}) {
+    for (const char* text : {"",
+                             "silence",
+                             "noreply=3",
+                             "delay",
+                             "delay=-1",
+                             "delay=600001",
+                             "delay=1x",
+                             "code=",
+                             "code=1FF",
+                             "code=GG",
+                             "junk=00,",
+                             "junk=,00",
+                             "noreply:",
+                             "noreply:sink",
+                             "noreply:0x31/0x61",
+                             "noreply:0x30/",
+                             "noreply:sync:0",
+                             "noreply:sync:x",
+                             "noreply:sync:1:2",
+                             "zeropad",
+                             "zeropad=ABCDEFGHIJKLMNOPQRSTU"}) {
         const Parsed p = parse(text);
         EXPECT_FALSE(p.ok) << "'" << text << "'";
         EXPECT_FALSE(p.error.empty()) << "'" << text << "'";

@@ -25,9 +25,19 @@ struct LinkApi {
 // to the program's message interface. A missing library or call is reported
 // once; its stand-in then fails: OpenPort 0, Command link status 2 (no
 // reply), SetRetryParameters 0, the download calls kDownloadUnavailable.
+// Called on the user-interface thread, each call is made on the binding's
+// one link worker thread while the caller waits in a local event loop (so
+// timers, repaints and clicks go on; a session must expect them); the
+// library's messages of the call are shown on the caller's thread before
+// the call returns. From any other thread the call is made directly.
 const LinkApi& Link();
 
-// Replaces the bound calls (tests); nullptr returns to the library.
+// The library's calls as bound, made on the calling thread: for tests that
+// wrap them in replacements. The first use binds the library.
+const LinkApi& LibraryLink();
+
+// Replaces the bound calls (tests); nullptr returns to the library. The
+// replacements run on the link worker like the library's own calls.
 void OverrideLinkApi(const LinkApi* api);
 
 }  // namespace zav::app

@@ -26,6 +26,10 @@ class RamDownloadPoll : public QObject {
     void start();
     void stop();
     bool isActive() const { return timer_.isActive(); }
+    // Stops following the transfer; one still running is stopped in the link
+    // library too (CloseComm), so nothing more goes to the unit. For a
+    // session that closes.
+    void abandon();
 
     // One poll, as the timer runs it. GetRamDownloadData above 0x100000: the
     // poll stops, the view's pointer returns to the arrow, text 39 followed by

@@ -27,6 +27,11 @@ class TickClock : public QObject {
     void stop();
     bool isRunning() const { return timer_.isActive(); }
 
+    // Ends every wait on this clock for good, the running one and all later
+    // ones: the timer stops and the counter stays at its largest value
+    // whatever is written. A session that closes halts its clock.
+    void halt();
+
   signals:
     // The counter changed: a tick, or a write.
     void changed();
@@ -36,6 +41,7 @@ class TickClock : public QObject {
 
     QTimer timer_;
     std::int16_t ticks_ = 0;
+    bool halted_ = false;
 };
 
 }  // namespace zav::app

@@ -8,32 +8,31 @@
 #include <QObject>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 
-#include "ZavtekVLP.h"
-#include "zav/app/ram_download_poll.h"
 #include "zav/app/session_view.h"
-#include "zav/app/tick_clock.h"
 #include "zav/app/validator_data.h"
 #include "zav/controls/control_panel.h"
-#include "zav/controls/sensor_poll.h"
 
 namespace zav::controls {
 
-struct ActuatorCommand;
-
 // Ticks the preparation waits for the RAM utility download.
 constexpr int kDownloadWaitTicks = 150;
+
+class ControlsSessionCore;
 
 class ControlsSession : public QObject {
     Q_OBJECT
   public:
     // `port` is the validator's port number for both channels; `tickLength`
     // is the clock of every wait and of the sensor poll (100 ms in the
-    // program). The status line goes to `view`, messages to the program's
-    // message sink.
+    // program). The status line goes to `view` until the session is
+    // deleted, messages to the program's message sink.
     ControlsSession(std::int16_t port, std::chrono::milliseconds tickLength, app::SessionView& view,
                     QObject* parent = nullptr);
-    // Closes the session if that has not happened yet.
+    // Asks for the close (see close()); safe also during one of the
+    // session's waits, which then ends at its next check and unloads without
+    // this object or its view.
     ~ControlsSession() override;
     ControlsSession(const ControlsSession&) = delete;
     ControlsSession& operator=(const ControlsSession&) = delete;
@@ -55,45 +54,27 @@ class ControlsSession : public QObject {
     // for it from the next tick on. False for a position outside the list.
     bool selectSensor(int position);
 
-    // Stops polling, sends the RAM utility its leave command 0x82 and closes
-    // the channel, however preparation ended. A wait still running ends at
-    // once and its command leaves the panel as it is. Once only.
-    void close();
-    bool isClosed() const { return closed_; }
+    // The window goes away however it was closed: polling stops, the RAM
+    // utility gets its leave command 0x82 and the channel is closed, however
+    // preparation ended; then closed(). Runs now, or, while preparation or a
+    // command waits, once that wait has ended at its next check (its command
+    // then leaves the panel as it is). Safe at any time; once only.
+    void requestClose();
+    void close() { requestClose(); }
+    bool isClosed() const;
 
-    const ControlPanel& panel() const { return panel_; }
+    const ControlPanel& panel() const;
     // The unit as identified (UnitType after the TM5-to-TM3 rule).
-    const app::ValidatorData& validator() const { return data_; }
+    const app::ValidatorData& validator() const;
 
   signals:
     // Something of panel() changed: buttons, frames, list, reading.
     void panelChanged();
+    // After the unload; the window drops the session now (deleteLater).
+    void closed();
 
   private:
-    bool identify();
-    bool loadRamUtility();
-    void enterRamUtility();
-    void showSupportedGroups();
-    void runCommand(const ActuatorCommand& command);
-    void startPolling();
-    void stopPolling();
-    void showReading(std::uint8_t value);
-    void setStatus(int textId);
-
-    const std::int16_t port_;
-    app::SessionView& view_;
-    app::TickClock clock_;
-    app::RamDownloadPoll downloadPoll_;
-    SensorPoll poll_;
-    ControlPanel panel_;
-
-    app::ValidatorData data_;
-    app::VersionData version_;
-    LinkPacket command_{};
-    LinkPacket reply_{};
-    bool downloadComplete_ = false;
-    bool awaitingAck_ = false;
-    bool closed_ = false;
+    std::shared_ptr<ControlsSessionCore> core_;
 };
 
 }  // namespace zav::controls

@@ -9,11 +9,10 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "ZavtekVLP.h"
 #include "zav/app/session_view.h"
-#include "zav/app/tick_clock.h"
 #include "zav/app/validator_data.h"
 #include "zav/controls/calibration_status.h"
 
@@ -28,15 +27,20 @@ struct SensorStatusRow {
     QString gain2;
 };
 
+class InitialiseSessionCore;
+
 class InitialiseSession : public QObject {
     Q_OBJECT
   public:
     // `port` is the validator's port number; `tickLength` is the pause of
     // each pass of the status loop (100 ms in the program). The mouse
-    // pointer goes to `view`, messages to the program's message sink.
+    // pointer goes to `view` until the session is deleted, messages to the
+    // program's message sink.
     InitialiseSession(std::int16_t port, std::chrono::milliseconds tickLength,
                       app::SessionView& view, QObject* parent = nullptr);
-    // Closes the session if that has not happened yet.
+    // Asks for the close (see requestClose); safe also during a run, which
+    // then ends at its next check and unloads without this object or its
+    // view.
     ~InitialiseSession() override;
     InitialiseSession(const InitialiseSession&) = delete;
     InitialiseSession& operator=(const InitialiseSession&) = delete;
@@ -47,45 +51,29 @@ class InitialiseSession : public QObject {
     // Start is not enabled now or the session is closed.
     bool start();
 
-    // Ends a run at its next check (nothing more goes over the link once
-    // the session has closed its port), then sends the RAM utility its leave
-    // command 0x82 over the raw channel; a channel that does not open is
-    // reported in a message. Never refused; once only.
-    void close();
-    bool isClosed() const { return closed_; }
+    // The window goes away however it was closed (never refused): a run
+    // ends at its next check and sends nothing more over the link, which is
+    // closed; then the RAM utility gets its leave command 0x82 over the raw
+    // channel (a channel that does not open is reported in a message), and
+    // closed() follows. Runs now, or once the run's wait in progress has
+    // ended. Safe at any time; once only.
+    void requestClose();
+    void close() { requestClose(); }
+    bool isClosed() const;
 
-    QString caption() const { return caption_; }
-    const std::vector<SensorStatusRow>& rows() const { return rows_; }
-    bool startEnabled() const { return startEnabled_; }
-    const app::ValidatorData& validator() const { return data_; }
+    QString caption() const;
+    const std::vector<SensorStatusRow>& rows() const;
+    bool startEnabled() const;
+    const app::ValidatorData& validator() const;
 
   signals:
     // The caption, a row or the Start button changed.
     void changed();
+    // After the unload; the window drops the session now (deleteLater).
+    void closed();
 
   private:
-    bool initialiseAndFollow();
-    bool startInitialisation();
-    bool followStatus();
-    bool finish();
-    bool requestStatus();
-    std::uint8_t readCapability();
-    void prepareList();
-    void showStatusReply();
-    void closeLink();
-
-    const std::int16_t port_;
-    app::SessionView& view_;
-    app::TickClock clock_;
-    app::ValidatorData data_;
-    app::VersionData version_;
-    LinkPacket command_{};
-    LinkPacket reply_{};
-    QString caption_;
-    std::vector<SensorStatusRow> rows_;
-    bool startEnabled_ = true;
-    bool linkOpen_ = false;  // the run holds the link port
-    bool closed_ = false;
+    std::shared_ptr<InitialiseSessionCore> core_;
 };
 
 }  // namespace zav::controls

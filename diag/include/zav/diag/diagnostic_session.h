@@ -8,16 +8,10 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
-#include <span>
+#include <memory>
 
-#include "ZavtekVLP.h"
-#include "zav/app/ram_download_poll.h"
-#include "zav/app/ram_utility_packet.h"
 #include "zav/app/session_view.h"
-#include "zav/app/tick_clock.h"
-#include "zav/app/validator_data.h"
 #include "zav/diag/model_test_limits.h"
-#include "zav/diag/result_table.h"
 #include "zav/diag/results_model.h"
 
 namespace zav::diag {
@@ -44,16 +38,21 @@ enum class RunEnd {
     Failed,        // the verdict: some row failed
 };
 
+class DiagnosticSessionCore;
+
 class DiagnosticSession : public QObject {
     Q_OBJECT
   public:
     // The window as it loads: status text 32, Save disabled, the RAM utility
     // not loaded by this window. `view` gets the status line and the mouse
-    // pointer and must outlive the session; `tickLength` is the tick every
+    // pointer until the session is deleted; `tickLength` is the tick every
     // wait counts in.
     explicit DiagnosticSession(app::SessionView& view,
                                std::chrono::milliseconds tickLength = kProgramTick,
                                QObject* parent = nullptr);
+    // Asks for the close (see requestClose); safe also during one of the
+    // session's waits, which then ends at its next check and unloads without
+    // this object or its view.
     ~DiagnosticSession() override;
 
     // Start Diagnostic: runs one whole diagnostic on the current port and
@@ -66,6 +65,11 @@ class DiagnosticSession : public QObject {
     void Cancel();
     // OK: closes the session. Does nothing while the button is disabled.
     void Ok();
+    // The window goes away however it was closed: the unload (0x82 on the
+    // raw channel, then the channel closed) runs once, now or, during a run,
+    // as soon as the run's wait in progress has ended, and closed() follows.
+    // Safe at any time, also from inside the session's waits.
+    void requestClose();
     // Save: writes the results file to `path` (the save dialog is the
     // window's). Returns true and shows text 88 on the status line when it
     // was written; shows text 89 and returns false when not. Does nothing
@@ -79,77 +83,26 @@ class DiagnosticSession : public QObject {
     // were read. Sets the program-wide SensorDataLoaded either way.
     bool GetRXSensorData();
 
-    bool IsClosed() const { return closed_; }
-    bool IsRunning() const { return running_; }
-    DiagnosticButtons Buttons() const { return buttons_; }
-    RunEnd LastRunEnd() const { return lastRunEnd_; }
-    const QString& StatusText() const { return statusText_; }
+    bool IsClosed() const;
+    bool IsRunning() const;
+    DiagnosticButtons Buttons() const;
+    RunEnd LastRunEnd() const;
+    const QString& StatusText() const;
     // The label and the two list views as the window shows them now.
-    const ResultsView& Results() const { return results_; }
+    const ResultsView& Results() const;
     // Everything the results file and reports are made from.
-    DiagnosticResults ResultData() const { return {unit_, version_, dataset_, table_}; }
-    const ModelTestLimits& Limits() const { return limits_; }
+    DiagnosticResults ResultData() const;
+    const ModelTestLimits& Limits() const;
 
   signals:
     void buttonsChanged();
     void resultsChanged();
-    // The window unloads: it re-enables the main window's menus and toolbar.
+    // The window unloads: it re-enables the main window's menus and toolbar
+    // and drops the session (deleteLater).
     void closed();
 
   private:
-    // The step number that ends the run loop.
-    static constexpr int kRunEnded = 255;
-    // What Cancel writes into the tick counter to end the green-paper wait.
-    static constexpr std::int16_t kCancelTicks = 1000;
-
-    void RunStep(int step);
-    void Probe();
-    void DownloadUtility();
-    void EnterUtility();
-    void SendGains();
-    void StartTests();
-    void TestStacker();
-    void TestOptoWheel();
-    void TestStraightener();
-    void TestPaperLess();
-    void TestGreenPaper();
-    void ShowVerdict();
-    void EndAbortedRun();
-
-    bool StartSensorTest(int tickLimit);
-    bool WaitForReply(int tickLimit);
-    std::span<const std::uint8_t> PacketData() const;
-    void Fail(int textId);
-    void Close();
-    void ShowStatus(const QString& text);
-    void ShowStatusText(int textId);
-    void ShowResults(bool evaluated);
-    void SetButtons(const DiagnosticButtons& buttons);
-
-    app::SessionView& view_;
-    app::TickClock clock_;
-    app::RamDownloadPoll downloadPoll_;
-
-    // The window's records: the unit, the link buffers, the result packet
-    // receiver, the limits and the result table.
-    app::ValidatorData unit_;
-    app::VersionData version_;
-    app::DatasetData dataset_;
-    LinkPacket command_{};
-    LinkPacket reply_{};
-    app::RamUtilityPacket packet_;
-    ModelTestLimits limits_;
-    ResultTable table_;
-
-    bool ramFileLoaded_ = false;
-    int runStep_ = 0;
-    bool testsStarted_ = false;
-    bool running_ = false;
-    bool closed_ = false;
-    RunEnd lastRunEnd_ = RunEnd::None;
-    DiagnosticButtons buttons_;
-    QString statusText_;
-    ResultsView results_;
+    std::shared_ptr<DiagnosticSessionCore> core_;
 };
 
 // Program-wide: the sensor data of a unit were read by the last

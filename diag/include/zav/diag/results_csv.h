@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include "zav/diag/results_model.h"
 
@@ -12,6 +13,12 @@ namespace zav::diag {
 // The file name the save dialog proposes: "<UnitType>_yyyyMMdd_HHmmss.csv".
 // A character that cannot stand in a file name ("/" or NUL) becomes "_".
 QString DefaultCsvFileName(const QString& unitType, const QDateTime& now);
+
+// The captions of a sensor line's fields, as the file's header line has them.
+QStringList SensorFieldCaptions();
+// The fields of sensor `sensor`'s line, unquoted; the status is the text of
+// its row in `shown`. A sensor the unit does not have gives empty values.
+QStringList SensorFields(const DiagnosticResults& results, const ResultsView& shown, int sensor);
 
 // The file's contents, UTF-8 with CR LF line ends. The status field of each
 // sensor is the text of its row in `shown` (as the window displays it);

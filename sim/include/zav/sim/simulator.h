@@ -23,11 +23,13 @@ struct Fault {
         Delay,          // reply after delay_ms
         GenericCode,    // reply with only this generic code (0xF1, 0xF2, 0xF5, ...)
         JunkBefore,     // send junk bytes, then the proper reply
+        ZeroPadded,     // the reply's text field holds `text`, padded with zero bytes
     };
     Kind kind = Kind::None;
     int delay_ms = 0;
     std::uint8_t code = 0;
     std::vector<std::uint8_t> junk{};
+    std::string text{};
     int times = -1;  // how many commands it applies to; -1 = all of them
 };
 

@@ -1,8 +1,8 @@
-#include "zav/controls/unit_type_rule.h"
+#include "zav/app/unit_type_rule.h"
 
-namespace zav::controls {
+namespace zav::app {
 
-bool ApplyFirmwareUnitType(app::ValidatorData& data, const app::VersionData& version) {
+bool ApplyFirmwareUnitType(ValidatorData& data, const VersionData& version) {
     constexpr int kCompared = 3;
     if (data.UnitType != QLatin1String("TM5") || version.FullFirmware.isEmpty()) return false;
     if (data.UnitType.right(kCompared) == version.FullFirmware.right(kCompared)) return false;
@@ -10,4 +10,4 @@ bool ApplyFirmwareUnitType(app::ValidatorData& data, const app::VersionData& ver
     return true;
 }
 
-}  // namespace zav::controls
+}  // namespace zav::app
