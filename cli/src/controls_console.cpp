@@ -105,6 +105,12 @@ void ControlsConsole::stop() {
 // command's wait never starts another command.
 void ControlsConsole::readLine() {
     notifier_->setEnabled(false);
+    // A stop in the same pass of the loop only asked it to quit: no command
+    // may start after it.
+    if (session_.isClosed()) {
+        loop_.quit();
+        return;
+    }
     const QByteArray line = input_.readLine(kMaxLineLength);
     if (line.isEmpty()) {
         loop_.quit();

@@ -13,11 +13,16 @@
 namespace zav::cli {
 namespace {
 
-// Ctrl-C: the run ends as the window's Cancel would (the RAM utility is
-// told to stop the diagnostic with 0x87) where Cancel is open to the
-// engineer, in the green-paper step; the window's close follows the run.
+// Ctrl-C: in the green-paper step, where Cancel is open to the engineer, the
+// run ends as Cancel ends it (0x87 tells the RAM utility to stop) and the
+// window's close follows the run; at any other moment the window closes at
+// once, as its close box would (the wait in progress ends, 0x82).
 void EndRun(diag::DiagnosticSession& session) {
-    if (session.Buttons().cancel) session.Cancel();
+    if (session.IsRunning() && session.Buttons().cancel) {
+        session.Cancel();
+    } else {
+        session.requestClose();
+    }
 }
 
 int RunDiagnose(Invocation& invocation) {

@@ -80,7 +80,7 @@ TargetUnit::TargetUnit() = default;
 
 TargetUnit::~TargetUnit() {
     // A port that opened may have gone with its unit (an adaptor pulled out).
-    if (portProblem_.isEmpty() && portOpened_) portProblem_ = PortProblem(app::CurrentPort());
+    if (portProblem_.isEmpty() && opened_) portProblem_ = PortProblem(app::CurrentPort());
     if (simulator_) simulator_->stop();
     if (!portProblem_.isEmpty()) PrintError(portProblem_);
 }
@@ -107,7 +107,7 @@ bool TargetUnit::Open(const char* command, QStringList& arguments, Channels chan
     // The command runs all the same, so that its own messages say what the
     // window's would; the reason follows them.
     portProblem_ = PortProblem(port);
-    portOpened_ = true;
+    opened_ = true;
     return true;
 }
 

@@ -59,8 +59,8 @@ class TargetUnit {
     std::vector<std::pair<sim::CommandKey, sim::Fault>> faults_;
     std::vector<sim::RawFault> rawFaults_;
     std::unique_ptr<sim::Simulator> simulator_;
-    bool portOpened_ = false;  // Open() went through
-    QString portProblem_;      // why the port will not open, when it will not
+    bool opened_ = false;  // Open() went through
+    QString portProblem_;  // why the port will not open, when it will not
 };
 
 }  // namespace zav::cli
