@@ -6,17 +6,13 @@
 
 #include "zav/app/global.h"
 #include "zav/cli/printing_front_end.h"
+#include "zav/diag/diagnostic_texts.h"
 
 namespace zav::cli {
 namespace {
 
 using app::Global::LangText;
 
-constexpr int kTextSensorColumn = 15;
-constexpr int kTextStatusColumn = 16;
-constexpr int kTextMotorColumn = 17;
-constexpr int kTextPassed = 72;
-constexpr int kTextFailed = 73;
 constexpr int kNameWidth = 22;
 constexpr int kStatusWidth = 12;
 
@@ -24,11 +20,11 @@ constexpr int kStatusWidth = 12;
 std::optional<QString> VerdictText(diag::RunEnd end) {
     switch (end) {
         case diag::RunEnd::Passed:
-            return LangText(kTextPassed);
+            return LangText(diag::text::kPassed);
         case diag::RunEnd::Failed:
         case diag::RunEnd::TestsAborted:
         case diag::RunEnd::Cancelled:
-            return LangText(kTextFailed);
+            return LangText(diag::text::kFailed);
         case diag::RunEnd::NotTested:
         case diag::RunEnd::None:
             break;
@@ -84,8 +80,8 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
     const diag::ResultsView& view = session.Results();
     PrintIdentity(session);
     PrintLine();
-    PrintLine(LangText(kTextSensorColumn).leftJustified(kNameWidth) +
-              LangText(kTextStatusColumn).leftJustified(kStatusWidth) +
+    PrintLine(LangText(diag::text::kSensorColumn).leftJustified(kNameWidth) +
+              LangText(diag::text::kStatusColumn).leftJustified(kStatusWidth) +
               QStringLiteral("Path (min-max, read)   Paper (min-max, read)"));
     for (std::size_t i = 0; i < view.sensorRows.size(); ++i) {
         const diag::ResultListRow& sensor = view.sensorRows[i];
@@ -96,7 +92,7 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
                   Limits(row.PaperMin, row.PaperRead, row.PaperMax));
     }
     PrintLine();
-    PrintLine(LangText(kTextMotorColumn).leftJustified(kNameWidth) + LangText(kTextStatusColumn));
+    PrintLine(LangText(diag::text::kMotorColumn).leftJustified(kNameWidth) + LangText(diag::text::kStatusColumn));
     for (const diag::ResultListRow& mechanism : view.motorRows) {
         PrintLine(mechanism.text.leftJustified(kNameWidth) + diag::StatusText(mechanism.status));
     }

@@ -6,7 +6,7 @@
 #include <QDateTime>
 
 #include "diagnostic_session_core.h"
-#include "diagnostic_texts.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "diagnostic_session_core.h"
-#include "diagnostic_texts.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/current_port.h"

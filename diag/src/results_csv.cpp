@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "diagnostic_texts.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/app/file_write.h"
 #include "zav/app/global.h"
 #include "zav/app/messages.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "diagnostic_texts.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/app/global.h"
 
 namespace zav::diag {

@@ -2,6 +2,7 @@
 
 #include "zav/app/global.h"
 #include "zav/app/product.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
 #include "zav/lang/language_text.h"
@@ -11,18 +12,6 @@ namespace {
 
 using app::Global::LangText;
 
-// Numbers of the language texts the report takes.
-constexpr int kTextSensor = 15;
-constexpr int kTextStatus = 16;
-constexpr int kTextMotor = 17;
-constexpr int kTextReading = 20;
-constexpr int kTextType = 42;
-constexpr int kTextSerialNumber = 43;
-constexpr int kTextFirmware = 44;
-constexpr int kTextDataset = 45;
-constexpr int kTextNotTested = 47;
-constexpr int kTextPassed = 72;
-constexpr int kTextFailed = 73;
 
 // The identity labels carry the list's spacing and a colon in some
 // languages; the report sets them in a column of their own.
@@ -108,37 +97,37 @@ ReportContent MakeReportContent(const ServiceReportInput& input) {
     content.title = ProductTitle();
     content.subtitle = QStringLiteral("Service report");
     content.identity = {
-        {Label(kTextType), Printable(unit.UnitType)},
-        {Label(kTextSerialNumber), SerialNumberText(unit.SerialNumber)},
-        {Label(kTextFirmware), Printable(results.version.FullFirmware)},
-        {Label(kTextDataset), Printable(results.dataset.DatasetCode)},
+        {Label(text::kType), Printable(unit.UnitType)},
+        {Label(text::kSerialNumber), SerialNumberText(unit.SerialNumber)},
+        {Label(text::kFirmware), Printable(results.version.FullFirmware)},
+        {Label(text::kDataset), Printable(results.dataset.DatasetCode)},
         {QStringLiteral("Date"), input.runTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
         {QStringLiteral("Computer"), Printable(input.hostName)},
     };
     content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +
                      SerialNumberText(unit.SerialNumber);
     content.passed = input.end == RunEnd::Passed;
-    content.verdict = LangText(content.passed ? kTextPassed : kTextFailed);
+    content.verdict = LangText(content.passed ? text::kPassed : text::kFailed);
     content.runNote = RunNote(input.end, input.statusText);
     if (!content.runNote.isEmpty()) {
         content.runNoteDetail =
             QStringLiteral(
                 "The results reached before the stop are shown; tests not reached "
                 "show \u201C%1\u201D.")
-                .arg(LangText(kTextNotTested));
+                .arg(LangText(text::kNotTested));
     }
 
     content.mechanicsCaption = QStringLiteral("Mechanics");
-    content.motorCaption = LangText(kTextMotor);
-    content.statusCaption = LangText(kTextStatus);
+    content.motorCaption = LangText(text::kMotorColumn);
+    content.statusCaption = LangText(text::kStatusColumn);
     for (const ResultListRow& row : input.shown.motorRows) {
         content.mechanics.push_back({row.text, row.status});
     }
 
-    content.sensorCaption = LangText(kTextSensor);
+    content.sensorCaption = LangText(text::kSensorColumn);
     content.limitsCaption = QStringLiteral("Limits");
-    content.readingCaption = LangText(kTextReading);
-    content.notTested = LangText(kTextNotTested);
+    content.readingCaption = LangText(text::kReadingColumn);
+    content.notTested = LangText(text::kNotTested);
     const bool mechanicsDone = input.end == RunEnd::Passed || input.end == RunEnd::Failed ||
                                input.end == RunEnd::TestsAborted || input.end == RunEnd::Cancelled;
     content.paperLess =

@@ -7,16 +7,16 @@
 #include "report_content.h"
 #include "report_formats.h"
 #include "zav/app/global.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
 #include "zav/platform/system.h"
 
 namespace zav::diag {
 namespace {
 
-constexpr int kTextCouldNotSave = 89;  // "Couldn't save results!"
 
 QString Failure(const QString& path, const QString& reason) {
-    return app::Global::LangText(kTextCouldNotSave) + QStringLiteral(" ") +
+    return app::Global::LangText(text::kCouldNotSave) + QStringLiteral(" ") +
            QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
 }
 

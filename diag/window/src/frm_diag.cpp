@@ -14,6 +14,7 @@
 #include "zav/app/messages.h"
 #include "zav/app/window/icons.h"
 #include "zav/app/window/save_file_dialog.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/service_report.h"
 
 namespace zav::diag::window {
@@ -21,11 +22,6 @@ namespace {
 
 using app::Global::LangText;
 
-constexpr int kTextOk = 1;
-constexpr int kTextCancel = 2;
-constexpr int kTextTitle = 9;
-constexpr int kTextStart = 18;
-constexpr int kTextSave = 19;
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kWindowOffsetTwips = 100;
@@ -125,13 +121,13 @@ void FrmDiag::buildControls() {
     lvSensor_ = NewList("lvSensor", this);
     lvMotor_ = NewList("lvMotor", this);
 
-    bttnDIAG_ = NewButton("bttnDIAG", kTextStart, this);
-    bttnSaveCSV_ = NewButton("bttnSaveCSV", kTextSave, this);
+    bttnDIAG_ = NewButton("bttnDIAG", text::kStartDiagnostic, this);
+    bttnSaveCSV_ = NewButton("bttnSaveCSV", text::kSaveCsv, this);
     bttnReport_ = new QPushButton(QString::fromUtf8("Report\u2026"), this);
     bttnReport_->setObjectName(QStringLiteral("bttnReport"));
     bttnReport_->setAccessibleName(bttnReport_->text());
-    bttnOK_ = NewButton("bttnOK", kTextOk, this);
-    bttnCancel_ = NewButton("bttnCancel", kTextCancel, this);
+    bttnOK_ = NewButton("bttnOK", text::kOk, this);
+    bttnCancel_ = NewButton("bttnCancel", text::kCancel, this);
 
     // Two lists of two 2000-twip columns side by side, the identity above.
     auto* lists = new QHBoxLayout;
@@ -247,7 +243,7 @@ app::window::ToolWindowFrame* openDiagnosticsWindow(app::window::MainWindowContr
         std::unique_ptr<DiagnosticSession>(session),
         {[session] { session->requestClose(); }, [session] { return session->IsClosed(); }});
     frame->setWidget(content);
-    frame->setWindowTitle(LangText(kTextTitle));
+    frame->setWindowTitle(LangText(text::kWindowTitle));
     frame->setWindowIcon(app::window::diagnosticsIcon());
     return frame;
 }

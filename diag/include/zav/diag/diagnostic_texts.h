@@ -1,12 +1,17 @@
 #pragma once
-// Numbers of the language texts the diagnostics show: the run, the results
-// view and the results file.
+// Numbers of the language texts the diagnostics show: the run, its window,
+// the results view, the results file and the service report.
 namespace zav::diag::text {
 
 constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kWindowTitle = 9;
 constexpr int kSensorColumn = 15;
 constexpr int kStatusColumn = 16;
 constexpr int kMotorColumn = 17;
+constexpr int kStartDiagnostic = 18;
+constexpr int kSaveCsv = 19;
+constexpr int kReadingColumn = 20;
 constexpr int kStacker = 23;
 
 constexpr int kMakeSureEquipmentOn = 32;  // "Make sure the equipment is ON and connected ..."
