@@ -4,6 +4,9 @@ add_compile_options(-Wall -Wextra -Wshadow)
 set(ZAV_SANITIZE "" CACHE STRING "Sanitizer build: empty, asan or tsan")
 if(ZAV_SANITIZE STREQUAL "asan")
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  # The standard library's checked containers and iterators: a dereferenced
+  # end, an out-of-range index or a bad iterator range aborts with a report.
+  add_compile_definitions(_GLIBCXX_DEBUG)
   add_link_options(-fsanitize=address,undefined)
 elseif(ZAV_SANITIZE STREQUAL "tsan")
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)

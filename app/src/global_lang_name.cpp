@@ -1,6 +1,9 @@
 // GetLangName: a language's English name from the ISO 639-2 code list.
+#include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <optional>
+#include <system_error>
 
 #include "global_support.h"
 #include "zav/app/global.h"
@@ -9,6 +12,24 @@
 
 namespace zav::app::Global {
 namespace {
+
+// The description of the error a code list that is not a regular file gives.
+class FileKindCategory : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "file kind"; }
+    std::string message(int) const override { return "Not a regular file"; }
+};
+
+// Only a regular file can be the code list: opening a FIFO would wait for a
+// writer for ever, and a directory or a device holds no list. A missing
+// file is left to the read, which reports it as such.
+void requireRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return;
+    if (info.isDir()) throw std::system_error(EISDIR, std::generic_category(), path.toStdString());
+    static const FileKindCategory notRegular;
+    throw std::system_error(EINVAL, notRegular, path.toStdString());
+}
 
 // The code list converted to the locale's character set and read back from
 // a temporary copy. The copy is created exclusively under a fresh name, so
@@ -56,6 +77,7 @@ QString GetLangName(const QString& code) {
 
 QString GetLangName(const QString& code, const QString& codeListPath) {
     try {
+        requireRegularFile(codeListPath);
         const QString list = codeListThroughTemporaryCopy(codeListPath);
         QString name;
         // Every line is scanned; when several match, the last one wins.

@@ -13,15 +13,17 @@
  *   library) stops and joins it before the device is released.
  * - VLPKillWaitTime may be called from any thread while Command waits; the
  *   wait ends at its next reply time-out.
- * - The message handler is called on the thread whose call failed.
+ * - The message handler is called on the thread whose call failed, after
+ *   the library has released its locks, so it may call the library again.
  * - A program download runs on a worker thread of the library's own that
  *   the start call (DownloadRamFile, DownloadFile, DownloadArrayData)
  *   leaves running. While it runs the caller may call the status calls
- *   (GetDownloadData, GetRamDownloadData, GetRamDownloadStatus) and
- *   VLPKillWaitTime, and nothing else of the library; a second start call
- *   is refused with 0x100004. The worker ends by closing the port, and only
- *   then reports its result (0x100000 or above). Unloading the library
- *   stops and joins the worker.
+ *   (GetDownloadData, GetRamDownloadData, GetRamDownloadStatus),
+ *   VLPKillWaitTime and CloseComm, and nothing else of the library; a
+ *   second start call is refused with 0x100004. The worker ends by closing
+ *   the port, and only then reports its result (0x100000 or above).
+ *   CloseComm (with close mode off) and unloading the library stop the
+ *   worker at once, whatever it waits for, and return once it has ended.
  *
  * Results are 16-bit where the value is a flag or a status, 32-bit for
  * rates and addresses. Null pointers are refused without touching anything.
@@ -41,7 +43,9 @@ extern "C" {
  *   1 a reply with a generic reply code (0xF0, 0xF2-0xFB); length and data
  *     hold the reply, generic code first (0xF0 = success)
  *   2 no reply within the retries, or the wait was cancelled
- *   other: the reply's first data byte, which is not a generic code
+ *   other: the reply's first data byte, which is not a generic code;
+ *     length and data are left as they were
+ * With status 0 and 2 length and data are cleared.
  */
 #pragma pack(push, 1)
 typedef struct LinkPacket {

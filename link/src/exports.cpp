@@ -91,6 +91,8 @@ int16_t OpenPort(int16_t port) {
 }
 
 int16_t CloseComm(void) {
+    // A transfer running on the port ends first (it closes the port itself).
+    if (!lib().port.close_mode()) lib().downloads.stop();
     lib().port.close_comm();
     return 1;
 }

@@ -2,6 +2,8 @@
 // The library's user messages: shown only in message mode, through a
 // handler the host may replace (by default one line on standard error).
 #include <atomic>
+#include <string>
+#include <vector>
 
 #include "ZavtekVLP.h"
 
@@ -21,6 +23,28 @@ class Messages {
   private:
     std::atomic<bool> enabled_{true};
     std::atomic<ZavVlpMessageHandler> handler_{nullptr};
+};
+
+// Messages raised while a lock is held, shown in order when this goes out
+// of scope. Declared before the lock guard, it outlives the lock, so a
+// handler that calls back into the library (or runs an event loop that
+// does) finds the lock free.
+class DeferredMessages {
+  public:
+    explicit DeferredMessages(const Messages& messages) : messages_(messages) {}
+    ~DeferredMessages();
+    DeferredMessages(const DeferredMessages&) = delete;
+    DeferredMessages& operator=(const DeferredMessages&) = delete;
+
+    void show(std::string caption, std::string text);
+
+  private:
+    struct Held {
+        std::string caption;
+        std::string text;
+    };
+    const Messages& messages_;
+    std::vector<Held> held_;
 };
 
 }  // namespace zav::link

@@ -30,19 +30,23 @@ Port::Port(PacketLog& log, const Messages& messages, ByteSink& frames)
 Port::~Port() {
     close_mode_.store(false);
     std::lock_guard lock(control_mutex_);
-    close_device(false);
+    close_device(nullptr);
 }
 
+// Each public call that may raise a message declares its DeferredMessages
+// before taking the lock: they are shown after the lock is released.
+
 std::int16_t Port::open(int n) {
+    DeferredMessages messages(messages_);
     std::lock_guard lock(control_mutex_);
     if (n == open_port_number()) return 1;
     if (n < 1 || n > kMaxPortNumber) return 0;
     if (is_open()) {
         if (!close_mode_.load()) return 1;
-        close_device(true);
+        close_device(&messages);
     }
     if (!open_device(n)) {
-        messages_.show(("COM" + std::to_string(n)).c_str(), "Unable To open this port");
+        messages.show("COM" + std::to_string(n), "Unable To open this port");
         return 0;
     }
     platform::LineSettings driver_settings;
@@ -52,11 +56,12 @@ std::int16_t Port::open(int n) {
         return 0;
     }
     dtr_.reset();
+    rts_cts_ = driver_settings.rts_cts;
     open_port_.store(n, std::memory_order_release);
-    if (!apply_line_settings()) {
+    if (!apply_line_settings(messages)) {
         close_mode_.store(false);
-        close_device(true);
-        messages_.show(kSetCommsCaption, "Failed setting comms parameters");
+        close_device(&messages);
+        messages.show(kSetCommsCaption, "Failed setting comms parameters");
         return 0;
     }
     start_reader();
@@ -75,54 +80,57 @@ bool Port::open_device(int n) {
     return false;
 }
 
-bool Port::apply_line_settings() {
+bool Port::apply_line_settings(DeferredMessages& messages) {
     const std::int32_t rate = baud();
     const platform::LineSettings settings{static_cast<std::uint32_t>(rate > 0 ? rate : 0), 8,
-                                          platform::Parity::None, 2};
+                                          platform::Parity::None, 2, rts_cts_};
     const bool ok = device_.is_open() && device_.apply(settings) &&
                     (!dtr_.has_value() || device_.set_dtr(*dtr_));
     if (!ok) {
-        close_device(true);
-        messages_.show("SetupComm", "Error setting new comms params");
+        close_device(&messages);
+        messages.show("SetupComm", "Error setting new comms params");
     }
     return ok;
 }
 
 void Port::close() {
+    DeferredMessages messages(messages_);
     std::lock_guard lock(control_mutex_);
-    close_device(true);
+    close_device(&messages);
 }
 
 void Port::close_comm() {
     if (!close_mode_.load()) close();
 }
 
-void Port::close_device(bool show_messages) {
+void Port::close_device(DeferredMessages* messages) {
     if (!is_open()) return;
     stop_reader();
     const bool released = device_.close();
     open_port_.store(0, std::memory_order_release);
-    if (!released && show_messages) messages_.show("Close Port", "Failed to close port");
+    if (!released && messages) messages->show("Close Port", "Failed to close port");
 }
 
 std::int16_t Port::set_baud(std::int32_t rate, const char* failure_text) {
+    DeferredMessages messages(messages_);
     std::lock_guard lock(control_mutex_);
     baud_.store(rate, std::memory_order_release);
-    if (apply_line_settings()) return 1;
+    if (apply_line_settings(messages)) return 1;
     close_mode_.store(false);
-    close_device(true);
-    messages_.show(kSetCommsCaption, failure_text);
+    close_device(&messages);
+    messages.show(kSetCommsCaption, failure_text);
     return 0;
 }
 
 std::int16_t Port::set_dtr(int value) {
     if (value > 1) return 0;
+    DeferredMessages messages(messages_);
     std::lock_guard lock(control_mutex_);
     if (value >= 0) dtr_ = value == 1;
-    if (apply_line_settings()) return 1;
+    if (apply_line_settings(messages)) return 1;
     close_mode_.store(false);
-    close_device(true);
-    messages_.show(kSetCommsCaption, "Failed setting DTR parameters");
+    close_device(&messages);
+    messages.show(kSetCommsCaption, "Failed setting DTR parameters");
     return 0;
 }
 

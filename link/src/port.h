@@ -1,7 +1,9 @@
 #pragma once
 // The one serial port the library drives: open by number, line settings
-// (stored baud rate, 8 data bits, no parity, 2 stop bits, DTR), close, raw
-// writes, and the reader thread that routes every received byte.
+// (stored baud rate, 8 data bits, no parity, 2 stop bits, DTR; hardware flow
+// control as the driver had it at open), close, raw writes, and the reader
+// thread that routes every received byte. Messages raised under the port's
+// lock reach the handler only once the lock is released.
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -43,6 +45,7 @@ class Port : public LinkTransport {
     // SetDTR: 0 off, 1 on, negative leaves the choice; above 1 returns 0.
     std::int16_t set_dtr(int value);
     void set_close_mode(bool on) { close_mode_.store(on, std::memory_order_release); }
+    bool close_mode() const { return close_mode_.load(std::memory_order_acquire); }
 
     int open_port_number() const { return open_port_.load(std::memory_order_acquire); }
     bool is_open() const override { return open_port_number() > 0; }
@@ -55,9 +58,11 @@ class Port : public LinkTransport {
 
   private:
     bool open_device(int n);
-    bool apply_line_settings();
+    bool apply_line_settings(DeferredMessages& messages);
     bool write_block(ByteSpan wire, ByteSpan frame);
-    void close_device(bool show_messages);
+    // messages: where a failure to release the device is reported (none
+    // when unloading).
+    void close_device(DeferredMessages* messages);
     void start_reader();
     void stop_reader();
     void reader_loop();
@@ -70,9 +75,12 @@ class Port : public LinkTransport {
     std::atomic<bool> close_mode_{false};
     std::atomic<int> open_port_{0};
 
-    std::mutex control_mutex_;  // guards the device, the DTR choice and the reader's start/stop
+    // Guards the device, the DTR and flow-control choices and the reader's
+    // start/stop.
+    std::mutex control_mutex_;
     platform::SerialDevice device_;
     std::optional<bool> dtr_;  // unset: as the driver has it after open
+    bool rts_cts_ = false;     // as the driver reported it at open
     std::thread reader_;
 
     std::atomic<bool> running_{false};

@@ -21,11 +21,18 @@ void ReplySlot::publish(const std::uint8_t* data, std::size_t count) {
     arrived_.notify_all();
 }
 
-bool ReplySlot::wait(const platform::Deadline& deadline) {
+bool ReplySlot::wait(const platform::Deadline& deadline, const std::atomic<bool>* stop) {
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_acquire); };
     std::unique_lock lock(mutex_);
-    while (!received() && !deadline.expired())
+    while (!received() && !stopped() && !deadline.expired())
         arrived_.wait_for(lock, std::chrono::milliseconds(deadline.remaining_ms64()));
     return received();
+}
+
+void ReplySlot::interrupt() {
+    // Taking the lock orders this after a waiter's look at its stop flag.
+    { std::lock_guard lock(mutex_); }
+    arrived_.notify_all();
 }
 
 std::size_t ReplySlot::copy_reply(std::uint8_t* out) const {

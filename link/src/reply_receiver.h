@@ -22,9 +22,11 @@ class ReplySlot {
   public:
     void clear();
     void publish(const std::uint8_t* data, std::size_t count);
-    // Blocks until a reply is published or the deadline passes. True when a
-    // reply is there.
-    bool wait(const platform::Deadline& deadline);
+    // Blocks until a reply is published, the deadline passes or *stop (when
+    // given) is set and interrupt() is called. True when a reply is there.
+    bool wait(const platform::Deadline& deadline, const std::atomic<bool>* stop = nullptr);
+    // Wakes a waiter so it looks at its stop flag.
+    void interrupt();
     bool received() const { return received_.load(std::memory_order_acquire); }
     // Copies the reply's data bytes to out (255 bytes); returns their count.
     std::size_t copy_reply(std::uint8_t* out) const;

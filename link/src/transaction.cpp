@@ -14,6 +14,10 @@ void clear_result(LinkPacket* result, std::uint16_t status) {
     std::memset(result->data, 0, sizeof result->data);
 }
 
+bool stopped(const std::atomic<bool>* stop) {
+    return stop && stop->load(std::memory_order_acquire);
+}
+
 platform::Deadline reply_deadline(const ProtocolState& protocol) {
     return platform::Deadline::after_ms(
         std::int64_t{protocol.timeout_seconds.load(std::memory_order_acquire)} * 1000);
@@ -25,9 +29,10 @@ bool is_generic_reply(std::uint8_t code) {
     return code == 0xF0 || (code >= 0xF2 && code <= 0xFB);
 }
 
-void Transaction::run(std::uint8_t address, ByteSpan data, Cancel cancel, LinkPacket* result) {
+void Transaction::run(std::uint8_t address, ByteSpan data, Cancel cancel, LinkPacket* result,
+                      const std::atomic<bool>* stop) {
     if (!transport_.is_open()) return clear_result(result, kStatusNoPort);
-    if (data.empty() || data.size() > vlp::kMaxDataLength)
+    if (data.empty() || data.size() > vlp::kMaxDataLength || stopped(stop))
         return clear_result(result, kStatusNoReply);
 
     std::lock_guard serial(run_mutex_);
@@ -50,19 +55,24 @@ void Transaction::run(std::uint8_t address, ByteSpan data, Cancel cancel, LinkPa
         sent_frame_length_ = frame_length;
     }
 
-    if (!send_and_wait(wire.data(), wire_length, ByteSpan(frame.data(), frame_length), cancel))
+    if (!send_and_wait(wire.data(), wire_length, ByteSpan(frame.data(), frame_length), cancel,
+                       stop))
         return clear_result(result, kStatusNoReply);
 
     std::uint8_t reply[256];
     const std::size_t length = replies_.copy_reply(reply);
-    result->status = is_generic_reply(reply[0]) ? kStatusGenericReply : reply[0];
+    // Any other first byte is the status itself; the record's length and
+    // data stay as the caller left them.
+    const bool generic = is_generic_reply(reply[0]);
+    result->status = generic ? kStatusGenericReply : reply[0];
+    if (!generic) return;
     result->length = static_cast<std::uint8_t>(length);
     std::memcpy(result->data, reply, length);
     std::memset(result->data + length, 0, sizeof result->data - length);
 }
 
 bool Transaction::send_and_wait(const std::uint8_t* wire, std::size_t wire_length, ByteSpan frame,
-                                Cancel cancel) {
+                                Cancel cancel, const std::atomic<bool>* stop) {
     const ByteSpan sent(wire, wire_length);
     transport_.write_frame(sent, frame);  // a failed write ends as a time-out
     platform::Deadline deadline = reply_deadline(protocol_);
@@ -72,7 +82,8 @@ bool Transaction::send_and_wait(const std::uint8_t* wire, std::size_t wire_lengt
     // time-outs; the call gives up right after the resend at time-out N + 1.
     unsigned resends = 0;
     for (;;) {
-        if (!replies_.wait(deadline)) {
+        if (!replies_.wait(deadline, stop)) {
+            if (stopped(stop)) return false;
             log_.no_reply();
             const unsigned retries = protocol_.retries.load(std::memory_order_acquire);
             if (retries == 0 || protocol_.cancel_requested.load()) return false;

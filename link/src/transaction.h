@@ -2,6 +2,7 @@
 // The VLP command transaction: build and send the frame, wait for the reply,
 // resend on time-out, and report the link status.
 #include <array>
+#include <atomic>
 #include <mutex>
 
 #include "ZavtekVLP.h"
@@ -37,10 +38,17 @@ class Transaction {
     // address override is set) and fills result: status, and for a reply its
     // length and data. Status 0 = no port, 2 = no reply (also for a command
     // of 0 or more than 250 bytes, which is not sent), 1 = generic reply,
-    // other = that reply code. Only status 1 and other reply codes fill
-    // length and data; otherwise length and data are cleared, so a stale
-    // success code can never be read from a reused record.
-    void run(std::uint8_t address, ByteSpan data, Cancel cancel, LinkPacket* result);
+    // other = that reply code. Only status 1 fills length and data; status
+    // 0 and 2 clear them, so a stale success code can never be read from a
+    // reused record; another reply code leaves them untouched.
+    //
+    // stop (when given): once set, nothing more is sent and the reply wait
+    // ends at once (after interrupt()) with status 2; a stop request of the
+    // download worker, which ends a transfer's command at once.
+    void run(std::uint8_t address, ByteSpan data, Cancel cancel, LinkPacket* result,
+             const std::atomic<bool>* stop = nullptr);
+    // Wakes a running transaction's reply wait so it looks at its stop flag.
+    void interrupt() { replies_.interrupt(); }
 
     // The last command frame: length = its unstuffed length, data = the
     // first that many bytes as sent.
@@ -48,7 +56,7 @@ class Transaction {
 
   private:
     bool send_and_wait(const std::uint8_t* wire, std::size_t wire_length, ByteSpan frame,
-                       Cancel cancel);
+                       Cancel cancel, const std::atomic<bool>* stop);
 
     ProtocolState& protocol_;
     ReplySlot& replies_;

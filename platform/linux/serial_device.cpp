@@ -139,6 +139,7 @@ bool SerialDevice::apply(const LineSettings& s) {
         case Parity::Space: t.c_cflag |= PARENB | CMSPAR; break;
     }
     if (s.stop_bits == 2) t.c_cflag |= CSTOPB;
+    if (s.rts_cts) t.c_cflag |= CRTSCTS;
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
     if (::cfsetispeed(&t, code) != 0 || ::cfsetospeed(&t, code) != 0) return false;
@@ -164,6 +165,7 @@ bool SerialDevice::read_settings(LineSettings* s) const {
         s->parity = (t.c_cflag & PARODD) ? Parity::Odd : Parity::Even;
     }
     s->stop_bits = (t.c_cflag & CSTOPB) ? 2 : 1;
+    s->rts_cts = (t.c_cflag & CRTSCTS) != 0;
     return true;
 }
 

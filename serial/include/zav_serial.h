@@ -28,7 +28,7 @@ enum ZavSerialResult {
     ZAV_SERIAL_TIMEOUTS_REFUSED = 7,     // never returned here: reads never block
     ZAV_SERIAL_QUEUE_SIZES_REFUSED = 8,  // never returned here: the queues are fixed
     ZAV_SERIAL_NOTHING_WRITTEN = 9,      // a byte could not be written in time
-    ZAV_SERIAL_WRITE_FAILED = 10,        // a write failed, or the packet was refused
+    ZAV_SERIAL_WRITE_FAILED = 10,        // a write failed, or the packet or count was refused
     ZAV_SERIAL_NOT_OPEN = 11,            // packet call with no port open
 };
 
@@ -72,12 +72,12 @@ static_assert(offsetof(CCTPacket, tx_data) == 518, "CCTPacket layout");
 static_assert(offsetof(CCTPacket, rx_data) == 774, "CCTPacket layout");
 static_assert(offsetof(CCTPacket, reply_kind) == 1030, "CCTPacket layout");
 
-// Opens COM<port> at baud with no parity, 8 data bits, 1 stop bit and makes
-// it the active port. Returns 0 (also when the port is already open, which
-// changes nothing), 4 when the device cannot be opened or port is not 1..127,
-// 5 for a baud rate the line cannot take, 6 when the driver refuses the
-// settings. After 5 or 6 the device stays open and active; ClosePort releases
-// it.
+// Opens COM<port> at baud with no parity, 8 data bits, 1 stop bit (hardware
+// flow control as the driver has it) and makes it the active port. Returns 0
+// (also when the port is already open, which changes nothing), 4 when the
+// device cannot be opened or port is not 1..127, 5 for a baud rate the line
+// cannot take, 6 when the driver refuses the settings. After 5 or 6 the
+// device stays open and active; ClosePort releases it.
 ZAV_SERIAL_API int16_t OpenPort(int8_t port, int32_t baud);
 
 // Like OpenPort with a parity code (1 even, 2 mark, 3 none, 4 odd, 5 space)
@@ -102,7 +102,8 @@ ZAV_SERIAL_API int16_t send_serial_data(const uint8_t* data, int32_t count);
 // Reads *count bytes from the active port into buffer. Returns 0 once all
 // have arrived, 2 when 10 seconds have passed first (how many arrived is not
 // reported). Blocks without using the processor while it waits. A null
-// count, or a null buffer for a positive count, returns 2 at once.
+// count, or a null buffer for a positive count, returns 2 at once; a
+// negative count is refused with 10.
 ZAV_SERIAL_API int16_t read_serial_data(uint8_t* buffer, const int32_t* count);
 
 // Bytes waiting in the active port's input queue. Stores 0 (no line errors
@@ -112,7 +113,8 @@ ZAV_SERIAL_API int32_t get_length_of_queue(int32_t* error_word);
 
 // Sends one ccTalk packet and takes its echo and reply (300 ms each), with
 // the retries and flood gap set below. Returns 0, 2 (no echo or reply, or a
-// reply longer than a frame), 3 (reply checksum wrong), 9 or 10 (write
+// reply longer than a frame, which leaves rx_data_length 0), 3 (reply
+// checksum wrong), 9 or 10 (write
 // failed; 10 also for a null packet or data_length above 251, nothing
 // written), 11 (no port).
 ZAV_SERIAL_API int16_t SendCCTPacket(CCTPacket* packet);

@@ -58,6 +58,7 @@ int16_t send_serial_data(const uint8_t* data, int32_t count) {
 int16_t read_serial_data(uint8_t* buffer, const int32_t* count) {
     const auto deadline = zav::platform::Deadline::after_ms(kReadTimeoutMs);
     if (!count || (*count > 0 && !buffer)) return ZAV_SERIAL_TIMEOUT;
+    if (*count < 0) return ZAV_SERIAL_WRITE_FAILED;  // no count of bytes: refused
     return zav::serial::read_bytes(library_state().active, buffer, *count, deadline)
                ? ZAV_SERIAL_OK
                : ZAV_SERIAL_TIMEOUT;

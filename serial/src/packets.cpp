@@ -43,13 +43,17 @@ int build_frame(CCTPacket& p) {
 }
 
 // Reads one frame into rx_frame within kFrameTimeoutMs. A length byte whose
-// frame would not fit the receive area ends the read as a time-out.
+// frame would not fit the receive area ends the read as a time-out, with
+// no received data length (the byte is no length of anything received).
 std::int16_t read_frame(platform::SerialDevice* device, CCTPacket& p) {
     const auto deadline = platform::Deadline::after_ms(kFrameTimeoutMs);
     std::memset(p.rx_frame, 0, sizeof p.rx_frame);
     if (!read_bytes(device, p.rx_frame, 2, deadline)) return ZAV_SERIAL_TIMEOUT;
     p.rx_data_length = p.rx_frame[1];
-    if (p.rx_data_length > kMaxDataLength) return ZAV_SERIAL_TIMEOUT;
+    if (p.rx_data_length > kMaxDataLength) {
+        p.rx_data_length = 0;
+        return ZAV_SERIAL_TIMEOUT;
+    }
     if (!read_bytes(device, &p.rx_frame[2], p.rx_data_length + kFrameOverhead - 2, deadline))
         return ZAV_SERIAL_TIMEOUT;
     return ZAV_SERIAL_OK;

@@ -24,8 +24,12 @@ std::int16_t open_port(SerialState& state, std::int8_t port, const std::string& 
 
     // The kernel's queues have a fixed size and reads of the device never
     // block, so queue sizes and time-outs need no setting here.
-    const auto settings = parse_mode(mode);
+    auto settings = parse_mode(mode);
     if (!settings) return ZAV_SERIAL_BAD_LINE_SETTINGS;
+    // Hardware flow control stays as the driver has it.
+    platform::LineSettings driver;
+    if (!state.active->read_settings(&driver)) return ZAV_SERIAL_SETTINGS_REFUSED;
+    settings->rts_cts = driver.rts_cts;
     if (!state.active->apply(*settings)) return ZAV_SERIAL_SETTINGS_REFUSED;
 
     state.active_port = static_cast<std::uint8_t>(port);

@@ -8,8 +8,9 @@
 namespace zav::serial {
 
 // Opens COM<port> with the line settings of a mode text, as OpenPort does
-// (the result codes of zav_serial.h). A port already in the table returns 0
-// and changes nothing.
+// (the result codes of zav_serial.h); hardware flow control stays as the
+// driver reports it. A port already in the table returns 0 and changes
+// nothing.
 std::int16_t open_port(SerialState& state, std::int8_t port, const std::string& mode);
 
 // Releases the active device, if any, and clears its table entry.

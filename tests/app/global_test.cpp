@@ -2,11 +2,16 @@
 // language names from the ISO 639-2 list.
 #include "zav/app/global.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 
 #include "lang_test_support.h"
 #include "zav/platform/locale_charset.h"
@@ -86,6 +91,29 @@ TEST_F(GlobalTest, LangNameFailuresAreShownAndGiveEmpty) {
     EXPECT_EQ(GetLangName(QStringLiteral("en"), test::shippedCodeList()), QString());
     EXPECT_EQ(sink.messages.size(), 2u);
     EXPECT_THROW(TempDirectory(), std::system_error);
+}
+
+TEST_F(GlobalTest, LangNameRefusesACodeListThatIsNotARegularFile) {
+    // A FIFO would block the open until some writer came along.
+    const QString fifo = file(QStringLiteral("fifo.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::future<QString> name =
+        std::async(std::launch::async, [&] { return GetLangName(QStringLiteral("en"), fifo); });
+    const bool returned = name.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!returned) ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(returned) << "GetLangName blocked on a FIFO";
+    EXPECT_EQ(name.get(), QString());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text,
+              QStringLiteral("Error 22 (Not a regular file) in procedure GetLangName of Module "
+                             "Global"));
+
+    EXPECT_EQ(GetLangName(QStringLiteral("en"), temp()), QString());
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[1].text,
+              QStringLiteral("Error 21 (Is a directory) in procedure GetLangName of Module "
+                             "Global"));
+    EXPECT_TRUE(tempIsEmpty());
 }
 
 TEST_F(GlobalTest, LangNameLeavesNoCopyAndCannotBeRedirectedByAPlantedLink) {

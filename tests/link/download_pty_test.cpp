@@ -136,6 +136,57 @@ TEST_F(DownloadPtyTest, SecondStartIsRefusedAndACancelEndsTheEchoWait) {
     EXPECT_EQ(sync_status(), 1);
 }
 
+TEST_F(DownloadPtyTest, RamThenMainStartsRamDataAtZeroAndCloseCommStopsIt) {
+    // An earlier RAM transfer leaves its end result behind.
+    const Bytes ram_only = zav_image({.type_letter = 'b', .ram_length = 200});
+    const std::string ram_path = write_image_file("ram_only.rx1", ram_only);
+    ASSERT_LT(DownloadRamFile(ram_path.c_str(), kPort), kDownloadDone);
+    std::filesystem::remove(ram_path);
+    ASSERT_TRUE(peer.wait_frames(3, 2000));
+    VLPKillWaitTime();
+    ASSERT_EQ(wait_download(GetRamDownloadData, 3000).first, 0x100010);
+
+    // The loader-then-main image: RAM download data starts from 0 as well,
+    // so a poller of it never takes the old result for this transfer's.
+    const Bytes image = zav_image({.type_letter = 'a', .ram_length = 200, .main_length = 4096});
+    const std::string path = write_image_file("ram_then_main.rx1", image);
+    peer.clear();
+    ASSERT_EQ(DownloadRamFile(path.c_str(), kPort), 1);
+    std::filesystem::remove(path);
+    EXPECT_EQ(GetRamDownloadData(), 0);
+    EXPECT_EQ(GetDownloadData(), 0);
+
+    // CloseComm in the middle (waiting for the RAM checksum echo) stops the
+    // transfer at once and returns with the port closed.
+    ASSERT_TRUE(peer.wait_frames(3, 2000));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(CloseComm(), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(GetDownloadData(), 0x100010);
+    expect_idle_link();
+}
+
+TEST_F(DownloadPtyTest, CloseCommEndsAnOldFormatBlockWaitAtOnce) {
+    // The unit answers SYNC and the program command, then stays silent: the
+    // first block waits for its reply with T = 6 s, N = 0.
+    peer.set_script([](const Bytes& frame) {
+        if (frame[3] == 0x11 || frame[3] == 0x0B) return wire_frame(frame[1] & 0x80, {0xF0});
+        return Bytes{};
+    });
+    SetDownSpeedFlag(0);
+    const Bytes image = old_image({.blocks = 3, .flag = 1});
+    ASSERT_EQ(DownloadArrayData(image.data(), kPort), 3);
+    ASSERT_TRUE(peer.wait_frames(4, 2000));  // SYNC, SYNC, program command, block 0
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(CloseComm(), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(GetDownloadData(), 0x100010);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(peer.frame_count(), 4u);  // no closing RESET pair after the stop
+    SetDownSpeedFlag(1);
+    expect_idle_link();
+}
+
 TEST_F(DownloadPtyTest, BulkReadWritesTheRequestUnstuffedAndKeepsToTheBuffer) {
     // The validator answers the request with more than the 17 bytes asked.
     Bytes answer(20);

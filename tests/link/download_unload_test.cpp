@@ -26,6 +26,8 @@ struct LoadedLibrary {
     decltype(&Command) command = nullptr;
     decltype(&DownloadRamFile) download_ram_file = nullptr;
     decltype(&GetRamDownloadData) get_ram_download_data = nullptr;
+    decltype(&DownloadArrayData) download_array_data = nullptr;
+    decltype(&SetDownSpeedFlag) set_down_speed_flag = nullptr;
 
     bool load() {
         const char* dist = std::getenv("ZAV_DIST_DIR");
@@ -36,7 +38,12 @@ struct LoadedLibrary {
             reinterpret_cast<decltype(download_ram_file)>(library.symbol("DownloadRamFile"));
         get_ram_download_data =
             reinterpret_cast<decltype(get_ram_download_data)>(library.symbol("GetRamDownloadData"));
-        return open_port && command && download_ram_file && get_ram_download_data;
+        download_array_data =
+            reinterpret_cast<decltype(download_array_data)>(library.symbol("DownloadArrayData"));
+        set_down_speed_flag =
+            reinterpret_cast<decltype(set_down_speed_flag)>(library.symbol("SetDownSpeedFlag"));
+        return open_port && command && download_ram_file && get_ram_download_data &&
+               download_array_data && set_down_speed_flag;
     }
 };
 
@@ -72,4 +79,25 @@ TEST(DownloadUnload, StopsTheWorkerAndFreesThePort) {
     c.data[0] = 0x11;
     again.command(&r, &c);
     EXPECT_EQ(r.status, 1);
+}
+
+TEST(DownloadUnload, EndsAnOldFormatBlockWaitAtOnce) {
+    // The unit answers SYNC and the program command, then stays silent: the
+    // first block waits for its reply with T = 6 s, N = 0.
+    PtyPeer peer;
+    ASSERT_TRUE(peer.start(kPort, [](const Bytes& frame) {
+        if (frame[3] == 0x11 || frame[3] == 0x0B)
+            return zav::link::test::wire_frame(frame[1] & 0x80, {0xF0});
+        return Bytes{};
+    }));
+    const Bytes image = zav::link::test::old_image({.blocks = 3, .flag = 1});
+    LoadedLibrary lib;
+    ASSERT_TRUE(lib.load()) << lib.library.error();
+    lib.set_down_speed_flag(0);
+    ASSERT_EQ(lib.download_array_data(image.data(), kPort), 3);
+    ASSERT_TRUE(peer.wait_frames(4, 2000));  // SYNC, SYNC, program command, block 0
+    const auto start = std::chrono::steady_clock::now();
+    lib.library.release();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(peer.frame_count(), 4u);  // nothing sent after the stop
 }

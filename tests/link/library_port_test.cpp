@@ -5,11 +5,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <mutex>
 #include <regex>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -149,6 +152,83 @@ TEST_F(LibraryPortTest, PortThatCannotBeOpenedCostsSixAttempts) {
     SetMessageMode(0);
     EXPECT_EQ(OpenPort(120), 0);
     EXPECT_TRUE(take_messages().empty());
+}
+
+namespace {
+
+// A host whose message box calls back into the library, as a handler that
+// ends the conversation (or runs a nested event loop) does.
+void close_from_the_message(const char* caption, const char* text) {
+    record_message(caption, text);
+    CloseComm();
+}
+
+// Runs f on a thread of its own; a call that deadlocks cannot be joined,
+// so the process ends there with a clear line instead of hanging.
+template <typename F>
+void within_two_seconds(F f) {
+    std::promise<void> done;
+    std::future<void> finished = done.get_future();
+    std::thread([f, &done] {
+        f();
+        done.set_value();
+    }).detach();
+    if (finished.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        std::fprintf(stderr, "deadlock: a message handler could not call back into the library\n");
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
+TEST_F(LibraryPortTest, MessageHandlerMayCallBackIntoTheLibrary) {
+    ::setenv("ZAV_COM121", "/nonexistent/tty", 1);
+    SetMessageHandler(close_from_the_message);
+    within_two_seconds([] { EXPECT_EQ(OpenPort(121), 0); });
+    EXPECT_EQ(take_messages(), (std::vector<Message>{{"COM121", "Unable To open this port"}}));
+
+    // A rejected rate with the port open: the handler closes (already
+    // closed) from inside each of the two messages.
+    ASSERT_EQ(OpenPort(kPortA), 1);
+    within_two_seconds([] { EXPECT_EQ(SetBaud(12345), 0); });
+    EXPECT_EQ(take_messages().size(), 2u);
+    SetMessageHandler(record_message);
+
+    // The library is still usable.
+    EXPECT_EQ(SetBaud(9600), 0);  // no port open
+    take_messages();
+    EXPECT_EQ(OpenPort(kPortA), 1);
+    EXPECT_EQ(send({0x11}), 1);
+}
+
+TEST_F(LibraryPortTest, HardwareFlowControlStaysAsTheDriverHasIt) {
+    const char* path = std::getenv("ZAV_COM103");
+    for (const bool rts_cts : {true, false}) {
+        SCOPED_TRACE(rts_cts);
+        {
+            zav::platform::SerialDevice driver;
+            ASSERT_TRUE(driver.open(path));
+            zav::platform::LineSettings s;
+            ASSERT_TRUE(driver.read_settings(&s));
+            s.rts_cts = rts_cts;
+            ASSERT_TRUE(driver.apply(s));
+        }
+        ASSERT_EQ(OpenPort(kPortA), 1);
+        zav::platform::SerialDevice view;
+        ASSERT_TRUE(view.open(path));
+        zav::platform::LineSettings s;
+        ASSERT_TRUE(view.read_settings(&s));
+        EXPECT_EQ(s.rts_cts, rts_cts);
+        EXPECT_EQ(s.stop_bits, 2);
+        EXPECT_EQ(SetBaud(19200), 1);
+        EXPECT_EQ(SetDTR(1), 1);
+        ASSERT_TRUE(view.read_settings(&s));
+        EXPECT_EQ(s.rts_cts, rts_cts);
+        EXPECT_EQ(s.baud, 19200u);
+        CloseComm();
+        SetBaud(9600);
+        take_messages();
+    }
 }
 
 TEST_F(LibraryPortTest, LineSettingsOnTheDevice) {

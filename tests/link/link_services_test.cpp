@@ -95,6 +95,12 @@ TEST(Barcode, FailuresKeepWhatWasDecoded) {
     EXPECT_EQ(decode_interleaved_2of5(Bytes{0, 9}).code, kBarcodeNoStart);
     EXPECT_EQ(decode_interleaved_2of5(Bytes{0, 10, 10, 10, 10, 20, 10, 10}).code,
               kBarcodeBadCharacter);
+    // The spike filter takes every sample away: no elements, no start.
+    for (const Bytes& gone : {Bytes{0x00, 0x01, 0x0A}, Bytes{0xFF, 0x00, 0xFF}}) {
+        const BarcodeResult result = decode_interleaved_2of5(gone);
+        EXPECT_EQ(result.code, kBarcodeNoStart);
+        EXPECT_TRUE(result.elements.empty());
+    }
 }
 
 TEST(VerifyPattern, SearchesAsCharacters) {

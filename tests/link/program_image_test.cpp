@@ -66,6 +66,8 @@ TEST(ProgramImage, MarkAndTypeLetterChecks) {
     EXPECT_EQ(check_ram_file(not_zav), kNotZavImage);
     EXPECT_EQ(check_program_file(not_zav), kNotZavImage);
     EXPECT_EQ(check_ram_file({'Z', 'A'}), kNotZavImage);
+    EXPECT_EQ(check_ram_file({}), kNotZavImage);  // an empty file
+    EXPECT_EQ(check_program_file({}), kNotZavImage);
     // DownloadRamFile knows no old format.
     EXPECT_EQ(check_ram_file(old_image({})), kNotZavImage);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -97,11 +98,14 @@ TEST_F(TransactionTest, StatusesByReplyCode) {
     EXPECT_EQ(result.data[0], 0xF2);
 
     // 0xF1 is not a generic code: the status is the code itself, and the
-    // record shows the real reply, not the earlier 0xF0.
-    line.script = reply({0xF1});
+    // record's length and data are not filled (they keep what was there).
+    line.script = reply({0xF1, 0x55, 0x66});
+    result.length = 7;
+    std::fill(std::begin(result.data), std::end(result.data), std::uint8_t{0xA5});
     send({0x11});
     EXPECT_EQ(result.status, 0xF1);
-    EXPECT_EQ(result.data[0], 0xF1);
+    EXPECT_EQ(result.length, 7);
+    EXPECT_EQ(Bytes(result.data, result.data + 3), (Bytes{0xA5, 0xA5, 0xA5}));
 }
 
 TEST_F(TransactionTest, NoPortAndBadLengthsSendNothing) {

@@ -95,6 +95,7 @@ TEST_F(Packets, OversizedPacketsAreRefusedOrEndTheRead) {
     // byte runs past the receive area.
     p = request(2, 1, 254, Bytes(251, 0x5A));
     EXPECT_EQ(SendCCTPacket(&p), ZAV_SERIAL_TIMEOUT);
+    EXPECT_EQ(p.rx_data_length, 0);  // the length byte names nothing received
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 1u);  // the 252-byte one never reached the line
     EXPECT_EQ(frames[0].bytes.size(), 256u);

@@ -49,6 +49,27 @@ TEST_F(PortTable, AdvancedOpenSetsTheLineAndASecondCallKeepsThePortAsItIs) {
     EXPECT_EQ(SendCCTPacket(&packet), ZAV_SERIAL_NOT_OPEN);
 }
 
+TEST_F(PortTable, OpensKeepTheDriversHardwareFlowControl) {
+    for (const bool rts_cts : {true, false}) {
+        SCOPED_TRACE(rts_cts);
+        TestPort port(106);
+        termios t = port.line();
+        t.c_cflag = rts_cts ? (t.c_cflag | CRTSCTS) : (t.c_cflag & ~CRTSCTS);
+        port.set_line(t);
+        ASSERT_EQ(OpenPortAdvanced(106, 38400, 3, 3), ZAV_SERIAL_OK);
+        const termios advanced = port.line();
+        EXPECT_EQ((advanced.c_cflag & CRTSCTS) != 0, rts_cts);
+        EXPECT_EQ(cfgetospeed(&advanced), speed_t{B38400});
+        EXPECT_TRUE(two_stop_bits(advanced));
+        ClosePort();
+
+        ASSERT_EQ(OpenPort(106, 9600), ZAV_SERIAL_OK);
+        const termios plain = port.line();
+        EXPECT_EQ((plain.c_cflag & CRTSCTS) != 0, rts_cts);
+        ClosePort();
+    }
+}
+
 TEST_F(PortTable, PlainOpenUsesOneStopBitAndDrainsStaleInput) {
     TestPort port(102);
     port.set_line([&] {
@@ -185,6 +206,8 @@ TEST_F(RawIo, CallsWithoutAPortOrWithBadArgumentsFailCleanly) {
     EXPECT_EQ(read_serial_data(&byte, &none), ZAV_SERIAL_OK);
     EXPECT_EQ(read_serial_data(&byte, nullptr), ZAV_SERIAL_TIMEOUT);
     EXPECT_EQ(read_serial_data(nullptr, &one), ZAV_SERIAL_TIMEOUT);
+    const int32_t negative = -1;
+    EXPECT_EQ(read_serial_data(&byte, &negative), ZAV_SERIAL_WRITE_FAILED);
     EXPECT_EQ(send_serial_data(&byte, 0), ZAV_SERIAL_OK);
     EXPECT_EQ(send_serial_data(&byte, 1), ZAV_SERIAL_WRITE_FAILED);
 

@@ -8,6 +8,10 @@ namespace {
 constexpr std::int32_t kIdleBaud = 9600;
 constexpr std::int32_t kRamOnlyProgressUnit = 128;
 
+// Set on the worker thread, so that a stop asked for from there (through a
+// message handler) does not wait for itself.
+thread_local bool on_worker_thread = false;
+
 }  // namespace
 
 Downloader::Downloader(ProtocolState& protocol, Port& port, Transaction& transaction,
@@ -18,9 +22,24 @@ Downloader::Downloader(ProtocolState& protocol, Port& port, Transaction& transac
       link_(protocol, port, transaction, messages, stop_) {}
 
 Downloader::~Downloader() {
+    request_stop();
+    if (worker_.joinable()) worker_.join();
+}
+
+void Downloader::request_stop() {
     stop_.request();
     port_.routing().notify_waiters();
-    if (worker_.joinable()) worker_.join();
+    transaction_.interrupt();
+}
+
+void Downloader::stop() {
+    if (!running_.load()) return;
+    request_stop();
+    if (on_worker_thread) return;
+    // A start call on this thread holds start_mutex_ only while no worker
+    // runs, so this never waits for the caller itself.
+    std::unique_lock lock(start_mutex_);
+    finished_.wait(lock, [this] { return !running_.load(); });
 }
 
 std::int32_t Downloader::download_ram_file(const char* name, int port) {
@@ -38,7 +57,11 @@ std::int32_t Downloader::download_ram_file(const char* name, int port) {
     link_.reset_address_override();
     const bool ram_only = job.layout.ram_only();
     job.kind = ram_only ? Kind::Ram : Kind::RamThenMain;
-    (ram_only ? status_.ram_download_data : status_.download_data).store(0);
+    // RAM download data starts from 0 for either transfer, so a poller never
+    // reads an earlier result as this one's; the other transfer reports in
+    // download data, which starts from 0 too.
+    status_.ram_download_data.store(0);
+    if (!ram_only) status_.download_data.store(0);
     const std::int32_t blocks =
         ram_only ? static_cast<std::int32_t>(job.layout.main_length / kRamOnlyProgressUnit)
                  : static_cast<std::int32_t>(job.layout.block_count);
@@ -101,7 +124,10 @@ void Downloader::join_finished() {
 void Downloader::launch(Job job) {
     stop_.reset();
     running_.store(true);
-    worker_ = std::thread([this, job = std::move(job)]() mutable { work(std::move(job)); });
+    worker_ = std::thread([this, job = std::move(job)]() mutable {
+        on_worker_thread = true;
+        work(std::move(job));
+    });
 }
 
 void Downloader::work(Job job) {
@@ -112,10 +138,13 @@ void Downloader::work(Job job) {
 
     // The result goes out only now, with the port closed, so the caller may
     // use the port (or start another download) as soon as it sees it.
-    std::lock_guard lock(start_mutex_);
-    (job.kind == Kind::Ram ? status_.ram_download_data : status_.download_data)
-        .store(outcome.result);
-    running_.store(false);
+    {
+        std::lock_guard lock(start_mutex_);
+        (job.kind == Kind::Ram ? status_.ram_download_data : status_.download_data)
+            .store(outcome.result);
+        running_.store(false);
+    }
+    finished_.notify_all();
 }
 
 TransferOutcome Downloader::run(Job& job) {

@@ -6,6 +6,7 @@
 // cleaning up: verify mode off, 9600 baud, port closed, address override
 // off. Only one worker runs at a time.
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -35,6 +36,12 @@ class Downloader {
     std::int32_t download_file(const char* name, int port);
     std::int32_t download_array(const std::uint8_t* image, int port);
 
+    // CloseComm during a transfer: stops a running worker and waits until
+    // it has ended (it closes the port and reports 0x100010 or its result).
+    // On the worker's own thread (a message handler that calls CloseComm)
+    // it only asks. Nothing happens while no worker runs.
+    void stop();
+
     const DownloadStatus& status() const { return status_; }
     DownloadStatus& status() { return status_; }
 
@@ -57,6 +64,9 @@ class Downloader {
     void work(Job job);
     TransferOutcome run(Job& job);
     void clean_up(const Job& job);
+    // Ends every wait of the worker at once: its pauses, echo and drain
+    // waits and the reply wait of a command it sends.
+    void request_stop();
 
     ProtocolState& protocol_;
     Port& port_;
@@ -69,6 +79,7 @@ class Downloader {
     // its result and marks itself finished, so a caller that has seen the
     // result can start the next download at once.
     std::mutex start_mutex_;
+    std::condition_variable finished_;  // with start_mutex_: running_ became false
     std::atomic<bool> running_{false};
     std::thread worker_;
 };

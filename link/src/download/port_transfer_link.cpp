@@ -20,7 +20,7 @@ PortTransferLink::PortTransferLink(ProtocolState& protocol, Port& port, Transact
       stop_(stop) {}
 
 void PortTransferLink::command(ByteSpan data, LinkPacket* result) {
-    transaction_.run(0, data, Transaction::Cancel::Keep, result);
+    transaction_.run(0, data, Transaction::Cancel::Keep, result, &stop_.flag());
 }
 
 void PortTransferLink::set_retry_parameters(std::uint8_t seconds, std::uint8_t retries) {

@@ -98,8 +98,9 @@ ProgramImage ProgramImage::borrow(const std::uint8_t* bytes) {
 
 void ProgramImage::take_header() {
     header_.fill(0xFF);
-    std::memcpy(header_.data(), bytes_,
-                static_cast<std::size_t>(std::min<std::uint64_t>(size_, kHeaderSize)));
+    // An empty file has no bytes at all (and no buffer to copy from).
+    const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(size_, kHeaderSize));
+    if (count > 0) std::memcpy(header_.data(), bytes_, count);
 }
 
 bool ProgramImage::fit(std::uint64_t length) {

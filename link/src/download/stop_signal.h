@@ -13,6 +13,8 @@ class StopSignal {
     void request();
     void reset();
     bool requested() const { return requested_.load(std::memory_order_acquire); }
+    // The flag itself, for waits that look at it (the command transaction).
+    const std::atomic<bool>& flag() const { return requested_; }
     // Sleeps ms milliseconds; false (at once) when a stop is requested.
     bool sleep_ms(std::int64_t ms) const;
 

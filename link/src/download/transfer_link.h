@@ -15,7 +15,9 @@ class TransferLink {
     virtual ~TransferLink() = default;
 
     // Sends a command to address 0 (unless the address override is set) and
-    // fills result as Command does. A cancel request stays in force.
+    // fills result as Command does. A cancel request stays in force. Once
+    // the transfer is being stopped the reply wait ends at once and nothing
+    // more is sent (status 2).
     virtual void command(ByteSpan data, LinkPacket* result) = 0;
     // Reply time-out in seconds and retry count.
     virtual void set_retry_parameters(std::uint8_t seconds, std::uint8_t retries) = 0;

@@ -57,6 +57,9 @@ BarcodeResult decode_interleaved_2of5(std::span<const std::uint8_t> input) {
     if (input.size() < 2) return result;
 
     const std::vector<std::uint8_t> widths = filter_spikes(input.subspan(1));
+    // The filter can take every sample away (a row of one width and one
+    // spike): then there is no start pattern either.
+    if (widths.empty()) return result;
     const std::uint8_t widest = *std::max_element(widths.begin(), widths.end());
     const unsigned threshold = 2u * widest / 3u;
     std::vector<std::uint8_t> row;

@@ -35,7 +35,8 @@ void Utf8FileToAnsiFile(const QString& source, const QString& destination);
 QString CodeListPath();
 // English name of a two-letter language code (lower case, compared
 // exactly), or empty when the list has no such code. When the list cannot
-// be read, shows an error message and returns empty.
+// be read or is not a regular file (a FIFO is never opened), shows an error
+// message and returns empty.
 QString GetLangName(const QString& code);
 // The same, from the code list at codeListPath.
 QString GetLangName(const QString& code, const QString& codeListPath);

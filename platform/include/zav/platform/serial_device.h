@@ -15,7 +15,8 @@ struct LineSettings {
     std::uint32_t baud = 9600;
     int data_bits = 8;  // 5..8
     Parity parity = Parity::None;
-    int stop_bits = 1;  // 1 or 2
+    int stop_bits = 1;     // 1 or 2
+    bool rts_cts = false;  // hardware flow control
 };
 
 // True when the line can be set to this baud rate.
@@ -55,7 +56,8 @@ public:
     bool close();
     int fd() const { return fd_; }
 
-    // Raw mode with the given settings. False when the driver refuses them.
+    // Raw mode with the given settings (hardware flow control on or off as
+    // they say). False when the driver refuses them.
     bool apply(const LineSettings& settings);
     // Reads back what the driver has now. False on failure.
     bool read_settings(LineSettings* settings) const;
