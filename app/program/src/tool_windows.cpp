@@ -1,14 +1,20 @@
 // The tool windows the main window opens: one line per window, each a
-// factory of its window library that builds the ToolWindowFrame, its content
-// and its session, for example
-//   mainWindow.setToolWindowFactory(ToolKind::Diagnostics, &diag::window::openFrmDiag);
-// An entry without a factory stays disabled.
+// factory of its window library.
+#include "zav/controls/window/frm_ctrls.h"
+#include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/program/program.h"
 
 namespace zav::program {
 
 void registerToolWindows(app::window::MDIFormMain& mainWindow) {
-    (void)mainWindow;
+    using app::window::MainWindowControls;
+    using app::window::ToolKind;
+    mainWindow.setToolWindowFactory(ToolKind::Controls, [](MainWindowControls& main) {
+        return controls::window::openControlsWindow(main);
+    });
+    mainWindow.setToolWindowFactory(ToolKind::Initialise, [](MainWindowControls& main) {
+        return controls::window::openInitialiseWindow(main);
+    });
 }
 
 }  // namespace zav::program
