@@ -14,6 +14,7 @@
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/window/icons.h"
+#include "zav/lang/window/captions.h"
 
 namespace zav::controls::window {
 namespace {
@@ -219,7 +220,8 @@ void FrmCtrls::showPanel() {
     barSensorReading_->setEnabled(panel.readingBarEnabled);
     barSensorReading_->setValue(panel.readingValue);
     lblSensorVal_->setText(panel.readingText);
-    if (groupsChanged) frame_.adjustSize();
+    // Shown or hidden groups change the window's size once it holds this.
+    if (groupsChanged && frame_.widget() == this) frame_.adjustSize();
 }
 
 // The list is built once the preparation has read the sensors; the
@@ -254,7 +256,7 @@ app::window::ToolWindowFrame* openControlsWindow(app::window::MainWindowControls
         std::unique_ptr<ControlsSession>(session),
         {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
     frame->setWidget(content);
-    frame->setWindowTitle(LangText(kTextTitle));
+    frame->setWindowTitle(lang::window::withoutAccessKey(LangText(kTextTitle)));
     frame->setWindowIcon(app::window::controlsIcon());
     return frame;
 }

@@ -137,6 +137,16 @@ class ControlsWindowTest : public QObject {
         QCOMPARE(zav::test::unnamedControls(*window()), QStringList());
     }
 
+    // The French caption of the window is also a menu entry's: the title
+    // shows it without its access key.
+    void frenchTitleHasNoAccessKey() {
+        zav::test::setUpProgram(QStringLiteral("fr"));
+        startUnit("RX3");
+        openControls();
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Contrôles"));
+        QCOMPARE(button("bttnMotorFwd")->text(), QStringLiteral("Avant"));
+    }
+
     // Each button sends its byte and leaves the disabled button of its group
     // showing the actuator's state; a park the utility acknowledges within
     // its limit clears the status line, one acknowledged after it says the
