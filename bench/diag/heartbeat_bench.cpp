@@ -7,16 +7,13 @@
 // stops repainting.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
 #include "zav/diag/diagnostic_session.h"
@@ -28,34 +25,10 @@ namespace {
 constexpr std::int16_t kPort = 113;
 constexpr qint64 kGoalMs = 50;
 
-class Heartbeat {
-  public:
-    Heartbeat() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            largestGapMs_ = std::max(largestGapMs_, sinceLast_.restart());
-        });
-        sinceLast_.start();
-        timer_.start(10);
-    }
-    qint64 largestGapMs() const { return std::max(largestGapMs_, sinceLast_.elapsed()); }
-
-  private:
-    QTimer timer_;
-    QElapsedTimer sinceLast_;
-    qint64 largestGapMs_ = 0;
-};
-
-class SilentView final : public zav::app::SessionView {
-  public:
-    void setStatusText(const QString&) override {}
-    void setMousePointer(zav::app::MousePointer) override {}
-};
-
-class SilentMessages final : public zav::app::MessageSink {
-  public:
-    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
-};
+using zav::bench::Heartbeat;
+using zav::bench::IdleFloor;
+using zav::bench::SilentMessages;
+using zav::bench::SilentView;
 
 struct Measure {
     qint64 wallMs = 0;
@@ -100,21 +73,12 @@ Measure Diagnose(const char* fault) {
     return measure;
 }
 
-qint64 IdleFloor(qint64 durationMs) {
-    const Heartbeat heartbeat;
-    QEventLoop loop;
-    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return heartbeat.largestGapMs();
-}
-
 void Report(const char* name, const Measure& measure) {
     const qint64 floor = IdleFloor(measure.wallMs);
     std::printf("%-34s %7.1f s  largest gap %4lld ms  (idle floor %3lld ms, goal < %lld ms)  %s\n",
                 name, static_cast<double>(measure.wallMs) / 1000.0,
                 static_cast<long long>(measure.largestGapMs), static_cast<long long>(floor),
-                static_cast<long long>(kGoalMs),
-                measure.largestGapMs < kGoalMs ? "met" : "MISSED");
+                static_cast<long long>(kGoalMs), measure.largestGapMs < kGoalMs ? "met" : "MISSED");
 }
 
 }  // namespace
