@@ -5,7 +5,7 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/messages.h"
-#include "zav/app/program_directory.h"
+#include "zav/app/ram_utility_file.h"
 
 namespace zav::app {
 namespace {
@@ -28,6 +28,13 @@ constexpr DownloadError kDownloadErrors[] = {
 
 constexpr const char* kModelsWithRamUtility[] = {"RX3", "RX5", "RX8", "TM6", "TM4", "TM5", "TM3"};
 
+// Text 82 with the code's text, as a refused start shows it, and the reason
+// on a second line.
+void showRefusal(const RamFileRefusal& refusal) {
+    showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(refusal.code) + u'\n' +
+                refusal.reason);
+}
+
 }  // namespace
 
 QString DownloadErrorText(std::int32_t code) {
@@ -44,12 +51,28 @@ QString RamUtilityFileName(const QString& unitType) {
     return QString();
 }
 
-void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
+                                RamDownloadPoll& poll) {
     const QString fileName = RamUtilityFileName(data.UnitType);
-    StartRamFileDownload(fileName.isEmpty() ? QString() : ProgramFilePath(fileName), port, poll);
+    // A type without a file goes on with an empty name, which the link
+    // library refuses as a file it cannot open.
+    if (fileName.isEmpty()) return StartRamFileDownload(QString(), port, poll);
+    const RamFileChoice file = FindRamUtilityFile(fileName, port);
+    if (file.refusal) {
+        showRefusal(*file.refusal);
+        return file.refusal->code;
+    }
+    return StartRamFileDownload(file.path, port, poll);
 }
 
-void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll) {
+std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
+                                  RamDownloadPoll& poll) {
+    if (!fileName.isEmpty()) {
+        if (const auto refusal = CheckRamUtilityFile(fileName, port)) {
+            showRefusal(*refusal);
+            return refusal->code;
+        }
+    }
     Link().OpenPort(port);
     QCoreApplication::processEvents();
     const std::int32_t result = Link().DownloadRamFile(fileName.toLocal8Bit().constData(), port);
@@ -58,6 +81,7 @@ void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloa
     } else {
         showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
     }
+    return result;
 }
 
 }  // namespace zav::app

@@ -36,7 +36,10 @@ void RamDownloadPoll::abandon() {
 
 void RamDownloadPoll::poll() {
     const std::int32_t value = Link().GetRamDownloadData();
-    if (value < kDownloadComplete) return;
+    if (value < kDownloadComplete) {
+        emit progressed(value);
+        return;
+    }
     if (view_) view_->setMousePointer(MousePointer::Arrow);
     stop();
     if (value > kDownloadComplete) {

@@ -28,6 +28,7 @@
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
+#include "zav/app/messages.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
 #include "zav/app/window/tool_window_frame.h"
@@ -39,11 +40,26 @@ namespace {
 
 using namespace std::chrono_literals;
 using zav::app::window::ToolWindowFrame;
+using zav::bench::Heartbeat;
 
 constexpr std::int16_t kPort = 117;
 constexpr qint64 kGapGoalMs = 50;
 constexpr int kLimitMs = 120000;
 constexpr int kStepMs = 300;
+
+class SilentMessages final : public zav::app::MessageSink {
+  public:
+    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+};
+
+// The largest heartbeat gap of an idle event loop over `durationMs`.
+qint64 IdleFloor(qint64 durationMs) {
+    const Heartbeat heartbeat;
+    QEventLoop loop;
+    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return heartbeat.largestGapMs();
+}
 
 class NoMainWindow final : public zav::app::window::MainWindowControls {
   public:
@@ -96,7 +112,7 @@ double CpuPercent(int seconds) {
 }
 
 void ReportGap(const char* name, qint64 wallMs, qint64 gapMs) {
-    const qint64 floor = zav::bench::IdleFloor(std::min<qint64>(wallMs, 10000));
+    const qint64 floor = IdleFloor(std::min<qint64>(wallMs, 10000));
     std::printf("%-44s %6.1f s  largest gap %4lld ms  (idle floor %3lld ms, goal < %lld ms)  %s\n",
                 name, static_cast<double>(wallMs) / 1000.0, static_cast<long long>(gapMs),
                 static_cast<long long>(floor), static_cast<long long>(kGapGoalMs),
@@ -116,7 +132,7 @@ ToolWindowFrame* Prepare(NoMainWindow& main, bool silent, bool keep, zav::sim::S
     wall.start();
     qint64 gap = 0;
     {
-        const zav::bench::Heartbeat heartbeat;
+        const Heartbeat heartbeat;
         frame->show();
         // A silent unit never gets ready: its preparation ends with the
         // buttons disabled once the download wait has run out.
@@ -150,7 +166,7 @@ void Initialise(NoMainWindow& main, bool silent) {
     wall.start();
     qint64 gap = 0;
     {
-        const zav::bench::Heartbeat heartbeat;
+        const Heartbeat heartbeat;
         start->click();  // returns at the run's end
         gap = heartbeat.largestGapMs();
     }
@@ -177,7 +193,7 @@ void Initialise(NoMainWindow& main, bool silent) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
-    zav::bench::SilentMessages messages;
+    SilentMessages messages;
     zav::app::setMessageSink(&messages);
     NoMainWindow main;
     zav::sim::Simulator* unit = nullptr;

@@ -7,6 +7,9 @@
 // stops repainting.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -14,6 +17,7 @@
 #include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
+#include "zav/app/messages.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
 #include "zav/diag/diagnostic_session.h"
@@ -22,13 +26,21 @@
 
 namespace {
 
+using zav::bench::Heartbeat;
+
 constexpr std::int16_t kPort = 113;
 constexpr qint64 kGoalMs = 50;
 
-using zav::bench::Heartbeat;
-using zav::bench::IdleFloor;
-using zav::bench::SilentMessages;
-using zav::bench::SilentView;
+class SilentView final : public zav::app::SessionView {
+  public:
+    void setStatusText(const QString&) override {}
+    void setMousePointer(zav::app::MousePointer) override {}
+};
+
+class SilentMessages final : public zav::app::MessageSink {
+  public:
+    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+};
 
 struct Measure {
     qint64 wallMs = 0;
@@ -71,6 +83,14 @@ Measure Diagnose(const char* fault) {
     zav::app::Link().CloseComm();
     zav::app::Serial().ClosePort();
     return measure;
+}
+
+qint64 IdleFloor(qint64 durationMs) {
+    const Heartbeat heartbeat;
+    QEventLoop loop;
+    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return heartbeat.largestGapMs();
 }
 
 void Report(const char* name, const Measure& measure) {

@@ -1,12 +1,14 @@
 // zavdiag diagnose: one whole diagnostic as the diagnostics window runs it,
 // then the results (as text, or as JSON with --json) and optionally the
-// results file.
+// results file and the service report.
+#include <QDateTime>
 #include <cstdio>
 
 #include "diagnostic_report.h"
 #include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 #include "zav/cli/target_unit.h"
+#include "zav/diag/service_report.h"
 
 namespace zav::cli {
 namespace {
@@ -24,22 +26,32 @@ int RunDiagnose(Invocation& invocation) {
     QString error;
     const bool json = TakeFlag(arguments, QStringLiteral("--json"));
     const auto csvPath = TakeValue(arguments, QStringLiteral("--csv"), &error);
+    const auto reportPath = TakeValue(arguments, QStringLiteral("--report"), &error);
+    if (error.isEmpty() && reportPath && !diag::ReportFormatOf(*reportPath)) {
+        error = QStringLiteral("the report file name must end in .pdf or .html");
+    }
     if (!error.isEmpty()) return RefuseArguments("diagnose", error);
     if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
 
     diag::DiagnosticSession session(invocation.frontEnd);
+    const QDateTime runTime = QDateTime::currentDateTime();
     {
         const InterruptHandler interrupt(invocation.interruption, [&] { EndRun(session); });
         session.StartDiagnostic();
     }
     const bool interrupted = invocation.interruption.interrupted();
     std::optional<QString> written;
-    if (csvPath && !interrupted) {
+    if ((csvPath || reportPath) && !interrupted) {
         // Saving is open to the engineer only once the run has results.
         if (!session.Buttons().saveCsv) {
             PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
-        } else if (session.SaveResultsCsv(*csvPath)) {
-            written = *csvPath;
+        } else {
+            if (csvPath && session.SaveResultsCsv(*csvPath)) written = *csvPath;
+            QString why;
+            if (reportPath && !diag::WriteServiceReport(diag::ServiceReportOf(session, runTime),
+                                                        *reportPath, &why)) {
+                PrintError(QStringLiteral("zavdiag diagnose: ") + why);
+            }
         }
     }
     if (json) {
@@ -65,8 +77,9 @@ int RunDiagnose(Invocation& invocation) {
 ZAVDIAG_SUBCOMMAND(diagnose,
                    {"diagnose",
                     "diagnose [--port N | --simulate MODEL [--fault F]... [--paper-delay S]] "
-                    "[--csv FILE] [--json]",
-                    "run the automatic diagnostic; print the results, optionally save them",
+                    "[--csv FILE] [--report FILE.pdf|FILE.html] [--json]",
+                    "run the automatic diagnostic; print the results, optionally save them "
+                    "and a service report",
                     &RunDiagnose});
 
 }  // namespace zav::cli

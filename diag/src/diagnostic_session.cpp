@@ -10,6 +10,7 @@
 #include "program_state.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
@@ -37,6 +38,8 @@ DiagnosticSession::DiagnosticSession(app::SessionView& view, std::chrono::millis
             &DiagnosticSession::buttonsChanged);
     connect(core_.get(), &DiagnosticSessionCore::resultsChanged, this,
             &DiagnosticSession::resultsChanged);
+    connect(core_.get(), &DiagnosticSessionCore::progressChanged, this,
+            &DiagnosticSession::progressChanged);
     connect(&core_->Lifetime(), &app::SessionLifetime::closed, this, &DiagnosticSession::closed);
 }
 
@@ -103,6 +106,9 @@ DiagnosticResults DiagnosticSession::ResultData() const {
 const ModelTestLimits& DiagnosticSession::Limits() const {
     return core_->Limits();
 }
+const RunProgress& DiagnosticSession::Progress() const {
+    return core_->Progress();
+}
 
 DiagnosticSessionCore::DiagnosticSessionCore(app::SessionView& view,
                                              std::chrono::milliseconds tickLength)
@@ -137,6 +143,8 @@ void DiagnosticSessionCore::StartDiagnostic() {
         if (!Closing()) RunStep(runStep_);
     }
     running_ = false;
+    SetProgress({});
+    lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     SetButtons({true, true, true, buttons_.saveCsv});
     app::Serial().ClosePort();
 }
@@ -235,6 +243,18 @@ void DiagnosticSessionCore::ShowStatusText(int textId) {
 void DiagnosticSessionCore::ShowResults(bool evaluated) {
     results_ = diag::ShowResults(ResultData(), evaluated);
     emit resultsChanged();
+}
+
+void DiagnosticSessionCore::SetProgress(const RunProgress& progress) {
+    if (progress == progress_) return;
+    progress_ = progress;
+    emit progressChanged();
+}
+
+// A window that is going away raises no message box.
+void DiagnosticSessionCore::ShowMessageText(int textId) {
+    if (Closing()) return;
+    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
 }
 
 void DiagnosticSessionCore::SetButtons(const DiagnosticButtons& buttons) {

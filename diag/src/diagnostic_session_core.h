@@ -43,10 +43,12 @@ class DiagnosticSessionCore : public QObject {
     const ResultsView& Results() const { return results_; }
     DiagnosticResults ResultData() const { return {unit_, version_, dataset_, table_}; }
     const ModelTestLimits& Limits() const { return limits_; }
+    const RunProgress& Progress() const { return progress_; }
 
   signals:
     void buttonsChanged();
     void resultsChanged();
+    void progressChanged();
 
   private:
     // The step number that ends the run loop.
@@ -79,6 +81,8 @@ class DiagnosticSessionCore : public QObject {
     void ShowStatusText(int textId);
     void ShowResults(bool evaluated);
     void SetButtons(const DiagnosticButtons& buttons);
+    void SetProgress(const RunProgress& progress);
+    void ShowMessageText(int textId);
 
     app::TickClock clock_;
     app::SessionLifetime lifetime_;
@@ -103,6 +107,7 @@ class DiagnosticSessionCore : public QObject {
     DiagnosticButtons buttons_;
     QString statusText_;
     ResultsView results_;
+    RunProgress progress_;
 };
 
 }  // namespace zav::diag

@@ -3,6 +3,7 @@
 // their results, and the verdict. A step that fails adds 100 to the step
 // number, which ends the run with the verdicts reached so far.
 #include <QLatin1String>
+#include <algorithm>
 #include <span>
 
 #include "diagnostic_session_core.h"
@@ -45,10 +46,6 @@ bool IsModel(const QString& unitType, std::initializer_list<const char*> models)
         if (unitType == QLatin1String(model)) return true;
     }
     return false;
-}
-
-void ShowMessageText(int textId) {
-    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
 }
 
 }  // namespace
@@ -150,16 +147,33 @@ void DiagnosticSessionCore::Probe() {
 
 // Step 1: load the RAM utility; the download poll sets ramFileLoaded_. A
 // utility loaded by an earlier run of this window is gone once the unit
-// was restarted, so only this download's completion counts.
+// was restarted, so only this download's completion counts. The blocks
+// sent are reported against the image's for the window's progress bar.
 void DiagnosticSessionCore::DownloadUtility() {
     ramFileLoaded_ = false;
-    app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
+    lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
+    const std::int32_t blocks = app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
+    if (blocks > 0 && blocks < app::kDownloadComplete) SetProgress({0, blocks, -1});
+    const auto showSent = [this](std::int32_t sent) {
+        if (progress_.blocksTotal > 0) {
+            SetProgress({std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
+        }
+    };
+    const QMetaObject::Connection progress =
+        connect(&downloadPoll_, &app::RamDownloadPoll::progressed, this, showSent);
+    const QMetaObject::Connection done =
+        connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
+                [this, showSent] { showSent(progress_.blocksTotal); });
     clock_.reset();
     clock_.start();
     app::EventWait(clock_).wakeOn(&downloadPoll_, &app::RamDownloadPoll::finished).until([this] {
         return ramFileLoaded_ || clock_.ticks() > kDownloadTicks;
     });
     clock_.stop();
+    disconnect(progress);
+    disconnect(done);
+    SetProgress({});
+    lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     if (ramFileLoaded_) {
         runStep_ = 2;
     } else if (!Closing()) {
@@ -241,11 +255,25 @@ void DiagnosticSessionCore::TestPaperLess() {
     packet_.DataLength = 0;
 }
 
-// The engineer inserts a green paper, or cancels.
+// The engineer inserts a green paper, or cancels. The window counts down
+// the seconds left of the step's limit.
 void DiagnosticSessionCore::TestGreenPaper() {
     ShowStatusText(text::kInsertGreenPaper);
     SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
-    if (WaitForReply(kGreenPaperTicks)) {
+    const auto showTimeLeft = [this] {
+        using std::chrono::milliseconds;
+        const milliseconds left =
+            std::max(0, kGreenPaperTicks - clock_.ticks()) * clock_.tickLength();
+        const milliseconds second = std::chrono::seconds(1);
+        SetProgress({0, 0, static_cast<int>((left + second - milliseconds(1)) / second)});
+    };
+    showTimeLeft();
+    const QMetaObject::Connection countdown =
+        connect(&clock_, &app::TickClock::changed, this, showTimeLeft);
+    const bool paperRead = WaitForReply(kGreenPaperTicks);
+    disconnect(countdown);
+    SetProgress({});
+    if (paperRead) {
         ShowStatusText(text::kSensorValuesReceived);
         TestRules(unit_, limits_, table_).EvaluatePaperTest(PacketData());
         ShowStatusText(text::kPaperTestDone);

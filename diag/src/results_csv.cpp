@@ -1,9 +1,9 @@
 #include "zav/diag/results_csv.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include "diagnostic_texts.h"
+#include "zav/app/file_write.h"
 #include "zav/app/global.h"
 #include "zav/app/messages.h"
 #include "zav/diag/model_test_limits.h"
@@ -40,40 +40,44 @@ QString Number(const std::vector<T>& list, int sensor) {
     return QString::number(app::ValueAt(list, sensor));
 }
 
-QByteArray SensorLine(const DiagnosticResults& results, const ResultsView& shown, int i) {
+}  // namespace
+
+QStringList SensorFieldCaptions() {
+    return QString::fromLatin1(kSensorHeader).split(u',');
+}
+
+QStringList SensorFields(const DiagnosticResults& results, const ResultsView& shown, int i) {
     const app::ValidatorData& unit = results.unit;
     const ResultRow row = results.table.SensorRow(i) ? *results.table.SensorRow(i) : ResultRow{};
     const QString status = static_cast<std::size_t>(i) < shown.sensorRows.size()
                                ? StatusText(shown.sensorRows[static_cast<std::size_t>(i)].status)
                                : QString();
     // The Clear column repeats the sensor's clear threshold.
-    return CsvLine({app::ValueAt(unit.SensorName, i),
-                    Number(unit.Code, i),
-                    Number(unit.Type, i),
-                    Number(unit.PaperTgt, i),
-                    Number(unit.PaperAch, i),
-                    Number(unit.PathTgt, i),
-                    Number(unit.PathAch, i),
-                    Number(unit.Gain1, i),
-                    Number(unit.Gain2, i),
-                    Number(unit.PhaseDelay, i),
-                    Number(unit.FirstG1, i),
-                    Number(unit.FirstG2, i),
-                    Number(unit.ClearThresh, i),
-                    Number(unit.Detect, i),
-                    Number(unit.CalDivide, i),
-                    Number(unit.DetectThresh, i),
-                    Number(unit.ClearThresh, i),
-                    QString::number(row.PathMin),
-                    QString::number(row.PathRead),
-                    QString::number(row.PathMax),
-                    QString::number(row.PaperMin),
-                    QString::number(row.PaperRead),
-                    QString::number(row.PaperMax),
-                    status});
+    return {app::ValueAt(unit.SensorName, i),
+            Number(unit.Code, i),
+            Number(unit.Type, i),
+            Number(unit.PaperTgt, i),
+            Number(unit.PaperAch, i),
+            Number(unit.PathTgt, i),
+            Number(unit.PathAch, i),
+            Number(unit.Gain1, i),
+            Number(unit.Gain2, i),
+            Number(unit.PhaseDelay, i),
+            Number(unit.FirstG1, i),
+            Number(unit.FirstG2, i),
+            Number(unit.ClearThresh, i),
+            Number(unit.Detect, i),
+            Number(unit.CalDivide, i),
+            Number(unit.DetectThresh, i),
+            Number(unit.ClearThresh, i),
+            QString::number(row.PathMin),
+            QString::number(row.PathRead),
+            QString::number(row.PathMax),
+            QString::number(row.PaperMin),
+            QString::number(row.PaperRead),
+            QString::number(row.PaperMax),
+            status};
 }
-
-}  // namespace
 
 QString DefaultCsvFileName(const QString& unitType, const QDateTime& now) {
     QString name = unitType + now.toString(QStringLiteral("_yyyyMMdd_HHmmss")) + ".csv";
@@ -92,18 +96,13 @@ QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown
     csv += kLineEnd;
     if (!IsSupportedModel(unit.UnitType)) return csv;
     csv += QByteArray(kSensorHeader) + kLineEnd;
-    for (int i = 0; i < unit.SensorCount; ++i) csv += SensorLine(results, shown, i);
+    for (int i = 0; i < unit.SensorCount; ++i) csv += CsvLine(SensorFields(results, shown, i));
     return csv;
 }
 
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown) {
-    const QByteArray csv = ResultsCsv(results, shown);
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(csv) == csv.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
+    if (!app::WriteFileAtomically(path, ResultsCsv(results, shown))) {
         app::showMessage(app::Global::LangText(text::kCouldNotSave), app::MessageIcon::Warning);
         return false;
     }

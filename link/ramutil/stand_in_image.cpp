@@ -21,6 +21,8 @@ void put_be32(std::uint32_t value, std::uint8_t* out) {
 
 }  // namespace
 
+const std::size_t kStandInMarkerEnd = kHeaderSize + kSignature.size();
+
 std::span<const std::string_view> models() {
     return kModels;
 }
@@ -63,6 +65,12 @@ std::string model_of_ram_program(std::span<const std::uint8_t> program) {
     const std::string model(name.begin(), name.end());
     return std::find(std::begin(kModels), std::end(kModels), model) != std::end(kModels) ? model
                                                                                          : "";
+}
+
+bool is_stand_in_image(std::span<const std::uint8_t> image_start) {
+    if (image_start.size() < kStandInMarkerEnd) return false;
+    const auto signature = image_start.subspan(kHeaderSize, kSignature.size());
+    return std::equal(kSignature.begin(), kSignature.end(), signature.begin());
 }
 
 }  // namespace zav::ramutil

@@ -17,12 +17,10 @@
 #include <fstream>
 #include <optional>
 
+#include "pty_slave.h"
+
 namespace zav::platform {
 namespace {
-
-// Pseudo-terminal slaves have these majors and no entry in sysfs.
-constexpr unsigned kFirstPtySlaveMajor = 136;
-constexpr unsigned kLastPtySlaveMajor = 143;
 
 std::string base_name(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -41,11 +39,6 @@ std::string read_first_line(const std::string& path) {
     std::string line;
     std::getline(in, line);
     return line;
-}
-
-bool is_pty_slave(const struct stat& st) {
-    const unsigned device_major = major(st.st_rdev);
-    return device_major >= kFirstPtySlaveMajor && device_major <= kLastPtySlaveMajor;
 }
 
 enum class TtyKind { Terminal, NoHardware, NotTerminal, Unknown };

@@ -67,6 +67,14 @@ bool file_exists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string host_name() {
+    // A name longer than the buffer is cut and may lack its terminator, so
+    // the buffer keeps one of its own.
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
+}
+
 std::uint16_t language_id_for_locale(const std::string& locale) {
     // language[_TERRITORY][.codeset][@modifier]
     std::string_view name(locale);

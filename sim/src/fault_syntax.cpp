@@ -130,6 +130,15 @@ bool parse_kind(std::string_view text, Fault* fault, std::string* error) {
         fault->junk = *junk;
         return true;
     }
+    if (kind == "reply") {
+        const auto bytes = parse_junk(value);
+        if (!bytes || bytes->empty()) {
+            return refuse("reply needs 1 to 64 hexadecimal bytes separated by commas");
+        }
+        fault->kind = Fault::Kind::Reply;
+        fault->junk = *bytes;
+        return true;
+    }
     return refuse("unknown fault kind");
 }
 
@@ -150,12 +159,25 @@ bool parse_fault(std::string_view text, CommandKey* key, Fault* fault, std::stri
         }
         parsed_key = *command;
         if (second_colon != std::string_view::npos) {
-            const auto times = parse_decimal(rest.substr(second_colon + 1), 1, 1'000'000);
-            if (!times) {
-                *error = "times must be a number from 1 to 1000000 in '" + std::string(text) + "'";
+            rest.remove_prefix(second_colon + 1);
+            const std::size_t third_colon = rest.find(':');
+            const std::string_view times_text = rest.substr(0, third_colon);
+            const auto times = parse_decimal(times_text, 1, 1'000'000);
+            if (times_text != "all" && !times) {
+                *error = "times must be all or a number from 1 to 1000000 in '" +
+                         std::string(text) + "'";
                 return false;
             }
-            parsed.times = *times;
+            if (times) parsed.times = *times;
+            if (third_colon != std::string_view::npos) {
+                const auto after = parse_decimal(rest.substr(third_colon + 1), 0, 1'000'000);
+                if (!after) {
+                    *error =
+                        "after must be a number from 0 to 1000000 in '" + std::string(text) + "'";
+                    return false;
+                }
+                parsed.after = *after;
+            }
         }
     }
     *key = parsed_key;
@@ -164,13 +186,14 @@ bool parse_fault(std::string_view text, CommandKey* key, Fault* fault, std::stri
 }
 
 const char* fault_syntax_help() {
-    return "A fault is KIND[=VALUE][:COMMAND[:TIMES]]\n"
+    return "A fault is KIND[=VALUE][:COMMAND[:TIMES[:AFTER]]]\n"
            "  KIND     noreply        stay silent\n"
            "           badcrc         reply with a corrupted CRC\n"
            "           wrongseq       reply with the other sequence bit\n"
            "           delay=MS       reply after MS milliseconds (0 to 600000)\n"
            "           code=HH        reply with only the generic code HH (e.g. F2)\n"
            "           junk[=HH,...]  send these bytes (or a few of our own) first\n"
+           "           reply=HH,...   reply with exactly these data bytes (code first)\n"
            "           zeropad=TEXT   the reply's text (firmware, dataset, sensor or\n"
            "                          motor name) is TEXT padded with zero bytes\n"
            "  COMMAND  any (the default), sync, poll, serial, sensor-config,\n"
@@ -178,9 +201,11 @@ const char* fault_syntax_help() {
            "           program, header, loader-echo (a download's RAM loader:\n"
            "           noreply, code=HH echoes HH instead, delay=MS),\n"
            "           a command code such as 0x0C, or an expansion request 0x30/0x61\n"
-           "  TIMES    apply to that many commands, then stop (default: all)\n"
+           "  TIMES    apply to that many commands, then stop (all, the default, or 1 to\n"
+           "           1000000)\n"
+           "  AFTER    let that many of the commands pass first (default 0)\n"
            "Examples: --fault noreply:sync  --fault code=F2:0x30/0x61:1\n"
-           "          --fault zeropad=TM5:firmware\n";
+           "          --fault code=F2:sync:1:4  --fault zeropad=TM5:firmware\n";
 }
 
 }  // namespace zav::sim

@@ -62,6 +62,7 @@ void LinkProtocolMode::answer_frame(DeviceOutput& out) {
 
     Bytes reply = last_reply_;
     if (fault.kind == Fault::Kind::GenericCode) reply = {fault.code};
+    if (fault.kind == Fault::Kind::Reply) reply = fault.junk;
     if (fault.kind == Fault::Kind::ZeroPadded) write_zero_padded_text(reply, key, fault.text);
     reply.resize(std::min(reply.size(), vlp::kMaxDataLength));
     std::uint8_t addr_seq = receiver_.address_sequence();

@@ -111,7 +111,7 @@ void RamUtilityMode::take_gain_packet(DeviceOutput& out) {
 
 void RamUtilityMode::acknowledge(std::uint8_t command, std::size_t answered_bytes,
                                  DeviceOutput& out, int delay_ms) {
-    if (control_.faults().no_ack[command]) return;
+    if (control_.faults().no_ack[command] || control_.random_loss()) return;
     out.send({{kAcknowledge}, answered_bytes, delay_ms});
 }
 
@@ -171,7 +171,7 @@ void RamUtilityMode::send_result(ResultPacket packet, DeviceOutput& out) {
     std::uint8_t code = result_code(packet);
     if (faults.wrong_code[which]) code = static_cast<std::uint8_t>(~code);
     auto bytes = utility_packet(code, result_data(profile_, packet, faults));
-    if (faults.bad_check[which]) bytes.back() ^= 0xFF;
+    if (faults.bad_check[which] || control_.random_loss()) bytes.back() ^= 0xFF;
     control_.count_result_packet();
     out.send({std::move(bytes), 0, 0});
 }

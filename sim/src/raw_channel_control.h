@@ -10,6 +10,7 @@
 #include <mutex>
 #include <vector>
 
+#include "random_faults.h"
 #include "zav/sim/raw_channel.h"
 
 namespace zav::sim {
@@ -50,7 +51,12 @@ class RawChannelControl {
     void count_result_packet();
     std::size_t result_packets_sent() const;
 
+    // Acknowledges and result packets lost at random (`percent` of them).
+    void set_random_losses(int percent, std::uint32_t seed) { random_.set(percent, seed); }
+    bool random_loss() { return random_.strikes(); }
+
   private:
+    RandomFaults random_;
     mutable std::mutex mutex_;  // guards every member below
     RawFaultSet faults_;
     bool green_paper_ = false;

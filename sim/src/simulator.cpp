@@ -180,6 +180,11 @@ void Simulator::set_fault(CommandKey key, Fault fault) {
     state_->control.set_fault(key, std::move(fault));
 }
 
+void Simulator::set_random_faults(int percent, std::uint32_t seed) {
+    state_->control.set_random_faults(percent, seed);
+    state_->raw_control.set_random_losses(percent, seed + 1);
+}
+
 void Simulator::clear_faults() {
     state_->control.clear_faults();
 }

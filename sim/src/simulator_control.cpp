@@ -28,7 +28,11 @@ Fault SimulatorControl::take_fault(CommandKey key) {
     std::lock_guard lock(mutex_);
     auto it = faults_.find(key);
     if (it == faults_.end()) it = faults_.find(kAnyCommand);
-    if (it == faults_.end()) return Fault{};
+    if (it == faults_.end()) return random_.strikes() ? random_.link_fault() : Fault{};
+    if (it->second.after > 0) {
+        --it->second.after;
+        return Fault{};
+    }
     Fault fault = it->second;
     if (it->second.times > 0 && --it->second.times == 0) faults_.erase(it);
     return fault;

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "random_faults.h"
 #include "zav/sim/simulator.h"
 
 namespace zav::sim {
@@ -34,7 +35,12 @@ class SimulatorControl {
     // Takes at most max_count queued event bytes, oldest first.
     std::vector<std::uint8_t> take_poll_events(std::size_t max_count);
 
+    // Faults that strike `percent` of the commands without a fault of
+    // their own.
+    void set_random_faults(int percent, std::uint32_t seed) { random_.set(percent, seed); }
+
   private:
+    RandomFaults random_;
     mutable std::mutex mutex_;  // guards every member below
     std::map<CommandKey, Fault> faults_;
     std::map<CommandKey, std::size_t> frame_counts_;

@@ -1,7 +1,9 @@
 #include "core_test_support.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "zav/app/product.h"
@@ -35,6 +37,20 @@ void useBuiltProgram() {
     ensureApplication();
     installEnglishTexts();
     SetProgramDirectory(distDirectory());
+}
+
+QString useMakersRamUtilityFiles() {
+    static QTemporaryDir directory;
+    static const bool written = [] {
+        for (const char* model : {"RX3", "RX5", "RX8", "TM6", "TM4", "TM5", "TM3"}) {
+            QFile file(directory.filePath(QString::fromLatin1(model) + "_ram_ut.rx1"));
+            if (!file.open(QIODevice::WriteOnly)) return false;
+            file.write(QByteArray("ZAV") + QByteArray(400, '\0'));
+        }
+        return true;
+    }();
+    if (written) SetProgramDirectory(directory.path());
+    return directory.path();
 }
 
 RecordingFrontEnd::RecordingFrontEnd() {

@@ -34,6 +34,12 @@ void installEnglishTexts();
 // so the real libraries are bound: the set-up of tests that drive them.
 void useBuiltProgram();
 
+// Points the program directory at a temporary one holding a RAM-utility file
+// of every model that is not a stand-in, as an installation with the maker's
+// files has, for tests whose stand-in link library never reads the file.
+// Returns that directory.
+QString useMakersRamUtilityFiles();
+
 // Records every message box, status line and pointer change, in order, as
 // "message <icon>: <text>" (title "<title>" when it is not the product
 // name), "status: <text>" and "pointer: Arrow|Hourglass". Installs itself as

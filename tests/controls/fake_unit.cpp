@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core_test_support.h"
 #include "zav/app/link_api.h"
+#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
 
 namespace zav::controls::test {
@@ -200,11 +202,13 @@ void Install() {
     linkOpen = false;
     app::OverrideLinkApi(&kFakeLink);
     app::OverrideSerialApi(&kFakeSerial);
+    app::test::useMakersRamUtilityFiles();
 }
 
 void Uninstall() {
     app::OverrideLinkApi(nullptr);
     app::OverrideSerialApi(nullptr);
+    app::SetProgramDirectory(QString());
 }
 
 void Send(const Bytes& bytes) {

@@ -4,7 +4,8 @@
 // from a small description, runs a scripted RAM utility download, and plays
 // the RAM utility on the raw channel with answers that may come late. Every
 // call is recorded. One unit per test program (the stand-ins are plain
-// functions); Install() makes it the program's libraries.
+// functions); Install() makes it the program's libraries, with a program
+// directory holding a RAM-utility file of every model.
 #include <QString>
 #include <chrono>
 #include <cstdint>

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core_test_support.h"
+#include "serial_recorder.h"
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/link_api.h"
@@ -471,6 +472,100 @@ TEST_F(DiagnosticSessionTest, DeletingTheSessionDuringAWaitIsSafeAndStillUnloads
         if (c.utilityRuns) {
             EXPECT_TRUE(UnitTook(0x82, 1));
         }
+        TearDown();
+    }
+}
+
+}  // namespace
+}  // namespace zav::diag
+
+namespace zav::diag {
+namespace {
+
+// What the window shows beside the status line: the blocks of the RAM
+// utility sent of the image's, growing to the whole image and gone when the
+// download ends; the green paper's seconds left, counting down to the limit.
+TEST_F(DiagnosticSessionTest, ProgressFollowsTheDownloadAndTheGreenPaperTimeLeft) {
+    StartUnit("TM6", {"nopaper"});
+    DiagnosticSession session(frontEnd, kTick);
+    std::vector<RunProgress> shown;
+    QObject::connect(&session, &DiagnosticSession::progressChanged,
+                     [&] { shown.push_back(session.Progress()); });
+    session.StartDiagnostic();
+    ASSERT_GE(shown.size(), 4u);
+    EXPECT_EQ(shown.back(), RunProgress{});
+
+    std::vector<RunProgress> download;
+    std::vector<int> secondsLeft;
+    for (const RunProgress& progress : shown) {
+        if (progress.blocksTotal > 0) download.push_back(progress);
+        if (progress.greenPaperSecondsLeft >= 0)
+            secondsLeft.push_back(progress.greenPaperSecondsLeft);
+    }
+    ASSERT_GE(download.size(), 2u);
+    EXPECT_EQ(download.front().blocksSent, 0);
+    EXPECT_EQ(download.back().blocksSent, download.back().blocksTotal);
+    for (std::size_t i = 1; i < download.size(); ++i) {
+        EXPECT_EQ(download[i].blocksTotal, download.front().blocksTotal);
+        EXPECT_GE(download[i].blocksSent, download[i - 1].blocksSent);
+        EXPECT_LE(download[i].blocksSent, download[i].blocksTotal);
+    }
+    // 300 ticks of 20 ms: six seconds, counted down to none left.
+    ASSERT_GE(secondsLeft.size(), 6u);
+    EXPECT_EQ(secondsLeft.front(), 6);
+    EXPECT_EQ(secondsLeft.back(), 0);
+    for (std::size_t i = 1; i < secondsLeft.size(); ++i) {
+        EXPECT_EQ(secondsLeft[i], secondsLeft[i - 1] - 1);
+    }
+}
+
+// A window closed during a run: the wait ends at once, nothing more is sent
+// but the leave (once, then the channel closed), and no message is shown.
+TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
+    struct Case {
+        const char* fault;
+        const char* when;  // the status text at which the window closes
+    };
+    const Case cases[] = {
+        {"nopaper", "Please now insert a green paper."},
+        {"", ""},  // the probe
+        {"", "Download sensor gains!"},
+        {"", "Data fetched!"},  // the download
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.when);
+        if (*c.fault) {
+            StartUnit("TM6", {c.fault});
+        } else {
+            StartUnit("TM6");
+        }
+        DiagnosticSession session(frontEnd, kTick);
+        TakeStatuses();
+        int closedSignals = 0;
+        QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (session.StatusText() == QLatin1String(c.when)) session.requestClose();
+        });
+        watch.start(1);
+        test::SerialRecorder serial;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        session.StartDiagnostic();
+        watch.stop();
+        EXPECT_LT(elapsed.elapsed(), 3000) << "the run must end at the wait's next check";
+        EXPECT_TRUE(session.IsClosed());
+        EXPECT_EQ(closedSignals, 1);
+        EXPECT_EQ(serial.sent(0x82), 1);
+        EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
+        EXPECT_EQ(serial.sent(0x87), 0);
+        EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
+        EXPECT_FALSE(TakeStatuses().contains("Paper test done!"));
+        const std::size_t frames = unit_->frames_received();
+        session.requestClose();
+        session.StartDiagnostic();
+        EXPECT_EQ(unit_->frames_received(), frames);
+        EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
         TearDown();
     }
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "zav/app/global.h"
 #include "zav/app/messages.h"
@@ -212,12 +215,44 @@ TEST_F(SaveResultsCsvTest, FailedWriteSaysSo) {
     const QString unwritable[] = {dir.filePath("missing/results.csv"), dir.path(), QString(),
                                   "/dev/full"};
     for (const QString& path : unwritable) {
+        SCOPED_TRACE(path.toStdString());
         sink.messages.clear();
         EXPECT_FALSE(SaveResultsCsv(path, r.Inputs(), r.Shown(true))) << path.toStdString();
         ASSERT_EQ(sink.messages.size(), 1u) << path.toStdString();
         EXPECT_EQ(sink.messages[0].text, LangText(89));
         EXPECT_EQ(sink.messages[0].icon, app::MessageIcon::Warning);
     }
+    EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile())
+        << "a device is written in place, never replaced";
+}
+
+// A write that fails half-way (here the file size limit) keeps the earlier
+// file whole and leaves nothing of its own in the folder.
+TEST_F(SaveResultsCsvTest, FailedWriteKeepsTheEarlierFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.csv");
+    const QByteArray earlier(64, 'e');
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(earlier);
+    old.close();
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = SaveResultsCsv(path, r.Inputs(), r.Shown(true));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(sink.messages.size(), 1u);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.csv"});
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::int64_t run_download(Fault echo_fault, std::int32_t* result) {
     sim.export_port(kPort);
     sim.set_fault(zav::sim::kLoaderEcho, echo_fault);
     const char* dist = std::getenv("ZAV_DIST_DIR");
-    const std::string file = std::string(dist ? dist : ".") + "/RX5_ram_ut.rx1";
+    const std::string file = std::string(dist ? dist : ".") + "/simulator/RX5_ram_ut.rx1";
     EXPECT_LT(DownloadRamFile(file.c_str(), kPort), kDownloadDone);
     const auto [value, ms] = wait_download(GetRamDownloadData, 15000);
     *result = value;

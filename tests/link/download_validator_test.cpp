@@ -24,9 +24,9 @@ namespace {
 
 constexpr int kPort = 113;
 
-std::string dist_file(const std::string& name) {
+std::string stand_in_file(const std::string& name) {
     const char* dist = std::getenv("ZAV_DIST_DIR");
-    return std::string(dist ? dist : ".") + "/" + name;
+    return std::string(dist ? dist : ".") + "/simulator/" + name;
 }
 
 Fault fault(Fault::Kind kind, std::uint8_t code = 0, int delay_ms = 0) {
@@ -66,7 +66,7 @@ struct DownloadValidatorTest : ::testing::Test {
 TEST_F(DownloadValidatorTest, EachModelRunsItsOwnRamUtility) {
     for (const std::string_view model : zav::ramutil::models()) {
         start(std::string(model));
-        const std::string file = dist_file(zav::ramutil::image_file_name(model));
+        const std::string file = stand_in_file(zav::ramutil::image_file_name(model));
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
         EXPECT_EQ(DownloadRamFile(file.c_str(), kPort),
                   static_cast<std::int32_t>(zav::ramutil::kStandInProgramLength / 128))
@@ -78,7 +78,7 @@ TEST_F(DownloadValidatorTest, EachModelRunsItsOwnRamUtility) {
 }
 
 TEST_F(DownloadValidatorTest, AnotherModelsUtilityIsNotStarted) {
-    const std::string file = dist_file("RX3_ram_ut.rx1");
+    const std::string file = stand_in_file("RX3_ram_ut.rx1");
     ASSERT_LT(DownloadRamFile(file.c_str(), kPort), kDownloadDone);
     const auto [result, ms] = wait_download(GetRamDownloadData, 5000);
     EXPECT_EQ(result, 0x100010);
@@ -88,7 +88,7 @@ TEST_F(DownloadValidatorTest, AnotherModelsUtilityIsNotStarted) {
 }
 
 TEST_F(DownloadValidatorTest, RefusalsAndAWrongEcho) {
-    const std::string file = dist_file("TM6_ram_ut.rx1");
+    const std::string file = stand_in_file("TM6_ram_ut.rx1");
     struct Case {
         const char* what;
         zav::sim::CommandKey key;

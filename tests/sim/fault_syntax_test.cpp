@@ -54,6 +54,14 @@ TEST(FaultSyntax, KindsValuesCommandsAndTimes) {
     EXPECT_EQ(parse("wrongseq:any:2").fault.kind, Fault::Kind::WrongSequence);
     EXPECT_TRUE(parse("junk:poll").fault.junk.empty());
 
+    p = parse("reply=F0,FF,00:sensor-config:all:2");
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.fault.kind, Fault::Kind::Reply);
+    EXPECT_EQ(p.fault.junk, (std::vector<std::uint8_t>{0xF0, 0xFF, 0x00}));
+    EXPECT_EQ(p.fault.times, -1);
+    EXPECT_EQ(p.fault.after, 2);
+    EXPECT_EQ(parse("code=F2:sync:1:4").fault.after, 4);
+
     p = parse("zeropad=TM5:firmware");
     ASSERT_TRUE(p.ok) << p.error;
     EXPECT_EQ(p.fault.kind, Fault::Kind::ZeroPadded);
@@ -80,7 +88,12 @@ TEST(FaultSyntax, MalformedTextIsRefusedWithAReason) {
                              "noreply:0x30/",
                              "noreply:sync:0",
                              "noreply:sync:x",
-                             "noreply:sync:1:2",
+                             "noreply:sync:1:",
+                             "noreply:sync:1:x",
+                             "noreply:sync:all:-1",
+                             "reply",
+                             "reply=",
+                             "reply=F0,",
                              "zeropad",
                              "zeropad=ABCDEFGHIJKLMNOPQRSTU"}) {
         const Parsed p = parse(text);

@@ -68,6 +68,19 @@ TEST_F(LinkFaults, GenericCodesReachTheCaller) {
     expect_in_step();
 }
 
+// A fault can let commands pass before it applies, and a reply can be
+// replaced by bytes of the test's choosing.
+TEST_F(LinkFaults, LaterCommandsAndChosenReplies) {
+    sim_->set_fault(
+        kFirmwareKey,
+        {.kind = Fault::Kind::Reply, .junk = {0xF0, 0x01, 0x02}, .times = 1, .after = 2});
+    EXPECT_EQ(link_command(kFirmware).data.size(), 17u);
+    EXPECT_EQ(link_command(kFirmware).data.size(), 17u);
+    EXPECT_EQ(link_command(kFirmware).data, (Bytes{0xF0, 0x01, 0x02}));
+    EXPECT_EQ(link_command(kFirmware).data.size(), 17u);
+    expect_in_step();
+}
+
 TEST_F(LinkFaults, SilenceBadCrcAndWrongSequenceEndInNoReply) {
     for (const Fault::Kind kind :
          {Fault::Kind::NoReply, Fault::Kind::BadCrc, Fault::Kind::WrongSequence}) {

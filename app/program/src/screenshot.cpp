@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include <set>
 
 #include "zav/app/current_port.h"
+#include "zav/app/global.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/window/tool_window_frame.h"
 #include "zav/program/program.h"
@@ -205,6 +207,55 @@ bool takeInitialiseShots(MDIFormMain& main, const QDir& out) {
     return taken;
 }
 
+// The diagnostics window before Start, while it waits for the green paper
+// (its countdown running) and at the PASSED verdict of the simulated unit.
+bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
+    using zav::app::Global::LangText;
+    constexpr int kTextGreenPaper = 69;
+    constexpr int kTextPassed = 72;
+    constexpr int kRunLimitMs = 120000;
+    main.findChild<QAction*>(QStringLiteral("mnuDiagnostics"))->trigger();
+    QTest::qWait(kSettleMs);
+    QWidget* window = main.toolWindow();
+    auto* status = window ? window->findChild<QLabel*>(QStringLiteral("lblDownload")) : nullptr;
+    auto* start = window ? window->findChild<QPushButton*>(QStringLiteral("bttnDIAG")) : nullptr;
+    if (!status || !start) {
+        std::fprintf(stderr, "zav_screenshot: the diagnostics window does not open\n");
+        return false;
+    }
+    bool taken = savePicture(window->grab(), out, "diagnostics-start");
+    // The run returns only at its end: the pictures are taken from a timer
+    // that runs inside its waits.
+    bool greenPaper = false;
+    bool done = false;
+    QElapsedTimer paperShown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!greenPaper && status->text() == LangText(kTextGreenPaper)) {
+            if (!paperShown.isValid()) paperShown.start();
+            if (paperShown.elapsed() >= 1200) {
+                greenPaper = true;
+                taken = savePicture(window->grab(), out, "diagnostics-green-paper") && taken;
+            }
+        } else if (!done && status->text().endsWith(LangText(kTextPassed)) && start->isEnabled()) {
+            done = true;
+            QTest::qWait(kSettleMs);
+            taken = savePicture(window->grab(), out, "diagnostics-passed") && taken;
+        }
+    });
+    watch.start(20);
+    QTimer::singleShot(0, start, &QPushButton::click);
+    const bool ended = QTest::qWaitFor([&] { return done; }, kRunLimitMs);
+    watch.stop();
+    window->close();
+    QTest::qWait(kSettleMs);
+    if (!ended || !greenPaper) {
+        std::fprintf(stderr, "zav_screenshot: the simulated diagnostic did not pass\n");
+        return false;
+    }
+    return taken;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -236,5 +287,6 @@ int main(int argc, char** argv) {
     for (const Shot& shot : kShots) allTaken = takeShot(main, shot, out) && allTaken;
     allTaken = takeControlsShots(main, out) && allTaken;
     allTaken = takeInitialiseShots(main, out) && allTaken;
+    allTaken = takeDiagnosticsShots(main, out) && allTaken;
     return allTaken ? 0 : 1;
 }

@@ -20,15 +20,24 @@ QString DownloadErrorText(std::int32_t code);
 // comparison is exact and case-sensitive. Empty for a type without one.
 QString RamUtilityFileName(const QString& unitType);
 
-// Starts the download of the file for `data.UnitType` from the program
-// directory (an empty name when the type has none, which the link library
-// refuses), as StartRamFileDownload.
-void DownloadRamUtility(const ValidatorData& data, std::int16_t port, RamDownloadPoll& poll);
+// Starts the download of the file for `data.UnitType`, found by
+// FindRamUtilityFile, as StartRamFileDownload, and returns its start result;
+// a type without a file gives an empty name, which the link library refuses.
+// When no folder holds the file, text 82 with "OPEN_FILE_ERROR" is shown, the
+// folders looked in on a second line, nothing is sent, and that code is
+// returned.
+std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
+                                RamDownloadPoll& poll);
 
-// OpenPort (its result is not used: the port may still be open from the
-// command layer), then DownloadRamFile. A start result of 0x100000 or less
-// starts `poll`; anything else shows text 82 followed by DownloadErrorText
-// (warning) and leaves the poll stopped.
-void StartRamFileDownload(const QString& fileName, std::int16_t port, RamDownloadPoll& poll);
+// CheckRamUtilityFile first (a name that is not empty): a refused file shows
+// text 82 with the refusal's code text and its reason on a second line,
+// nothing is sent, and the refusal's code is returned. Then OpenPort (its
+// result is not used: the port may still be open from the command layer) and
+// DownloadRamFile. A start result of 0x100000 or less starts `poll`; anything
+// else shows text 82 followed by DownloadErrorText (warning) and leaves the
+// poll stopped. Returns the start result: the number of blocks the transfer
+// sends, or the error code.
+std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
+                                  RamDownloadPoll& poll);
 
 }  // namespace zav::app

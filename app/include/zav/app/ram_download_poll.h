@@ -36,10 +36,12 @@ class RamDownloadPoll : public QObject {
     // DownloadErrorText is shown (warning), the view's status line is
     // emptied, failed() is emitted. Exactly 0x100000: the poll stops, the
     // pointer returns to the arrow, the status line shows text 40, finished()
-    // is emitted. Below: nothing changes.
+    // is emitted. Below: the transfer runs; progressed() reports the value
+    // (the blocks sent so far) and nothing else changes.
     void poll();
 
   signals:
+    void progressed(std::int32_t blocksSent);
     void finished();
     void failed(std::int32_t code);
 

@@ -28,6 +28,18 @@ struct DiagnosticButtons {
     friend bool operator==(const DiagnosticButtons&, const DiagnosticButtons&) = default;
 };
 
+// What the window shows beside the status line while the run waits.
+struct RunProgress {
+    // The RAM utility's download: blocks of the image sent so far, of
+    // blocksTotal; blocksTotal 0 while no download runs.
+    std::int32_t blocksSent = 0;
+    std::int32_t blocksTotal = 0;
+    // Whole seconds left of the green-paper step's limit; -1 while the run
+    // does not wait for the green paper.
+    int greenPaperSecondsLeft = -1;
+    friend bool operator==(const RunProgress&, const RunProgress&) = default;
+};
+
 // How the last run ended.
 enum class RunEnd {
     None,          // no run yet, or one in progress
@@ -93,10 +105,12 @@ class DiagnosticSession : public QObject {
     // Everything the results file and reports are made from.
     DiagnosticResults ResultData() const;
     const ModelTestLimits& Limits() const;
+    const RunProgress& Progress() const;
 
   signals:
     void buttonsChanged();
     void resultsChanged();
+    void progressChanged();
     // The window unloads: it re-enables the main window's menus and toolbar
     // and drops the session (deleteLater).
     void closed();

@@ -14,6 +14,9 @@ std::string temp_directory();
 
 bool file_exists(const std::string& path);
 
+// The computer's network name; empty when the system does not give one.
+std::string host_name();
+
 // The user's language as a Windows language identifier (e.g. 0x0C0A for
 // es_ES), from LC_ALL, LC_MESSAGES or LANG; 0 for C, POSIX or unknown.
 std::uint16_t user_language_id();

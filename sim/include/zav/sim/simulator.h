@@ -23,6 +23,7 @@ struct Fault {
         Delay,          // reply after delay_ms
         GenericCode,    // reply with only this generic code (0xF1, 0xF2, 0xF5, ...)
         JunkBefore,     // send junk bytes, then the proper reply
+        Reply,          // reply with exactly the data bytes `junk` (generic code first)
         ZeroPadded,     // the reply's text field holds `text`, padded with zero bytes
     };
     Kind kind = Kind::None;
@@ -31,6 +32,7 @@ struct Fault {
     std::vector<std::uint8_t> junk{};
     std::string text{};
     int times = -1;  // how many commands it applies to; -1 = all of them
+    int after = 0;   // how many of its commands pass unharmed before it applies
 };
 
 // Selects the commands a fault applies to: a VLP command code, or for the
@@ -96,6 +98,11 @@ class Simulator {
     // Thread-safe; a fault takes effect from the next command on.
     void set_fault(CommandKey key, Fault fault);
     void clear_faults();
+    // Faults at random for `percent` of the link commands without a fault
+    // of their own (silence, bad CRC, wrong sequence bit, refusal, junk,
+    // delay), and as many RAM utility acknowledges and result packets lost
+    // or corrupted; the same seed gives the same run. Thread-safe.
+    void set_random_faults(int percent, std::uint32_t seed);
 
     // Valid frames received so far (for one key, or all of them).
     std::size_t frames_received(CommandKey key = kAnyCommand) const;

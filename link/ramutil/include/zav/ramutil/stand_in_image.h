@@ -33,4 +33,11 @@ std::uint8_t ram_checksum(std::span<const std::uint8_t> program);
 // The model a stand-in RAM program names, or empty for any other program.
 std::string model_of_ram_program(std::span<const std::uint8_t> program);
 
+// The marker the tool checks before a download: a stand-in image's RAM
+// program begins with a signature no maker's file carries. The marker lies
+// within an image's first kStandInMarkerEnd bytes; true when `image_start`
+// (an image, or at least that many of its first bytes) carries it.
+extern const std::size_t kStandInMarkerEnd;
+bool is_stand_in_image(std::span<const std::uint8_t> image_start);
+
 }  // namespace zav::ramutil

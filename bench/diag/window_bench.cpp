@@ -1,0 +1,143 @@
+// A whole simulated TM6 diagnostic driven through the diagnostics window at
+// the program's own 100 ms tick: its wall time against the fixed waits the
+// run must make (the pauses of the entry and start-of-tests steps, the
+// 5-tick probe, the link library's settling pause after each of the three
+// port openings of the identification, and the simulated engineer's
+// green-paper delay: the floor of zavdiag's benchmark), its processor time
+// (program and in-process simulator) as a share of the wall time, and the
+// largest gap of a 10 ms heartbeat on the user-interface thread; then the
+// heartbeat through a run against a unit that answers nothing. Goals: wall
+// at most 1.03 times the floor, processor under 3 %, gaps under 50 ms.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <cstdio>
+#include <string>
+
+#include "heartbeat.h"
+#include "zav/app/current_port.h"
+#include "zav/app/link_api.h"
+#include "zav/app/messages.h"
+#include "zav/app/program_directory.h"
+#include "zav/app/serial_api.h"
+#include "zav/app/window/main_window_controls.h"
+#include "zav/diag/window/frm_diag.h"
+#include "zav/lang/language_text.h"
+#include "zav/lang/language_module.h"
+#include "zav/lang/module_files.h"
+#include "zav/sim/fault_syntax.h"
+#include "zav/sim/simulator.h"
+
+namespace {
+
+constexpr std::int16_t kPort = 116;
+constexpr double kTickSeconds = 0.1;
+constexpr double kFixedPauseTicks = 10 + 10 + 10;  // entry: 2 pauses; start of tests: 1
+constexpr double kProbeTicks = 5;
+constexpr double kPortOpeningsSeconds = 3 * 0.1;
+constexpr qint64 kGapGoalMs = 50;
+
+class NoMainWindow final : public zav::app::window::MainWindowControls {
+  public:
+    void setMainMenusEnabled(bool) override {}
+    void setToolbarEnabled(bool) override {}
+};
+
+class SilentMessages final : public zav::app::MessageSink {
+  public:
+    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Measure {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    qint64 largestGapMs = 0;
+    QString status;
+};
+
+// One run of the window against a simulated TM6 with `fault` (zavsim's
+// syntax), or a healthy one.
+Measure RunWindow(const char* fault) {
+    zav::sim::Options options;
+    options.model = "TM6";
+    options.test_step_ms = 0;
+    zav::sim::Simulator unit(options);
+    if (fault) {
+        zav::sim::CommandKey key;
+        zav::sim::Fault parsed;
+        std::string why;
+        if (zav::sim::parse_fault(fault, &key, &parsed, &why)) unit.set_fault(key, parsed);
+    }
+    if (!unit.start()) return {};
+    unit.export_port(kPort);
+    zav::app::SetCurrentPort(kPort);
+
+    NoMainWindow main;
+    auto* frame = zav::diag::window::openDiagnosticsWindow(main);
+    frame->show();
+    auto* start = frame->findChild<QPushButton*>(QStringLiteral("bttnDIAG"));
+    Measure measure;
+    const double cpuBefore = CpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    {
+        const zav::bench::Heartbeat heartbeat;
+        start->click();
+        measure.largestGapMs = heartbeat.largestGapMs();
+    }
+    measure.wallSeconds = static_cast<double>(wall.elapsed()) / 1000.0;
+    measure.cpuSeconds = CpuSeconds() - cpuBefore;
+    measure.status = frame->findChild<zav::diag::window::FrmDiag*>()->session().StatusText();
+    frame->close();
+    QApplication::processEvents();
+    zav::app::Link().CloseComm();
+    zav::app::Serial().ClosePort();
+    return measure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
+    const QString en = QStringLiteral("en");
+    zav::lang::installLanguageModule(
+        zav::lang::LanguageModule::create(
+            zav::lang::findModuleFile(zav::lang::defaultModuleDirectory(), en),
+            QStringLiteral("kvo_lang_en.clsResources")),
+        en);
+    SilentMessages messages;
+    zav::app::setMessageSink(&messages);
+
+    const double paperDelay = zav::sim::Options{}.paper_delay_ms / 1000.0;
+    const double floor = kFixedPauseTicks * kTickSeconds + paperDelay + kProbeTicks * kTickSeconds +
+                         kPortOpeningsSeconds;
+    const Measure healthy = RunWindow(nullptr);
+    const double cpuShare = 100 * healthy.cpuSeconds / healthy.wallSeconds;
+    std::printf("TM6 through the window: %s\n", qPrintable(healthy.status.trimmed()));
+    std::printf("  wall %.2f s, floor %.2f s: %.3f times (goal at most 1.03)\n",
+                healthy.wallSeconds, floor, healthy.wallSeconds / floor);
+    std::printf("  processor %.3f s: %.2f %% of wall (goal under 3 %%)\n", healthy.cpuSeconds,
+                cpuShare);
+    std::printf("  largest heartbeat gap %lld ms (goal under %lld ms)\n",
+                static_cast<long long>(healthy.largestGapMs), static_cast<long long>(kGapGoalMs));
+    const Measure silent = RunWindow("noreply");
+    std::printf("silent unit through the window: %.1f s, \"%s\"\n", silent.wallSeconds,
+                qPrintable(silent.status));
+    std::printf("  largest heartbeat gap %lld ms (goal under %lld ms)\n",
+                static_cast<long long>(silent.largestGapMs), static_cast<long long>(kGapGoalMs));
+    zav::app::setMessageSink(nullptr);
+    return 0;
+}

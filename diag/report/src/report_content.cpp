@@ -1,0 +1,166 @@
+#include "report_content.h"
+
+#include "zav/app/global.h"
+#include "zav/app/product.h"
+#include "zav/diag/model_test_limits.h"
+#include "zav/diag/results_csv.h"
+#include "zav/lang/language_text.h"
+
+namespace zav::diag::report {
+namespace {
+
+using app::Global::LangText;
+
+// Numbers of the language texts the report takes.
+constexpr int kTextSensor = 15;
+constexpr int kTextStatus = 16;
+constexpr int kTextMotor = 17;
+constexpr int kTextReading = 20;
+constexpr int kTextType = 42;
+constexpr int kTextSerialNumber = 43;
+constexpr int kTextFirmware = 44;
+constexpr int kTextDataset = 45;
+constexpr int kTextNotTested = 47;
+constexpr int kTextPassed = 72;
+constexpr int kTextFailed = 73;
+
+// The identity labels carry the list's spacing and a colon in some
+// languages; the report sets them in a column of their own.
+QString Label(int id) {
+    QString label = LangText(id).trimmed();
+    if (label.endsWith(u':')) label.chop(1);
+    return label;
+}
+
+QString ProductTitle() {
+    const app::ProgramVersion version = app::programVersion();
+    return QStringLiteral("%1 %2.%3.%4")
+        .arg(app::productName())
+        .arg(version.major)
+        .arg(version.minor)
+        .arg(version.revision);
+}
+
+// What stopped a run that did not reach its verdict; empty when it did.
+QString RunNote(RunEnd end, const QString& statusText) {
+    const QString reason = Printable(statusText).simplified();
+    switch (end) {
+        case RunEnd::Passed:
+        case RunEnd::Failed:
+            return {};
+        case RunEnd::TestsAborted:
+            return QStringLiteral("Run aborted: %1").arg(reason);
+        case RunEnd::Cancelled:
+            return QStringLiteral("Run cancelled by the engineer");
+        case RunEnd::NotTested:
+        case RunEnd::None:
+            break;
+    }
+    return QStringLiteral("Run aborted before the tests: %1").arg(reason);
+}
+
+// A test reached shows each row it judged; a row it wrote nothing into (a
+// sensor type the test leaves out) is not tested. The green-paper test is
+// the last one, so only a run with a verdict reached it; the paper-less test
+// ran in every run that got past the mechanics, which its rows tell.
+Chart MakeChart(const ServiceReportInput& input, const QString& caption, bool reached,
+                bool paperColumns) {
+    Chart chart{caption, {}};
+    const app::ValidatorData& unit = input.results.unit;
+    for (int i = 0; i < unit.SensorCount; ++i) {
+        const ResultRow* result = input.results.table.SensorRow(i);
+        const ResultRow row = result ? *result : ResultRow{};
+        const std::uint8_t min = paperColumns ? row.PaperMin : row.PathMin;
+        const std::uint8_t read = paperColumns ? row.PaperRead : row.PathRead;
+        const std::uint8_t max = paperColumns ? row.PaperMax : row.PathMax;
+        const bool pass = paperColumns ? row.PaperPass : row.PathPass;
+        const bool written = pass || min != 0 || read != 0 || max != 0;
+        const Mark mark = !reached || !written ? Mark::NotTested : pass ? Mark::Pass : Mark::Fail;
+        chart.rows.push_back({Printable(app::ValueAt(unit.SensorName, i)), mark, min, read, max});
+    }
+    return chart;
+}
+
+}  // namespace
+
+QString Printable(const QString& text) {
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            safe.append(c);
+            safe.append(text.at(++i));
+        } else if (c.isSurrogate() || c.isNonCharacter() || c.category() == QChar::Other_Control) {
+            safe.append(QChar::ReplacementCharacter);
+        } else {
+            safe.append(c);
+        }
+    }
+    return safe;
+}
+
+ReportContent MakeReportContent(const ServiceReportInput& input) {
+    const DiagnosticResults& results = input.results;
+    const app::ValidatorData& unit = results.unit;
+    ReportContent content;
+    content.language = lang::currentLanguageCode().toLower();
+    content.title = ProductTitle();
+    content.subtitle = QStringLiteral("Service report");
+    content.identity = {
+        {Label(kTextType), Printable(unit.UnitType)},
+        {Label(kTextSerialNumber), SerialNumberText(unit.SerialNumber)},
+        {Label(kTextFirmware), Printable(results.version.FullFirmware)},
+        {Label(kTextDataset), Printable(results.dataset.DatasetCode)},
+        {QStringLiteral("Date"), input.runTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {QStringLiteral("Computer"), Printable(input.hostName)},
+    };
+    content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +
+                     SerialNumberText(unit.SerialNumber);
+    content.passed = input.end == RunEnd::Passed;
+    content.verdict = LangText(content.passed ? kTextPassed : kTextFailed);
+    content.runNote = RunNote(input.end, input.statusText);
+    if (!content.runNote.isEmpty()) {
+        content.runNoteDetail =
+            QStringLiteral(
+                "The results reached before the stop are shown; tests not reached "
+                "show \u201C%1\u201D.")
+                .arg(LangText(kTextNotTested));
+    }
+
+    content.mechanicsCaption = QStringLiteral("Mechanics");
+    content.motorCaption = LangText(kTextMotor);
+    content.statusCaption = LangText(kTextStatus);
+    for (const ResultListRow& row : input.shown.motorRows) {
+        content.mechanics.push_back({row.text, row.status});
+    }
+
+    content.sensorCaption = LangText(kTextSensor);
+    content.limitsCaption = QStringLiteral("Limits");
+    content.readingCaption = LangText(kTextReading);
+    content.notTested = LangText(kTextNotTested);
+    const bool mechanicsDone = input.end == RunEnd::Passed || input.end == RunEnd::Failed ||
+                               input.end == RunEnd::TestsAborted || input.end == RunEnd::Cancelled;
+    content.paperLess =
+        MakeChart(input, QStringLiteral("Paper-less test"), mechanicsDone, /*paperColumns=*/false);
+    content.greenPaper = MakeChart(input, QStringLiteral("Green-paper test"),
+                                   input.end == RunEnd::Passed || input.end == RunEnd::Failed,
+                                   /*paperColumns=*/true);
+
+    content.tableCaption = QStringLiteral("Sensor table");
+    if (IsSupportedModel(unit.UnitType)) {
+        content.tableColumns = SensorFieldCaptions();
+        for (int i = 0; i < unit.SensorCount; ++i) {
+            QStringList fields = SensorFields(results, input.shown, i);
+            for (QString& field : fields) field = Printable(field);
+            content.tableRows.push_back(fields);
+            const auto index = static_cast<std::size_t>(i);
+            content.tableStatus.push_back(index < input.shown.sensorRows.size()
+                                              ? input.shown.sensorRows[index].status
+                                              : RowStatus::Blank);
+        }
+    }
+    return content;
+}
+
+}  // namespace zav::diag::report

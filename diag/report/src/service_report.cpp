@@ -1,0 +1,71 @@
+#include "zav/diag/service_report.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "report_content.h"
+#include "report_formats.h"
+#include "zav/app/global.h"
+#include "zav/diag/results_csv.h"
+#include "zav/platform/system.h"
+
+namespace zav::diag {
+namespace {
+
+constexpr int kTextCouldNotSave = 89;  // "Couldn't save results!"
+
+QString Failure(const QString& path, const QString& reason) {
+    return app::Global::LangText(kTextCouldNotSave) + QStringLiteral(" ") +
+           QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+}
+
+}  // namespace
+
+std::optional<ReportFormat> ReportFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) return ReportFormat::Pdf;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+        return ReportFormat::Html;
+    }
+    return std::nullopt;
+}
+
+QString DefaultReportFileName(const QString& unitType, const QDateTime& now, ReportFormat format) {
+    QString name = DefaultCsvFileName(unitType, now);
+    name.chop(static_cast<qsizetype>(sizeof "csv" - 1));
+    return name + (format == ReportFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("html"));
+}
+
+ServiceReportInput ServiceReportOf(const DiagnosticSession& session, const QDateTime& runTime) {
+    return {session.ResultData(), session.Results(), session.LastRunEnd(),
+            session.StatusText(), runTime,           QString::fromLocal8Bit(platform::host_name())};
+}
+
+QByteArray ServiceReport(const ServiceReportInput& input, ReportFormat format) {
+    const report::ReportContent content = report::MakeReportContent(input);
+    return format == ReportFormat::Pdf ? report::PdfServiceReport(content)
+                                       : report::HtmlServiceReport(content);
+}
+
+bool WriteServiceReport(const ServiceReportInput& input, const QString& path, QString* error) {
+    QString why;
+    const auto format = ReportFormatOf(path);
+    QSaveFile file(path);
+    QByteArray bytes;
+    if (!format) {
+        why = QStringLiteral("a report file name ends in .pdf or .html");
+    } else if (bytes = ServiceReport(input, *format); bytes.isEmpty()) {
+        why = QStringLiteral("a PDF report needs the program's graphical part");
+    } else if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+               !file.commit()) {
+        why = file.errorString();
+        file.cancelWriting();
+    } else {
+        return true;
+    }
+    if (error) *error = Failure(path, why);
+    return false;
+}
+
+}  // namespace zav::diag

@@ -1,0 +1,66 @@
+#pragma once
+// frmDiag, the diagnostics window: a thin widget over a DiagnosticSession.
+// Its buttons call the session's, and its labels, lists, progress bar and
+// countdown show what the session reports; the run itself is the session's.
+// Beside Save, "Report…" writes the service report of the run.
+#include <QDateTime>
+#include <QWidget>
+#include <chrono>
+
+#include "zav/app/window/status_line_view.h"
+#include "zav/app/window/tool_window_frame.h"
+#include "zav/diag/diagnostic_session.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace zav::diag::window {
+
+class FrmDiag : public QWidget {
+    Q_OBJECT
+  public:
+    // The window's content inside `frame`, with its session (which the
+    // frame owns); `tickLength` is the tick of the session's waits.
+    FrmDiag(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+
+    DiagnosticSession& session() { return *session_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    void showButtons();
+    void showResults();
+    void showProgress();
+    void askSaveFile();
+    void askReportFile();
+
+    app::window::ToolWindowFrame& frame_;
+    QLabel* lblRXType_;
+    QLabel* lblDownload_;
+    QLabel* lblPaperCountdown_;
+    QProgressBar* downloadProgress_;
+    QTreeWidget* lvSensor_;
+    QTreeWidget* lvMotor_;
+    QPushButton* bttnDIAG_;
+    QPushButton* bttnOK_;
+    QPushButton* bttnCancel_;
+    QPushButton* bttnSaveCSV_;
+    QPushButton* bttnReport_;
+    // Before the session: it shows its first status text as it is made.
+    app::window::StatusLineView view_;
+    DiagnosticSession* session_;
+    bool placed_ = false;
+    QDateTime runStart_;  // when the last run was started, for its report
+};
+
+// The diagnostics window as an MDI child of the main window, placed at
+// 100 twips from the top and the left, its session ready.
+app::window::ToolWindowFrame* openDiagnosticsWindow(
+    app::window::MainWindowControls& mainWindow,
+    std::chrono::milliseconds tickLength = kProgramTick);
+
+}  // namespace zav::diag::window

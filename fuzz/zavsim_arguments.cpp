@@ -1,0 +1,32 @@
+// A command line into zavsim's argument and fault syntax (both fault kinds),
+// and each argument alone into the fault parsers as zavdiag's --fault hands
+// them over.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "zav/sim/fault_syntax.h"
+#include "zav/sim/program_arguments.h"
+#include "zav/sim/raw_fault_syntax.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string> arguments = zav::fuzz::Arguments(data, size);
+    std::vector<const char*> argv{"zavsim"};
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    zav::sim::ProgramArguments parsed;
+    std::string error;
+    zav::sim::parse_program_arguments(static_cast<int>(argv.size()), argv.data(), &parsed, &error);
+
+    for (const std::string& argument : arguments) {
+        if (zav::sim::names_raw_fault(argument)) {
+            zav::sim::RawFault raw;
+            zav::sim::parse_raw_fault(argument, &raw, &error);
+        } else {
+            zav::sim::CommandKey key = zav::sim::kAnyCommand;
+            zav::sim::Fault fault;
+            zav::sim::parse_fault(argument, &key, &fault, &error);
+        }
+    }
+    return 0;
+}
