@@ -12,12 +12,16 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
+#include <set>
 
+#include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/program_directory.h"
 #include "zav/app/window/tool_window_frame.h"
 #include "zav/program/program.h"
+#include "zav/sim/simulator.h"
 
 namespace {
 
@@ -102,6 +106,107 @@ bool savePicture(const QPixmap& picture, const QDir& out, const char* file) {
     return true;
 }
 
+constexpr int kPrepareLimitMs = 60000;
+
+// Opens the controls window on the current port and waits until it is
+// ready; null when it does not get there.
+QWidget* openReadyControls(MDIFormMain& main) {
+    main.findChild<QAction*>(QStringLiteral("mnuControls"))->trigger();
+    QWidget* window = main.toolWindow();
+    auto* ok = window ? window->findChild<QPushButton*>(QStringLiteral("bttnOK")) : nullptr;
+    if (!ok || !QTest::qWaitFor([ok] { return ok->isEnabled(); }, kPrepareLimitMs)) {
+        std::fprintf(stderr, "zav_screenshot: the controls window does not get ready\n");
+        return nullptr;
+    }
+    QTest::qWait(kSettleMs);
+    return window;
+}
+
+bool closeToolWindow(MDIFormMain& main) {
+    if (main.toolWindow()) main.toolWindow()->close();
+    return QTest::qWaitFor([&main] { return !main.toolWindow(); }, kPrepareLimitMs);
+}
+
+// The controls window of the program's unit ready and while it polls a
+// sensor, then that of a simulated RX3 (its motor group only).
+bool takeControlsShots(MDIFormMain& main, const QDir& out) {
+    QWidget* window = openReadyControls(main);
+    if (!window) return false;
+    bool taken = savePicture(window->grab(), out, "controls-ready");
+    auto* sensors = window->findChild<QTreeWidget*>(QStringLiteral("lvSensor"));
+    if (sensors->topLevelItemCount() > 4) sensors->setCurrentItem(sensors->topLevelItem(4));
+    window->findChild<QPushButton*>(QStringLiteral("bttnPingSensor"))->click();
+    QTest::qWait(1500);
+    taken = savePicture(window->grab(), out, "controls-polling") && taken;
+    closeToolWindow(main);
+
+    constexpr int kRx3Port = 120;
+    zav::sim::Simulator rx3(zav::sim::Options{"RX3"});
+    std::string why;
+    if (!rx3.start(&why)) {
+        std::fprintf(stderr, "zav_screenshot: no simulated RX3: %s\n", why.c_str());
+        return false;
+    }
+    rx3.export_port(kRx3Port);
+    const std::int16_t port = zav::app::CurrentPort();
+    zav::app::SetCurrentPort(kRx3Port);
+    window = openReadyControls(main);
+    if (window) taken = savePicture(window->grab(), out, "controls-rx3") && taken;
+    closeToolWindow(main);
+    zav::app::SetCurrentPort(port);
+    return window && taken;
+}
+
+// The initialise window of the program's unit mid-run (rows in several
+// states) and at its end, under its closing message.
+bool takeInitialiseShots(MDIFormMain& main, const QDir& out) {
+    main.findChild<QAction*>(QStringLiteral("mnuInitialise"))->trigger();
+    QWidget* window = main.toolWindow();
+    auto* list = window ? window->findChild<QTreeWidget*>(QStringLiteral("lv1")) : nullptr;
+    auto* start =
+        window ? window->findChild<QPushButton*>(QStringLiteral("bttnInitStart")) : nullptr;
+    if (!list || !start) {
+        std::fprintf(stderr, "zav_screenshot: the initialise window does not open\n");
+        return false;
+    }
+    QTest::qWait(kSettleMs);
+    // The run returns only at its end: the pictures are taken from a timer
+    // that runs inside its waits.
+    bool midRun = false;
+    bool end = false;
+    bool taken = true;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            if (end) return;
+            end = true;
+            QTest::qWait(kSettleMs);
+            taken = savePicture(grabScreen(main.frameGeometry().united(box->frameGeometry())), out,
+                                "initialise-end") &&
+                    taken;
+            box->close();
+            return;
+        }
+        std::set<QString> states;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            states.insert(list->topLevelItem(i)->text(1));
+        if (!midRun && states.size() >= 4) {
+            midRun = true;
+            taken = savePicture(window->grab(), out, "initialise-running") && taken;
+        }
+    });
+    watch.start(20);
+    QTimer::singleShot(0, start, &QPushButton::click);
+    const bool ended = QTest::qWaitFor([&] { return end && start->isEnabled(); }, kPrepareLimitMs);
+    watch.stop();
+    closeToolWindow(main);
+    if (!ended || !midRun) {
+        std::fprintf(stderr, "zav_screenshot: the simulated initialisation did not finish\n");
+        return false;
+    }
+    return taken;
+}
+
 // The diagnostics window before Start, while it waits for the green paper
 // (its countdown running) and at the PASSED verdict of the simulated unit.
 bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
@@ -180,6 +285,8 @@ int main(int argc, char** argv) {
     QTest::qWait(kSettleMs);
     bool allTaken = true;
     for (const Shot& shot : kShots) allTaken = takeShot(main, shot, out) && allTaken;
+    allTaken = takeControlsShots(main, out) && allTaken;
+    allTaken = takeInitialiseShots(main, out) && allTaken;
     allTaken = takeDiagnosticsShots(main, out) && allTaken;
     return allTaken ? 0 : 1;
 }

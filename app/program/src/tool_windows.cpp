@@ -1,6 +1,8 @@
 // The tool windows the main window opens: one line per window, each a
 // factory of its window library that builds the ToolWindowFrame, its content
 // and its session. An entry without a factory stays disabled.
+#include "zav/controls/window/frm_ctrls.h"
+#include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/diag/window/frm_diag.h"
 #include "zav/program/program.h"
 
@@ -10,6 +12,11 @@ void registerToolWindows(app::window::MDIFormMain& mainWindow) {
     using app::window::ToolKind;
     mainWindow.setToolWindowFactory(ToolKind::Diagnostics, [](auto& main) {
         return diag::window::openDiagnosticsWindow(main);
+    });
+    mainWindow.setToolWindowFactory(
+        ToolKind::Controls, [](auto& main) { return controls::window::openControlsWindow(main); });
+    mainWindow.setToolWindowFactory(ToolKind::Initialise, [](auto& main) {
+        return controls::window::openInitialiseWindow(main);
     });
 }
 

@@ -3,6 +3,7 @@
 // its initialisation, as the initialise window shows them.
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace zav::controls {
 
@@ -14,13 +15,14 @@ struct Rgb {
 };
 
 struct CalibrationStatus {
-    int textId;  // number of the text in the language table
-    Rgb colour;
+    int textId;                 // number of the text in the language table
+    std::optional<Rgb> colour;  // none: the list's own text colour
 };
 
 // 0 "Not Calibrated" red, 1 "Initialisation busy" grey, 2 "Initialisation
 // complete" teal, 3 "Calibration busy" cyan, 4 "Calibration complete" green,
-// 5 "FAILED" red; any other code "Initialise status not found" in dark grey.
+// 5 "FAILED" red; any other code "Initialise status not found" in the list's
+// own colour.
 CalibrationStatus DecodeCalibrationStatus(std::uint8_t code);
 
 }  // namespace zav::controls

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "zav/app/session_view.h"
@@ -21,8 +22,8 @@ namespace zav::controls {
 // One row of the status list.
 struct SensorStatusRow {
     QString sensor;
-    QString status;  // empty until a status reply has covered the sensor
-    Rgb colour;
+    QString status;             // empty until a status reply has covered the sensor
+    std::optional<Rgb> colour;  // none: the list's own text colour
     QString gain1;
     QString gain2;
 };

@@ -1,0 +1,65 @@
+#pragma once
+// frmCtrls, the controls window: a thin widget over a ControlsSession. Its
+// buttons press the session's, its sensor list selects the polled sensor,
+// and its frames, buttons, reading bar and label show the session's panel.
+// The preparation starts as soon as the window shows.
+#include <QWidget>
+#include <array>
+#include <chrono>
+
+#include "zav/app/window/status_line_view.h"
+#include "zav/app/window/tool_window_frame.h"
+#include "zav/controls/controls_session.h"
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace zav::controls::window {
+
+// The clock of the program's waits and of the sensor poll.
+constexpr std::chrono::milliseconds kProgramTick{100};
+
+class FrmCtrls : public QWidget {
+    Q_OBJECT
+  public:
+    // The window's content inside `frame`, with its session (which the
+    // frame owns); `tickLength` is the tick of the session's waits and poll.
+    FrmCtrls(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+
+    ControlsSession& session() { return *session_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    QGroupBox* newGroup(Group group, const char* name, int textId);
+    void addButton(Control control, const char* name, int textId);
+    void showPanel();
+    void showSensors();
+    void sensorSelected();
+
+    app::window::ToolWindowFrame& frame_;
+    std::array<QPushButton*, kControlCount> buttons_{};
+    std::array<QGroupBox*, kGroupCount> groups_{};
+    QTreeWidget* lvSensor_;
+    QProgressBar* barSensorReading_;
+    QLabel* lblSensorVal_;
+    QLabel* lblFeedback_;
+    // Before the session: it shows its first status text as it is made.
+    app::window::StatusLineView view_;
+    ControlsSession* session_;
+    QStringList shownSensors_;
+    bool started_ = false;
+};
+
+// The controls window as an MDI child of the main window, its session
+// ready to prepare when the window shows.
+app::window::ToolWindowFrame* openControlsWindow(
+    app::window::MainWindowControls& mainWindow,
+    std::chrono::milliseconds tickLength = kProgramTick);
+
+}  // namespace zav::controls::window

@@ -1,0 +1,47 @@
+#pragma once
+// frmRXInitStatus, the initialise-and-status window: a thin widget over an
+// InitialiseSession. Start runs the session's initialisation; the caption,
+// the status list and the Start button show what the session reports.
+#include <QWidget>
+#include <chrono>
+
+#include "zav/app/window/status_line_view.h"
+#include "zav/app/window/tool_window_frame.h"
+#include "zav/controls/initialise_session.h"
+#include "zav/controls/window/frm_ctrls.h"
+
+class QPushButton;
+class QTreeWidget;
+
+namespace zav::controls::window {
+
+class FrmRXInitStatus : public QWidget {
+    Q_OBJECT
+  public:
+    // The window's content inside `frame`, with its session (which the
+    // frame owns); `tickLength` is the pause of each status pass.
+    FrmRXInitStatus(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+
+    InitialiseSession& session() { return *session_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void showState();
+
+    app::window::ToolWindowFrame& frame_;
+    QTreeWidget* lv1_;
+    QPushButton* bttnInitStart_;
+    // The window has no status line: the view carries the hourglass only.
+    app::window::StatusLineView view_;
+    InitialiseSession* session_;
+    bool placed_ = false;
+};
+
+// The initialise window as an MDI child of the main window.
+app::window::ToolWindowFrame* openInitialiseWindow(
+    app::window::MainWindowControls& mainWindow,
+    std::chrono::milliseconds tickLength = kProgramTick);
+
+}  // namespace zav::controls::window

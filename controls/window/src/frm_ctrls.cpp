@@ -1,0 +1,264 @@
+#include "zav/controls/window/frm_ctrls.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "window_parts.h"
+#include "zav/app/current_port.h"
+#include "zav/app/global.h"
+#include "zav/app/window/icons.h"
+#include "zav/lang/window/captions.h"
+
+namespace zav::controls::window {
+namespace {
+
+using app::Global::LangText;
+
+constexpr int kTextOk = 1;
+constexpr int kTextCancel = 2;
+constexpr int kTextTitle = 10;
+constexpr int kTextSensor = 15;
+constexpr int kTextMotor = 17;
+constexpr int kTextReading = 20;
+constexpr int kTextStart = 21;
+constexpr int kTextStop = 22;
+constexpr int kTextStacker = 23;
+constexpr int kTextOn = 24;
+constexpr int kTextOff = 25;
+constexpr int kTextPark = 26;
+constexpr int kTextForward = 27;
+constexpr int kTextReverse = 28;
+constexpr int kTextMotorStop = 29;
+constexpr int kTextStraightener = 84;
+constexpr int kTextBezel = 91;
+constexpr int kTextRed = 92;
+constexpr int kTextGreen = 93;
+constexpr int kTextBlue = 94;
+constexpr int kTextWhite = 95;
+
+constexpr int kSensorColumnTwips = 2000;
+constexpr int kReadingMaximum = 255;
+// Room for a status text that wraps.
+constexpr int kStatusLines = 2;
+
+std::size_t index(Control control) {
+    return static_cast<std::size_t>(control);
+}
+std::size_t index(Group group) {
+    return static_cast<std::size_t>(group);
+}
+
+void setBackColour(QPushButton* button, const QColor& colour) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+}
+
+}  // namespace
+
+FrmCtrls::FrmCtrls(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
+    : QWidget(&frame), frame_(frame), lblFeedback_(new QLabel(this)), view_(lblFeedback_) {
+    setObjectName(QStringLiteral("frmCtrls"));
+    buildControls();
+    session_ = new ControlsSession(app::CurrentPort(), tickLength, view_);
+    connect(session_, &ControlsSession::panelChanged, this, &FrmCtrls::showPanel);
+    ControlsSession* session = session_;
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        connect(buttons_[index(control)], &QPushButton::clicked, this, [this, session, control] {
+            frame_.runSessionCall([session, control] { session->press(control); });
+        });
+    }
+    connect(lvSensor_, &QTreeWidget::currentItemChanged, this, &FrmCtrls::sensorSelected);
+    showPanel();
+}
+
+QGroupBox* FrmCtrls::newGroup(Group group, const char* name, int textId) {
+    auto* box = new QGroupBox(LangText(textId), this);
+    box->setObjectName(QLatin1String(name));
+    groups_[index(group)] = box;
+    return box;
+}
+
+void FrmCtrls::addButton(Control control, const char* name, int textId) {
+    const std::optional<Group> group = GroupOf(control);
+    QWidget* parent = group ? static_cast<QWidget*>(groups_[index(*group)]) : this;
+    buttons_[index(control)] = NewButton(name, textId, parent);
+}
+
+void FrmCtrls::buildControls() {
+    newGroup(Group::Motor, "frameMotor", kTextMotor);
+    newGroup(Group::Stacker, "frameStacker", kTextStacker);
+    newGroup(Group::Straightener, "frameStraightener", kTextStraightener);
+    newGroup(Group::BezelLed, "frameBezelLED", kTextBezel);
+    newGroup(Group::Reading, "frameReading", kTextReading);
+
+    addButton(Control::MotorForward, "bttnMotorFwd", kTextForward);
+    addButton(Control::MotorReverse, "bttnMotorRev", kTextReverse);
+    addButton(Control::MotorStop, "bttnMotorStop", kTextMotorStop);
+    addButton(Control::StackerOn, "bttnSTACKON", kTextOn);
+    addButton(Control::StackerOff, "bttnSTACKOFF", kTextOff);
+    addButton(Control::StackerPark, "bttnSTACKPark", kTextPark);
+    addButton(Control::StraightenerOn, "bttnSTRAIGHTON", kTextOn);
+    addButton(Control::StraightenerOff, "bttnSTRAIGHTOFF", kTextOff);
+    addButton(Control::StraightenerPark, "bttnSTRAIGHTPark", kTextPark);
+    addButton(Control::BezelRed, "bttnRed", kTextRed);
+    addButton(Control::BezelGreen, "bttnGreen", kTextGreen);
+    addButton(Control::BezelBlue, "bttnBlue", kTextBlue);
+    addButton(Control::BezelWhite, "bttnWhite", kTextWhite);
+    addButton(Control::StartPolling, "bttnPingSensor", kTextStart);
+    addButton(Control::StopPolling, "bttnStopPingSensor", kTextStop);
+    addButton(Control::Ok, "bttnOK", kTextOk);
+    addButton(Control::Cancel, "bttnCancel", kTextCancel);
+    setBackColour(buttons_[index(Control::BezelRed)], QColor(0xFF, 0x00, 0x00));
+    setBackColour(buttons_[index(Control::BezelGreen)], QColor(0x00, 0xC0, 0x00));
+    setBackColour(buttons_[index(Control::BezelBlue)], QColor(0xC0, 0xC0, 0xFF));
+
+    // Each actuator frame holds its buttons in one row.
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        const std::optional<Group> group = GroupOf(control);
+        if (!group || *group == Group::Reading) continue;
+        QGroupBox* box = groups_[index(*group)];
+        if (!box->layout()) new QHBoxLayout(box);
+        box->layout()->addWidget(buttons_[index(control)]);
+    }
+
+    QGroupBox* reading = groups_[index(Group::Reading)];
+    lvSensor_ = new QTreeWidget(reading);
+    lvSensor_->setObjectName(QStringLiteral("lvSensor"));
+    lvSensor_->setRootIsDecorated(false);
+    lvSensor_->setColumnCount(1);
+    lvSensor_->setHeaderLabels({LangText(kTextSensor)});
+    lvSensor_->setAccessibleName(LangText(kTextSensor));
+    lvSensor_->header()->setStretchLastSection(false);
+    lvSensor_->setColumnWidth(0, Pixels(kSensorColumnTwips));
+    lvSensor_->setMinimumHeight(10 * fontMetrics().lineSpacing());
+    barSensorReading_ = new QProgressBar(reading);
+    barSensorReading_->setObjectName(QStringLiteral("barSensorReading"));
+    barSensorReading_->setRange(0, kReadingMaximum);
+    barSensorReading_->setTextVisible(false);
+    lblSensorVal_ = new QLabel(reading);
+    lblSensorVal_->setObjectName(QStringLiteral("lblSensorVal"));
+    lblSensorVal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblSensorVal_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+
+    auto* pollButtons = new QHBoxLayout;
+    pollButtons->addWidget(buttons_[index(Control::StartPolling)]);
+    pollButtons->addWidget(buttons_[index(Control::StopPolling)]);
+    auto* value = new QHBoxLayout;
+    value->addWidget(barSensorReading_, 1);
+    value->addWidget(lblSensorVal_);
+    auto* readingLayout = new QVBoxLayout(reading);
+    readingLayout->addWidget(lvSensor_, 1);
+    readingLayout->addLayout(pollButtons);
+    readingLayout->addLayout(value);
+
+    lblFeedback_->setObjectName(QStringLiteral("lblFeedback"));
+    lblFeedback_->setTextFormat(Qt::PlainText);
+    lblFeedback_->setWordWrap(true);
+    lblFeedback_->setMinimumHeight(kStatusLines * fontMetrics().lineSpacing());
+
+    auto* actuators = new QVBoxLayout;
+    for (Group group : {Group::Motor, Group::Stacker, Group::Straightener, Group::BezelLed}) {
+        actuators->addWidget(groups_[index(group)]);
+    }
+    actuators->addStretch(1);
+    auto* groupsRow = new QHBoxLayout;
+    groupsRow->addLayout(actuators);
+    groupsRow->addWidget(reading, 1);
+
+    auto* closeButtons = new QHBoxLayout;
+    closeButtons->addStretch(1);
+    closeButtons->addWidget(buttons_[index(Control::Ok)]);
+    closeButtons->addWidget(buttons_[index(Control::Cancel)]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groupsRow, 1);
+    layout->addWidget(lblFeedback_);
+    layout->addLayout(closeButtons);
+}
+
+// The main window's area places a new child where it likes; the window goes
+// where it belongs once it shows, and its preparation starts once it is
+// visible, so the status line shows each step.
+void FrmCtrls::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (started_) return;
+    started_ = true;
+    PlaceToolWindow(frame_);
+    ControlsSession* session = session_;
+    QTimer::singleShot(0, this, [this, session] {
+        if (!frame_.isClosing()) frame_.runSessionCall([session] { session->prepare(); });
+    });
+}
+
+void FrmCtrls::showPanel() {
+    const ControlPanel& panel = session_->panel();
+    bool groupsChanged = false;
+    for (int i = 0; i < kGroupCount; ++i) {
+        const Visibility group = panel.group(static_cast<Group>(i));
+        QGroupBox* box = groups_[static_cast<std::size_t>(i)];
+        groupsChanged = groupsChanged || box->isVisibleTo(this) != group.visible;
+        box->setVisible(group.visible);
+        box->setEnabled(group.enabled);
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+        const Visibility control = panel.control(static_cast<Control>(i));
+        QPushButton* button = buttons_[static_cast<std::size_t>(i)];
+        button->setVisible(control.visible);
+        button->setEnabled(control.enabled);
+    }
+    showSensors();
+    barSensorReading_->setEnabled(panel.readingBarEnabled);
+    barSensorReading_->setValue(panel.readingValue);
+    lblSensorVal_->setText(panel.readingText);
+    // Shown or hidden groups change the window's size once it holds this.
+    if (groupsChanged && frame_.widget() == this) frame_.adjustSize();
+}
+
+// The list is built once the preparation has read the sensors; the
+// selection follows the session's.
+void FrmCtrls::showSensors() {
+    const ControlPanel& panel = session_->panel();
+    if (panel.sensors != shownSensors_) {
+        const QSignalBlocker quiet(lvSensor_);
+        lvSensor_->clear();
+        for (const QString& sensor : panel.sensors) new QTreeWidgetItem(lvSensor_, {sensor});
+        shownSensors_ = panel.sensors;
+    }
+    const int selected = panel.selectedSensor - 1;
+    if (selected >= 0 && selected < lvSensor_->topLevelItemCount() &&
+        lvSensor_->indexOfTopLevelItem(lvSensor_->currentItem()) != selected) {
+        const QSignalBlocker quiet(lvSensor_);
+        lvSensor_->setCurrentItem(lvSensor_->topLevelItem(selected));
+    }
+}
+
+void FrmCtrls::sensorSelected() {
+    const int row = lvSensor_->indexOfTopLevelItem(lvSensor_->currentItem());
+    if (row >= 0) session_->selectSensor(row + 1);
+}
+
+app::window::ToolWindowFrame* openControlsWindow(app::window::MainWindowControls& mainWindow,
+                                                 std::chrono::milliseconds tickLength) {
+    auto* frame = new app::window::ToolWindowFrame(mainWindow);
+    auto* content = new FrmCtrls(*frame, tickLength);
+    ControlsSession* session = &content->session();
+    frame->attachSession(
+        std::unique_ptr<ControlsSession>(session),
+        {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
+    frame->setWidget(content);
+    frame->setWindowTitle(lang::window::withoutAccessKey(LangText(kTextTitle)));
+    frame->setWindowIcon(app::window::controlsIcon());
+    return frame;
+}
+
+}  // namespace zav::controls::window
