@@ -10,14 +10,18 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "window_parts.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/app/window/tool_window_parts.h"
 #include "zav/app/window/icons.h"
 #include "zav/lang/window/captions.h"
 
 namespace zav::controls::window {
 namespace {
+
+using app::window::NewButton;
+using app::window::Pixels;
+using app::window::PlaceToolWindow;
 
 using app::Global::LangText;
 

@@ -7,13 +7,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "window_parts.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/app/window/tool_window_parts.h"
 #include "zav/app/window/icons.h"
 
 namespace zav::controls::window {
 namespace {
+
+using app::window::NewButton;
+using app::window::Pixels;
+using app::window::PlaceToolWindow;
 
 constexpr int kTextStart = 21;
 

@@ -14,6 +14,7 @@
 #include "zav/app/messages.h"
 #include "zav/app/window/icons.h"
 #include "zav/app/window/save_file_dialog.h"
+#include "zav/app/window/tool_window_parts.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/service_report.h"
 
@@ -21,23 +22,12 @@ namespace zav::diag::window {
 namespace {
 
 using app::Global::LangText;
+using app::window::NewButton;
+using app::window::Pixels;
+using app::window::PlaceToolWindow;
 
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int kWindowOffsetTwips = 100;
 // Room for a status text that wraps, and for the verdict's line break.
 constexpr int kStatusLines = 3;
-
-int Pixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-QPushButton* NewButton(const char* name, int textId, QWidget* parent) {
-    auto* button = new QPushButton(LangText(textId), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(button->text());
-    return button;
-}
 
 QTreeWidget* NewList(const char* name, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
@@ -166,7 +156,7 @@ void FrmDiag::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    frame_.move(Pixels(kWindowOffsetTwips), Pixels(kWindowOffsetTwips));
+    PlaceToolWindow(frame_);
 }
 
 void FrmDiag::showButtons() {

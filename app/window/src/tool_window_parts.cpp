@@ -1,14 +1,14 @@
-#include "window_parts.h"
+#include "zav/app/window/tool_window_parts.h"
 
 #include <QPushButton>
 
 #include "zav/app/global.h"
 
-namespace zav::controls::window {
+namespace zav::app::window {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kWindowOffsetTwips = 100;
+constexpr int kToolWindowOffsetTwips = 100;
 
 }  // namespace
 
@@ -16,15 +16,15 @@ int Pixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
+void PlaceToolWindow(QWidget& frame) {
+    frame.move(Pixels(kToolWindowOffsetTwips), Pixels(kToolWindowOffsetTwips));
+}
+
 QPushButton* NewButton(const char* name, int textId, QWidget* parent) {
-    auto* button = new QPushButton(app::Global::LangText(textId), parent);
+    auto* button = new QPushButton(Global::LangText(textId), parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(button->text());
     return button;
 }
 
-void PlaceToolWindow(QWidget& frame) {
-    frame.move(Pixels(kWindowOffsetTwips), Pixels(kWindowOffsetTwips));
-}
-
-}  // namespace zav::controls::window
+}  // namespace zav::app::window
