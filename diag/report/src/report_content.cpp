@@ -12,7 +12,6 @@ namespace {
 
 using app::Global::LangText;
 
-
 // The identity labels carry the list's spacing and a colon in some
 // languages; the report sets them in a column of their own.
 QString Label(int id) {

@@ -14,7 +14,6 @@
 namespace zav::diag {
 namespace {
 
-
 QString Failure(const QString& path, const QString& reason) {
     return app::Global::LangText(text::kCouldNotSave) + QStringLiteral(" ") +
            QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
