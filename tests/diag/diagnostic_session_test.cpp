@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core_test_support.h"
+#include "heartbeat.h"
 #include "serial_recorder.h"
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
@@ -365,24 +366,6 @@ TEST_F(DiagnosticSessionTest, ZeroPaddedTextsEndAtTheirFirstZeroByte) {
     EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed);
 }
 
-// Measures the largest gap between the ticks of a 10 ms timer.
-class Heartbeat {
-  public:
-    Heartbeat() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout,
-                         [this] { largestGapMs_ = std::max(largestGapMs_, sinceLast_.restart()); });
-        sinceLast_.start();
-        timer_.start(10);
-    }
-    qint64 largestGapMs() const { return std::max(largestGapMs_, sinceLast_.elapsed()); }
-
-  private:
-    QTimer timer_;
-    QElapsedTimer sinceLast_;
-    qint64 largestGapMs_ = 0;
-};
-
 // The unanswered SYNC takes six seconds on the link worker; the window's
 // event loop goes on meanwhile, and the engineer sees what he saw before.
 TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
@@ -391,7 +374,7 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     TakeStatuses();
     QElapsedTimer run;
     run.start();
-    const Heartbeat heartbeat;
+    const bench::Heartbeat heartbeat;
     // The engineer clicks while the SYNC waits: the buttons the run disables
     // stay disabled, so nothing happens.
     QTimer::singleShot(1500ms, &session, [&] {
