@@ -13,18 +13,6 @@
 namespace zav::cli {
 namespace {
 
-// Ctrl-C: in the green-paper step, where Cancel is open to the engineer, the
-// run ends as Cancel ends it (0x87 tells the RAM utility to stop) and the
-// window's close follows the run; at any other moment the window closes at
-// once, as its close box would (the wait in progress ends, 0x82).
-void EndRun(diag::DiagnosticSession& session) {
-    if (session.IsRunning() && session.Buttons().cancel) {
-        session.Cancel();
-    } else {
-        session.requestClose();
-    }
-}
-
 int RunDiagnose(Invocation& invocation) {
     QStringList& arguments = invocation.arguments;
     TargetUnit target;
@@ -41,7 +29,11 @@ int RunDiagnose(Invocation& invocation) {
     diag::DiagnosticSession session(invocation.frontEnd);
     const QDateTime runTime = QDateTime::currentDateTime();
     {
-        const InterruptHandler interrupt(invocation.interruption, [&] { EndRun(session); });
+        // Ctrl-C closes the window as its close box would: the wait in
+        // progress ends (in the green-paper step as Cancel ends it, 0x87) and
+        // the unit leaves the RAM utility (0x82).
+        const InterruptHandler interrupt(invocation.interruption,
+                                         [&] { session.requestClose(); });
         session.StartDiagnostic();
     }
     const bool interrupted = invocation.interruption.interrupted();

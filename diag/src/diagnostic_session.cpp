@@ -135,6 +135,7 @@ void DiagnosticSessionCore::StartDiagnostic() {
     SetButtons({false, false, false, false});
     running_ = true;
     testsStarted_ = false;
+    greenPaperStopped_ = false;
     lastRunEnd_ = RunEnd::None;
     runStep_ = 0;
     // A close ends the run after the step in progress, without a verdict.
@@ -155,9 +156,17 @@ void DiagnosticSessionCore::Cancel() {
         lifetime_.requestClose();
         return;
     }
-    ShowStatusText(text::kFailed);
     clock_.stop();
     clock_.setTicks(kCancelTicks);
+    StopGreenPaperTest();
+}
+
+// Cancel in the green-paper step, or the window closing then: the status
+// line says FAILED and the RAM utility is told to stop its tests (0x87),
+// once per run.
+void DiagnosticSessionCore::StopGreenPaperTest() {
+    greenPaperStopped_ = true;
+    ShowStatusText(text::kFailed);
     const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
     if (status != app::kSerialOk) {
         ShowStatus(app::SerialStatusText(status));

@@ -71,6 +71,7 @@ class DiagnosticSessionCore : public QObject {
     void ShowVerdict();
     void EndAbortedRun();
 
+    void StopGreenPaperTest();
     bool StartSensorTest(int tickLimit);
     bool WaitForReply(int tickLimit);
     std::span<const std::uint8_t> PacketData() const;
@@ -102,6 +103,7 @@ class DiagnosticSessionCore : public QObject {
     bool ramFileLoaded_ = false;
     int runStep_ = 0;
     bool testsStarted_ = false;
+    bool greenPaperStopped_ = false;  // 0x87 went out in this run's green-paper step
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
     DiagnosticButtons buttons_;

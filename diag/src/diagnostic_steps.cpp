@@ -279,8 +279,13 @@ void DiagnosticSessionCore::TestGreenPaper() {
         ShowStatusText(text::kPaperTestDone);
         runStep_ = 10;
         packet_.DataLength = 0;
-    } else if (clock_.ticks() >= kCancelTicks || Closing()) {
+    } else if (greenPaperStopped_ || Closing()) {
+        // Cancelled, or the window closed meanwhile, which ends the step as
+        // Cancel does. The run ends here with the verdicts reached: once the
+        // session closes, the run loop takes no further step.
+        if (!greenPaperStopped_) StopGreenPaperTest();
         runStep_ = kCancelledStep;
+        EndAbortedRun();
     } else {
         app::SendRamCommand(app::ram_command::kStopDiagnostic);
         ShowStatusText(text::kNoGreenPaper);

@@ -394,11 +394,13 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
 }
 
-// Closing the window during a wait: the wait ends at once, the run unwinds
-// and the unload follows once, then closed().
-TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitUnloadsOnceTheRunHasEnded) {
+// Closing the window during the green-paper wait: the wait ends at once,
+// the run ends as Cancel ends it (0x87), and the unload follows once, then
+// closed().
+TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitEndsItAsCancelThenUnloadsOnce) {
     StartUnit("TM6", {"nopaper"});
     DiagnosticSession session(frontEnd, kTick);
+    test::SerialRecorder serial;
     int closedSignals = 0;
     QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
     QObject::connect(&session, &DiagnosticSession::buttonsChanged, [&] {
@@ -416,11 +418,18 @@ TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitUnloadsOnceTheRunHasEn
     EXPECT_EQ(closedSignals, 1);
     EXPECT_TRUE(session.IsClosed());
     EXPECT_TRUE(UnitTook(0x82, 1));
-    EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
+    EXPECT_EQ(unit_->raw_commands_received(0x87), 1u);
+    const QStringList& calls = serial.calls();
+    EXPECT_LT(calls.indexOf("send 87"), calls.indexOf("send 82")) << calls.join(' ').toStdString();
+    EXPECT_EQ(session.LastRunEnd(), RunEnd::Cancelled);
+    EXPECT_TRUE(TakeStatuses().contains("FAILED"));
+    // The tests reached before the close keep their verdicts.
+    EXPECT_EQ(Statuses(session.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
     session.requestClose();
     session.Ok();
     EXPECT_EQ(closedSignals, 1) << "once only";
     EXPECT_EQ(unit_->raw_commands_received(0x82), 1u);
+    EXPECT_EQ(unit_->raw_commands_received(0x87), 1u);
 }
 
 // A view that must not be touched once its window is gone.
@@ -454,6 +463,7 @@ TEST_F(DiagnosticSessionTest, DeletingTheSessionDuringAWaitIsSafeAndStillUnloads
         EXPECT_EQ(session, nullptr);
         if (c.utilityRuns) {
             EXPECT_TRUE(UnitTook(0x82, 1));
+            EXPECT_EQ(unit_->raw_commands_received(0x87), 1u) << "the green paper's Cancel";
         }
         TearDown();
     }
@@ -503,7 +513,8 @@ TEST_F(DiagnosticSessionTest, ProgressFollowsTheDownloadAndTheGreenPaperTimeLeft
 }
 
 // A window closed during a run: the wait ends at once, nothing more is sent
-// but the leave (once, then the channel closed), and no message is shown.
+// but the green paper's stop and the leave (once, then the channel closed),
+// and no message is shown.
 TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
     struct Case {
         const char* fault;
@@ -541,7 +552,8 @@ TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
         EXPECT_EQ(closedSignals, 1);
         EXPECT_EQ(serial.sent(0x82), 1);
         EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
-        EXPECT_EQ(serial.sent(0x87), 0);
+        // Only the green-paper step, where Cancel is open, ends as Cancel does.
+        EXPECT_EQ(serial.sent(0x87), *c.fault ? 1 : 0);
         EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
         EXPECT_FALSE(TakeStatuses().contains("Paper test done!"));
         const std::size_t frames = unit_->frames_received();

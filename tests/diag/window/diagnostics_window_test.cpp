@@ -379,8 +379,9 @@ class DiagnosticsWindowTest : public QObject {
         QVERIFY(button("bttnSaveCSV")->isEnabled());
     }
 
-    // The close box at any step: the window goes at once, the unload sends
-    // 0x82 once with nothing after it, the session and its timers go, the
+    // The close box at any step: the window goes at once, the green-paper
+    // step ends as Cancel ends it, the unload sends 0x82 once with nothing
+    // after it, the session and its timers go, the
     // main window is usable again, and no message appears.
     void closingDuringEveryStep_data() {
         QTest::addColumn<QString>("when");
@@ -422,6 +423,8 @@ class DiagnosticsWindowTest : public QObject {
         QVERIFY(hiddenAtOnce);
         QVERIFY(!session);
         QCOMPARE(serial.sent(0x82), 1);
+        // The green-paper step ends as its Cancel would, with 0x87 first.
+        QCOMPARE(serial.sent(0x87), when == kGreenPaper ? 1 : 0);
         QCOMPARE(serial.callsAfterLeave(), QStringList{"close"});
         QVERIFY(messages_->messages.isEmpty());
         QVERIFY(menu("mnuFile")->isEnabled());

@@ -80,7 +80,8 @@ class DiagnosticSession : public QObject {
     // The window goes away however it was closed: the unload (0x82 on the
     // raw channel, then the channel closed) runs once, now or, during a run,
     // as soon as the run's wait in progress has ended, and closed() follows.
-    // Safe at any time, also from inside the session's waits.
+    // In the green-paper step the run first ends as Cancel ends it (text 73,
+    // 0x87). Safe at any time, also from inside the session's waits.
     void requestClose();
     // Save: writes the results file to `path` (the save dialog is the
     // window's). Returns true and shows text 88 on the status line when it
