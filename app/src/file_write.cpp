@@ -5,26 +5,46 @@
 #include <QSaveFile>
 
 namespace zav::app {
+namespace {
 
-bool WriteFileAtomically(const QString& path, const QByteArray& contents) {
+bool Refuse(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+
+// Why a write that the device did not refuse still fell short.
+QString ShortWriteReason(const QFileDevice& file) {
+    return file.error() != QFileDevice::NoError ? file.errorString()
+                                                : QStringLiteral("not every byte was written");
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
     const QFileInfo target(path);
-    if (path.isEmpty() || target.isDir()) return false;
+    if (path.isEmpty()) return Refuse(error, QStringLiteral("no file name"));
+    if (target.isDir()) return Refuse(error, QStringLiteral("this is a folder"));
     if (target.exists() && !target.isFile()) {
         QFile special(path);
-        return special.open(QIODevice::WriteOnly) && special.write(contents) == contents.size() &&
-               special.flush();
+        if (!special.open(QIODevice::WriteOnly)) return Refuse(error, special.errorString());
+        if (special.write(contents) != contents.size() || !special.flush()) {
+            return Refuse(error, ShortWriteReason(special));
+        }
+        return true;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly)) return Refuse(error, file.errorString());
     // A short write is not always reported as an error: the size on disk
     // decides before the file replaces the old one.
     if (file.write(contents) != contents.size() || !file.flush() ||
         file.size() != contents.size()) {
+        const QString why = ShortWriteReason(file);
         file.cancelWriting();
         file.commit();
-        return false;
+        return Refuse(error, why);
     }
-    return file.commit();
+    if (!file.commit()) return Refuse(error, file.errorString());
+    return true;
 }
 
 }  // namespace zav::app

@@ -3,6 +3,8 @@
 // The identity, the verdict and every reading; an out-of-limit sensor in
 // red; an aborted run; a folder that cannot be written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -435,6 +437,28 @@ TEST_F(ServiceReportTest, FolderThatCannotBeWrittenFailsWithAClearMessageAndLeav
     EXPECT_TRUE(error.contains(QStringLiteral(".pdf or .html"))) << error.toStdString();
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A device chosen as the report's path is written in place and never
+// replaced by a file (as root a rename would replace it): a full device
+// fails with its reason. The device is a copy of /dev/full in the test's
+// own folder, so a fault here cannot harm the machine's /dev.
+TEST_F(ServiceReportTest, ADeviceIsWrittenInPlaceAndAFullOneFailsWithItsReason) {
+    const QString path = dir_.filePath(QStringLiteral("full-device.pdf"));
+    if (mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "making a device node needs root";
+    }
+    RunTm6();
+    QString error;
+    EXPECT_FALSE(WriteServiceReport(Input(), path, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results! ") + path + ": "))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive)) << error.toStdString();
+    struct stat after {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &after), 0);
+    EXPECT_TRUE(S_ISCHR(after.st_mode)) << "the device was replaced by a file";
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{"full-device.pdf"});
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "report_content.h"
 #include "report_formats.h"
+#include "zav/app/file_write.h"
 #include "zav/app/global.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
@@ -50,17 +50,12 @@ QByteArray ServiceReport(const ServiceReportInput& input, ReportFormat format) {
 bool WriteServiceReport(const ServiceReportInput& input, const QString& path, QString* error) {
     QString why;
     const auto format = ReportFormatOf(path);
-    QSaveFile file(path);
     QByteArray bytes;
     if (!format) {
         why = QStringLiteral("a report file name ends in .pdf or .html");
     } else if (bytes = ServiceReport(input, *format); bytes.isEmpty()) {
         why = QStringLiteral("a PDF report needs the program's graphical part");
-    } else if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-               !file.commit()) {
-        why = file.errorString();
-        file.cancelWriting();
-    } else {
+    } else if (app::WriteFileAtomically(path, bytes, &why)) {
         return true;
     }
     if (error) *error = Failure(path, why);

@@ -10,7 +10,9 @@ namespace zav::app {
 // temporary file in the same folder and renamed over `path` once whole, so
 // a failed write leaves no file of its own and keeps an earlier file as it
 // was. An existing path that is not a regular file (a device, a pipe) is
-// written in place and never replaced. Returns true when all was written.
-bool WriteFileAtomically(const QString& path, const QByteArray& contents);
+// written in place and never replaced. Returns true when all was written;
+// otherwise `error`, when given, says why.
+bool WriteFileAtomically(const QString& path, const QByteArray& contents,
+                         QString* error = nullptr);
 
 }  // namespace zav::app
