@@ -15,6 +15,7 @@ namespace {
 
 // The code list is some tens of kilobytes; anything far larger is not one.
 constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kReadPieceBytes = 64 * 1024;
 
 }  // namespace
 
@@ -42,7 +43,14 @@ QByteArray utf8FileAsAnsiText(const QString& source) {
     if (file.size() > kMaxTextFileBytes) {
         throw std::system_error(EFBIG, std::generic_category(), source.toStdString());
     }
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    // Read piece by piece up to just past the limit: one read of the whole
+    // limit would allocate and clear 16 MB for a list of some kilobytes.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxTextFileBytes) {
+        const QByteArray piece = file.read(kReadPieceBytes);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) throwFileError(file);
     if (bytes.size() > kMaxTextFileBytes) {
         throw std::system_error(EFBIG, std::generic_category(), source.toStdString());

@@ -155,6 +155,13 @@ TEST_F(GlobalTest, Utf8FileToAnsiFileAppendsCrLfAndKeepsUtf8Bytes) {
 
     Utf8FileToAnsiFile(write(QStringLiteral("empty.txt"), ""), destination);
     EXPECT_EQ(read(destination), QByteArray("\r\n"));
+    // Longer than one read piece: nothing lost at the pieces' seams.
+    QByteArray longText;
+    for (int line = 0; longText.size() < 200'000; ++line) {
+        longText += "line " + QByteArray::number(line) + " | ü |\n";
+    }
+    Utf8FileToAnsiFile(write(QStringLiteral("long.txt"), longText), destination);
+    EXPECT_EQ(read(destination), longText + "\r\n");
 
     EXPECT_THROW(Utf8FileToAnsiFile(file(QStringLiteral("missing")), destination),
                  std::system_error);
