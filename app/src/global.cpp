@@ -17,6 +17,24 @@ namespace {
 constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 constexpr qint64 kReadPieceBytes = 64 * 1024;
 
+// The description of the error a text file that is not a regular file gives.
+class FileKindCategory : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "file kind"; }
+    std::string message(int) const override { return "Not a regular file"; }
+};
+
+// Only a regular file is read as text: opening a FIFO would wait for a
+// writer for ever, and a directory or a device holds no text. A missing
+// file is left to the read, which reports it as such.
+void requireRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return;
+    if (info.isDir()) throw std::system_error(EISDIR, std::generic_category(), path.toStdString());
+    static const FileKindCategory notRegular;
+    throw std::system_error(EINVAL, notRegular, path.toStdString());
+}
+
 }  // namespace
 
 std::string nativePath(const QString& path) {
@@ -38,6 +56,7 @@ void throwFileError(const QFile& file) {
 }
 
 QByteArray utf8FileAsAnsiText(const QString& source) {
+    requireRegularFile(source);
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) throwFileError(file);
     if (file.size() > kMaxTextFileBytes) {

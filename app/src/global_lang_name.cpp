@@ -13,24 +13,6 @@
 namespace zav::app::Global {
 namespace {
 
-// The description of the error a code list that is not a regular file gives.
-class FileKindCategory : public std::error_category {
-  public:
-    const char* name() const noexcept override { return "file kind"; }
-    std::string message(int) const override { return "Not a regular file"; }
-};
-
-// Only a regular file can be the code list: opening a FIFO would wait for a
-// writer for ever, and a directory or a device holds no list. A missing
-// file is left to the read, which reports it as such.
-void requireRegularFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile()) return;
-    if (info.isDir()) throw std::system_error(EISDIR, std::generic_category(), path.toStdString());
-    static const FileKindCategory notRegular;
-    throw std::system_error(EINVAL, notRegular, path.toStdString());
-}
-
 // The code list converted to the locale's character set and read back from
 // a temporary copy. The copy is created exclusively under a fresh name, so
 // nobody can plant a link in its place, and it is gone when this returns.
@@ -77,7 +59,6 @@ QString GetLangName(const QString& code) {
 
 QString GetLangName(const QString& code, const QString& codeListPath) {
     try {
-        requireRegularFile(codeListPath);
         const QString list = codeListThroughTemporaryCopy(codeListPath);
         QString name;
         // Every line is scanned; when several match, the last one wins.

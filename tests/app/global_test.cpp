@@ -19,6 +19,15 @@
 namespace zav::app::Global {
 namespace {
 
+// Waits up to two seconds for `call`, which reads `fifo`; a call still
+// blocked in its open is let go by a writer. True when it returned by itself.
+template <typename T>
+bool ReturnedWithoutAWriter(std::future<T>& call, const QString& fifo) {
+    const bool returned = call.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!returned) ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK));
+    return returned;
+}
+
 class GlobalTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -99,9 +108,7 @@ TEST_F(GlobalTest, LangNameRefusesACodeListThatIsNotARegularFile) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     std::future<QString> name =
         std::async(std::launch::async, [&] { return GetLangName(QStringLiteral("en"), fifo); });
-    const bool returned = name.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
-    if (!returned) ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK));
-    EXPECT_TRUE(returned) << "GetLangName blocked on a FIFO";
+    EXPECT_TRUE(ReturnedWithoutAWriter(name, fifo)) << "GetLangName blocked on a FIFO";
     EXPECT_EQ(name.get(), QString());
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text,
@@ -114,6 +121,18 @@ TEST_F(GlobalTest, LangNameRefusesACodeListThatIsNotARegularFile) {
               QStringLiteral("Error 21 (Is a directory) in procedure GetLangName of Module "
                              "Global"));
     EXPECT_TRUE(tempIsEmpty());
+}
+
+// The conversion of a text file reads its source the same way.
+TEST_F(GlobalTest, Utf8FileToAnsiFileRefusesASourceThatIsNotARegularFile) {
+    const QString fifo = file(QStringLiteral("fifo.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString destination = file(QStringLiteral("out.txt"));
+    std::future<void> converted =
+        std::async(std::launch::async, [&] { Utf8FileToAnsiFile(fifo, destination); });
+    EXPECT_TRUE(ReturnedWithoutAWriter(converted, fifo)) << "Utf8FileToAnsiFile blocked on a FIFO";
+    EXPECT_THROW(converted.get(), std::system_error);
+    EXPECT_FALSE(QFile::exists(destination));
 }
 
 TEST_F(GlobalTest, LangNameLeavesNoCopyAndCannotBeRedirectedByAPlantedLink) {
