@@ -103,7 +103,7 @@ class DiagnosticSessionCore : public QObject {
     bool ramFileLoaded_ = false;
     int runStep_ = 0;
     bool testsStarted_ = false;
-    bool greenPaperStopped_ = false;  // 0x87 went out in this run's green-paper step
+    bool greenPaperStopped_ = false;  // Cancel or a close ended this run's green-paper step
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
     DiagnosticButtons buttons_;
