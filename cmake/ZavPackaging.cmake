@@ -10,7 +10,7 @@ set(ZAV_INSTALL_DOC_DIR share/doc/${ZAV_PACKAGE_NAME})
 set(ZAV_APP_ID com.kestrune.ZAVDiagnostics)
 set(ZAV_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(ZAV_PACKAGING_BUILD_DIR ${PROJECT_BINARY_DIR}/packaging)
-set(ZAV_ICON_SVG ${PROJECT_SOURCE_DIR}/app/program/icons/zav-diagnostics.svg)
+set(ZAV_ICON_SVG ${PROJECT_SOURCE_DIR}/window/icons/zav-diagnostics.svg)
 
 # The programs, the libraries they bind at run time and the language modules.
 set(ZAV_INSTALLED_PROGRAMS zavdiag zavsim)

@@ -1,5 +1,5 @@
 # The program's identity, generated once from project()'s version into the
-# build tree: zav/app/version.h, for every deliverable that shows or records
+# build tree: zav/version.h, for every deliverable that shows or records
 # the version (windows, About box, zavdiag, zavsim, the package). Link the
 # INTERFACE target zav_version to include it.
 set(ZAV_COMPANY "Kestrune Ltd")
@@ -22,7 +22,7 @@ zav_zero_padded(${PROJECT_VERSION_PATCH} 4 revision)
 set(ZAV_FILE_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor}.${revision}")
 
 set(ZAV_GENERATED_INCLUDE_DIR ${CMAKE_BINARY_DIR}/generated)
-configure_file(${PROJECT_SOURCE_DIR}/app/include/zav/app/version.h.in
-               ${ZAV_GENERATED_INCLUDE_DIR}/zav/app/version.h @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/version.h.in
+               ${ZAV_GENERATED_INCLUDE_DIR}/zav/version.h @ONLY)
 add_library(zav_version INTERFACE)
 target_include_directories(zav_version INTERFACE ${ZAV_GENERATED_INCLUDE_DIR})

@@ -4,14 +4,14 @@
 // everything, so a run prints nothing but the fuzzer's own lines.
 #include <QCoreApplication>
 
-#include "zav/app/messages.h"
 #include "zav/app/session_view.h"
+#include "zav/base/messages.h"
 
 namespace zav::fuzz {
 
-class SilentFrontEnd : public app::MessageSink, public app::SessionView {
+class SilentFrontEnd : public base::MessageSink, public app::SessionView {
   public:
-    void showMessage(const QString&, const QString&, app::MessageIcon) override {}
+    void showMessage(const QString&, const QString&, base::MessageIcon) override {}
     void setStatusText(const QString&) override {}
     void setMousePointer(app::MousePointer) override {}
 };
@@ -23,7 +23,7 @@ inline SilentFrontEnd& StartQtCore() {
     static char* argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     static SilentFrontEnd frontEnd;
-    app::setMessageSink(&frontEnd);
+    base::setMessageSink(&frontEnd);
     return frontEnd;
 }
 

@@ -12,7 +12,7 @@
 
 #include "qt_fuzz_support.h"
 #include "zav/app/current_port.h"
-#include "zav/app/product.h"
+#include "zav/base/product.h"
 #include "zav/lang/language_settings.h"
 #include "zav/lang/module_files.h"
 #include "zav/lang/startup_language.h"
@@ -29,7 +29,7 @@ QString SettingsFile() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
         return dir;
     }();
-    const QString product = zav::app::productName();
+    const QString product = zav::base::productName();
     QDir().mkpath(home + u'/' + product);
     return home + u'/' + product + u'/' + product + QStringLiteral(".ini");
 }

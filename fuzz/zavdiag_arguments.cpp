@@ -7,8 +7,8 @@
 
 #include "arguments.h"
 #include "qt_fuzz_support.h"
-#include "zav/cli/arguments.h"
-#include "zav/cli/target_unit.h"
+#include "zav/app/arguments.h"
+#include "zav/cli/command_target.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zav::fuzz::StartQtCore();
@@ -18,10 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             static_cast<qsizetype>(argument.size()));
     }
     QString error;
-    zav::cli::TakeFlag(arguments, QStringLiteral("--json"));
-    zav::cli::TakeValue(arguments, QStringLiteral("--csv"), &error);
-    zav::cli::TargetUnit target;
-    if (target.TakeOptions(arguments, &error)) zav::cli::NoArgumentsLeft(arguments, &error);
-    for (const QString& argument : arguments) zav::cli::ParseInteger(argument, 1, 255);
+    zav::app::TakeFlag(arguments, QStringLiteral("--json"));
+    zav::app::TakeValue(arguments, QStringLiteral("--csv"), &error);
+    zav::cli::CommandTarget target;
+    if (target.TakeOptions(arguments, &error)) zav::app::NoArgumentsLeft(arguments, &error);
+    for (const QString& argument : arguments) zav::app::ParseInteger(argument, 1, 255);
     return 0;
 }

@@ -1,14 +1,13 @@
 // A command line into zavsim's argument and fault syntax (both fault kinds),
-// and each argument alone into the fault parsers as zavdiag's --fault hands
+// and each argument alone into the fault reader as zavdiag's --fault hands
 // them over.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
-#include "zav/sim/fault_syntax.h"
+#include "zav/sim/fault_text.h"
 #include "zav/sim/program_arguments.h"
-#include "zav/sim/raw_fault_syntax.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> arguments = zav::fuzz::Arguments(data, size);
@@ -18,15 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     zav::sim::parse_program_arguments(static_cast<int>(argv.size()), argv.data(), &parsed, &error);
 
-    for (const std::string& argument : arguments) {
-        if (zav::sim::names_raw_fault(argument)) {
-            zav::sim::RawFault raw;
-            zav::sim::parse_raw_fault(argument, &raw, &error);
-        } else {
-            zav::sim::CommandKey key = zav::sim::kAnyCommand;
-            zav::sim::Fault fault;
-            zav::sim::parse_fault(argument, &key, &fault, &error);
-        }
-    }
+    zav::sim::FaultList faults;
+    for (const std::string& argument : arguments) faults.add(argument, &error);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "zav/about/about_box.h"
 
-#include "zav/app/version.h"
 #include "zav/lang/language_text.h"
+#include "zav/version.h"
 
 namespace zav::about {
 namespace {

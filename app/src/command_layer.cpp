@@ -5,7 +5,7 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/link_request.h"
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 
 namespace zav::app {
 namespace {
@@ -114,7 +114,7 @@ void storeSensorInfo(LinkPacket& reply, int i, ValidatorData& data) {
 
 // The conversation's end after a failure: the message, then CloseComm.
 std::int16_t failAndClose(const QString& text) {
-    showMessage(text);
+    base::showMessage(text);
     Link().CloseComm();
     return kReadFailed;
 }
@@ -128,7 +128,7 @@ std::int16_t failAndClose(int textId) {
 bool openAndSync(std::int16_t port, LinkPacket& command, LinkPacket& reply) {
     QCoreApplication::processEvents();
     if (Link().OpenPort(port) != 1) {
-        showMessage(Global::LangText(kTextPortError), MessageIcon::Critical);
+        base::showMessage(Global::LangText(kTextPortError), base::MessageIcon::Critical);
         return false;
     }
     if (!SendLinkRequest(command, reply, {kRequestSync})) {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "zav/app/settings_keys.h"
+#include "zav/base/settings.h"
 
 namespace zav::app {
 namespace {
@@ -20,10 +20,11 @@ void SetCurrentPort(std::int16_t port) {
 }
 
 std::int16_t LoadCurrentPort() {
-    const auto settings = settings::openUserSettings();
-    settings->beginGroup(QLatin1String(settings::kStartupGroup));
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
     bool ok = false;
-    const int stored = settings->value(QLatin1String(settings::kPortKey)).toString().toInt(&ok);
+    const int stored =
+        settings->value(QLatin1String(base::settings::kPortKey)).toString().toInt(&ok);
     const bool fits = ok && stored >= std::numeric_limits<std::int16_t>::min() &&
                       stored <= std::numeric_limits<std::int16_t>::max();
     currentPort = fits ? static_cast<std::int16_t>(stored) : 0;
@@ -32,9 +33,9 @@ std::int16_t LoadCurrentPort() {
 
 void StoreCurrentPort(std::int16_t port) {
     currentPort = port;
-    const auto settings = settings::openUserSettings();
-    settings->beginGroup(QLatin1String(settings::kStartupGroup));
-    settings->setValue(QLatin1String(settings::kPortKey), QString::number(port));
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
+    settings->setValue(QLatin1String(base::settings::kPortKey), QString::number(port));
 }
 
 }  // namespace zav::app

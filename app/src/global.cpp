@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "global_support.h"
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 #include "zav/lang/language_text.h"
 #include "zav/platform/locale_charset.h"
 #include "zav/platform/system.h"
@@ -88,9 +88,9 @@ void reportProcedureError(const std::exception& error, const QString& where) {
         number = systemError->code().value();
         description = QString::fromStdString(systemError->code().message());
     }
-    showMessage(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" (") +
-                    description + QStringLiteral(") in procedure ") + where,
-                MessageIcon::None);
+    base::showMessage(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" (") +
+                          description + QStringLiteral(") in procedure ") + where,
+                      base::MessageIcon::None);
 }
 
 QString LangText(int id) {

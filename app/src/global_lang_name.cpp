@@ -7,7 +7,7 @@
 
 #include "global_support.h"
 #include "zav/app/global.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/platform/locale_charset.h"
 
 namespace zav::app::Global {
@@ -50,7 +50,7 @@ std::optional<QStringView> nameOnLine(QStringView line, const QString& code) {
 }  // namespace
 
 QString CodeListPath() {
-    return ProgramFilePath(QStringLiteral("ISO-639-2_utf-8.txt"));
+    return base::ProgramFilePath(QStringLiteral("ISO-639-2_utf-8.txt"));
 }
 
 QString GetLangName(const QString& code) {

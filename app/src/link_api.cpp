@@ -8,7 +8,7 @@
 
 #include "link_worker.h"
 #include "zav/app/library_binding.h"
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 
 namespace zav::app {
 namespace {
@@ -43,11 +43,11 @@ std::int32_t getRamDownloadDataMissing() {
 void showLinkMessage(const char* caption, const char* text) {
     const QString title = QString::fromLocal8Bit(caption ? caption : "");
     const QString body = QString::fromLocal8Bit(text ? text : "");
-    const MessageIcon icon = body == QLatin1String("Unable To open this port") ||
-                                     body == QLatin1String("Error setting new comms params")
-                                 ? MessageIcon::Warning
-                                 : MessageIcon::None;
-    auto show = [title, body, icon] { messageSink().showMessage(title, body, icon); };
+    const base::MessageIcon icon = body == QLatin1String("Unable To open this port") ||
+                                           body == QLatin1String("Error setting new comms params")
+                                       ? base::MessageIcon::Warning
+                                       : base::MessageIcon::None;
+    auto show = [title, body, icon] { base::messageSink().showMessage(title, body, icon); };
     if (LinkWorker::Hold(show)) return;
     QCoreApplication* application = QCoreApplication::instance();
     if (application && QThread::currentThread() != application->thread()) {

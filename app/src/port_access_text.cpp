@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "zav/platform/ports.h"
+
 namespace zav::app {
 
 QString portAccessText(const platform::PortAccessReport& report) {
@@ -31,6 +33,16 @@ QString portAccessText(const platform::PortAccessReport& report) {
     }
     return QStringLiteral("cannot be opened: %1")
         .arg(QString::fromLocal8Bit(std::strerror(report.error)));
+}
+
+QString portProblem(int port) {
+    const std::string path = platform::port_device_path(port);
+    const platform::PortAccessReport access = platform::probe_port_access(path);
+    if (access.access == platform::PortAccess::Ready) return QString();
+    return QStringLiteral("COM%1 (%2): %3")
+        .arg(port)
+        .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
+             portAccessText(access));
 }
 
 }  // namespace zav::app

@@ -3,6 +3,8 @@
 #include <QStringView>
 #include <climits>
 
+#include "zav/app/current_port.h"
+
 namespace zav::app {
 namespace {
 
@@ -88,7 +90,7 @@ void FillPortList(PortList& list, int currentPort) {
 int PortNumberFromText(const QString& text) {
     if (text.size() < 4 || !text.startsWith(QLatin1String("COM"))) return 0;
     const int number = LeadingNumber(QStringView(text).mid(3));
-    return number <= 255 ? number : 0;
+    return number <= kHighestPortNumber ? number : 0;
 }
 
 }  // namespace zav::app

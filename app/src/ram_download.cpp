@@ -4,8 +4,8 @@
 
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_utility_file.h"
+#include "zav/base/messages.h"
 
 namespace zav::app {
 namespace {
@@ -31,8 +31,8 @@ constexpr const char* kModelsWithRamUtility[] = {"RX3", "RX5", "RX8", "TM6", "TM
 // Text 82 with the code's text, as a refused start shows it, and the reason
 // on a second line.
 void showRefusal(const RamFileRefusal& refusal) {
-    showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(refusal.code) + u'\n' +
-                refusal.reason);
+    base::showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(refusal.code) +
+                      u'\n' + refusal.reason);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
     if (result <= kDownloadComplete) {
         poll.start();
     } else {
-        showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
+        base::showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
     }
     return result;
 }

@@ -2,8 +2,8 @@
 
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_download.h"
+#include "zav/base/messages.h"
 
 namespace zav::app {
 namespace {
@@ -43,7 +43,7 @@ void RamDownloadPoll::poll() {
     if (view_) view_->setMousePointer(MousePointer::Arrow);
     stop();
     if (value > kDownloadComplete) {
-        showMessage(Global::LangText(kTextDownloadError) + DownloadErrorText(value));
+        base::showMessage(Global::LangText(kTextDownloadError) + DownloadErrorText(value));
         if (view_) view_->setStatusText(QString());
         emit failed(value);
     } else {

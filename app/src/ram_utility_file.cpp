@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "zav/app/product.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/product.h"
+#include "zav/base/program_directory.h"
 #include "zav/platform/device_kind.h"
 #include "zav/platform/ports.h"
-#include "zav/ramutil/stand_in_image.h"
+#include "zav/sim/stand_in_image.h"
 
 namespace zav::app {
 namespace {
@@ -35,7 +35,7 @@ QString folderList(const QStringList& folders, const QString& lastJoin) {
 }
 
 QStringList realFolders() {
-    return {withSeparator(ProgramDirectory()), UserRamUtilityFolder()};
+    return {withSeparator(base::ProgramDirectory()), UserRamUtilityFolder()};
 }
 
 QString portText(std::int16_t port) {
@@ -46,9 +46,9 @@ QString portText(std::int16_t port) {
 }
 
 bool isStandIn(QFile& file) {
-    const QByteArray start = file.read(static_cast<qint64>(ramutil::kStandInMarkerEnd));
-    return ramutil::is_stand_in_image({reinterpret_cast<const std::uint8_t*>(start.constData()),
-                                       static_cast<std::size_t>(start.size())});
+    const QByteArray start = file.read(static_cast<qint64>(sim::kStandInMarkerEnd));
+    return sim::is_stand_in_image({reinterpret_cast<const std::uint8_t*>(start.constData()),
+                                   static_cast<std::size_t>(start.size())});
 }
 
 }  // namespace
@@ -57,11 +57,11 @@ QString UserRamUtilityFolder() {
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    return withSeparator(dataHome) + productName() + u'/';
+    return withSeparator(dataHome) + base::productName() + u'/';
 }
 
 QString StandInFolder() {
-    return withSeparator(ProgramDirectory()) + QStringLiteral("simulator/");
+    return withSeparator(base::ProgramDirectory()) + QStringLiteral("simulator/");
 }
 
 bool PortIsSimulated(std::int16_t port) {

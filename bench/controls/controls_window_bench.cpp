@@ -28,28 +28,28 @@
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
-#include "zav/app/window/tool_window_frame.h"
+#include "zav/base/messages.h"
+#include "zav/base/program_directory.h"
 #include "zav/controls/window/frm_ctrls.h"
 #include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/sim/simulator.h"
+#include "zav/window/tool_window_frame.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using zav::app::window::ToolWindowFrame;
 using zav::bench::Heartbeat;
+using zav::window::ToolWindowFrame;
 
 constexpr std::int16_t kPort = 117;
 constexpr qint64 kGapGoalMs = 50;
 constexpr int kLimitMs = 120000;
 constexpr int kStepMs = 300;
 
-class SilentMessages final : public zav::app::MessageSink {
+class SilentMessages final : public zav::base::MessageSink {
   public:
-    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 // The largest heartbeat gap of an idle event loop over `durationMs`.
@@ -61,7 +61,7 @@ qint64 IdleFloor(qint64 durationMs) {
     return heartbeat.largestGapMs();
 }
 
-class NoMainWindow final : public zav::app::window::MainWindowControls {
+class NoMainWindow final : public zav::window::MainWindowControls {
   public:
     void setMainMenusEnabled(bool) override {}
     void setToolbarEnabled(bool) override {}
@@ -192,9 +192,9 @@ void Initialise(NoMainWindow& main, bool silent) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
+    zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
     SilentMessages messages;
-    zav::app::setMessageSink(&messages);
+    zav::base::setMessageSink(&messages);
     NoMainWindow main;
     zav::sim::Simulator* unit = nullptr;
 
@@ -215,6 +215,6 @@ int main(int argc, char** argv) {
     Prepare(main, true, false, &unit);
     Initialise(main, false);
     Initialise(main, true);
-    zav::app::setMessageSink(nullptr);
+    zav::base::setMessageSink(nullptr);
     return 0;
 }

@@ -17,9 +17,9 @@
 #include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/messages.h"
+#include "zav/base/program_directory.h"
 #include "zav/diag/diagnostic_session.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/simulator.h"
@@ -37,9 +37,9 @@ class SilentView final : public zav::app::SessionView {
     void setMousePointer(zav::app::MousePointer) override {}
 };
 
-class SilentMessages final : public zav::app::MessageSink {
+class SilentMessages final : public zav::base::MessageSink {
   public:
-    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 struct Measure {
@@ -105,13 +105,13 @@ void Report(const char* name, const Measure& measure) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
+    zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
     SilentMessages messages;
-    zav::app::setMessageSink(&messages);
+    zav::base::setMessageSink(&messages);
 
     const Measure healthy = Diagnose(nullptr);
     Report(healthy.passed ? "TM6 diagnostic (PASSED)" : "TM6 diagnostic (did not pass!)", healthy);
     Report("silent unit (nothing answers)", Diagnose("noreply"));
-    zav::app::setMessageSink(nullptr);
+    zav::base::setMessageSink(nullptr);
     return 0;
 }

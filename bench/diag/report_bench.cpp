@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "zav/app/current_port.h"
-#include "zav/app/messages.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/session_view.h"
+#include "zav/base/messages.h"
+#include "zav/base/program_directory.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
 #include "zav/lang/language_module.h"
@@ -26,22 +26,22 @@ using namespace std::chrono_literals;
 constexpr double kGoalSeconds = 0.3;
 constexpr std::int16_t kPort = 114;
 
-class QuietView final : public zav::app::SessionView, public zav::app::MessageSink {
+class QuietView final : public zav::app::SessionView, public zav::base::MessageSink {
   public:
     void setStatusText(const QString&) override {}
     void setMousePointer(zav::app::MousePointer) override {}
-    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 // One whole diagnostic of a healthy simulated TM6 in this process.
 struct Tm6Run {
     Tm6Run() {
-        zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
+        zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
         zav::lang::installLanguageModule(
             zav::lang::LanguageModule::create(QStringLiteral(ZAV_DIST_DIR "/Lang/kvo_lang_en.so"),
                                               QStringLiteral("kvo_lang_en.clsResources")),
             QStringLiteral("en"));
-        zav::app::setMessageSink(&view);
+        zav::base::setMessageSink(&view);
         zav::sim::Options options;
         options.model = "TM6";
         options.test_step_ms = 0;

@@ -19,16 +19,16 @@
 #include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
-#include "zav/app/window/main_window_controls.h"
+#include "zav/base/messages.h"
+#include "zav/base/program_directory.h"
 #include "zav/diag/window/frm_diag.h"
-#include "zav/lang/language_text.h"
 #include "zav/lang/language_module.h"
+#include "zav/lang/language_text.h"
 #include "zav/lang/module_files.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/simulator.h"
+#include "zav/window/main_window_controls.h"
 
 namespace {
 
@@ -39,15 +39,15 @@ constexpr double kProbeTicks = 5;
 constexpr double kPortOpeningsSeconds = 3 * 0.1;
 constexpr qint64 kGapGoalMs = 50;
 
-class NoMainWindow final : public zav::app::window::MainWindowControls {
+class NoMainWindow final : public zav::window::MainWindowControls {
   public:
     void setMainMenusEnabled(bool) override {}
     void setToolbarEnabled(bool) override {}
 };
 
-class SilentMessages final : public zav::app::MessageSink {
+class SilentMessages final : public zav::base::MessageSink {
   public:
-    void showMessage(const QString&, const QString&, zav::app::MessageIcon) override {}
+    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 double CpuSeconds() {
@@ -111,7 +111,7 @@ Measure RunWindow(const char* fault) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    zav::app::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
+    zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
     const QString en = QStringLiteral("en");
     zav::lang::installLanguageModule(
         zav::lang::LanguageModule::create(
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
             QStringLiteral("kvo_lang_en.clsResources")),
         en);
     SilentMessages messages;
-    zav::app::setMessageSink(&messages);
+    zav::base::setMessageSink(&messages);
 
     const double paperDelay = zav::sim::Options{}.paper_delay_ms / 1000.0;
     const double floor = kFixedPauseTicks * kTickSeconds + paperDelay + kProbeTicks * kTickSeconds +
@@ -138,6 +138,6 @@ int main(int argc, char** argv) {
                 qPrintable(silent.status));
     std::printf("  largest heartbeat gap %lld ms (goal under %lld ms)\n",
                 static_cast<long long>(silent.largestGapMs), static_cast<long long>(kGapGoalMs));
-    zav::app::setMessageSink(nullptr);
+    zav::base::setMessageSink(nullptr);
     return 0;
 }

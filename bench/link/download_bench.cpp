@@ -18,8 +18,8 @@
 
 #include "ZavtekVLP.h"
 #include "vlp_frame.h"
-#include "zav/ramutil/stand_in_image.h"
 #include "zav/sim/simulator.h"
+#include "zav/sim/stand_in_image.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     SetMessageMode(0);
 
     const std::vector<std::uint8_t> image =
-        zav::ramutil::stand_in_image("TM6", static_cast<std::uint32_t>(kImageSize - kHeaderSize));
+        zav::sim::stand_in_image("TM6", static_cast<std::uint32_t>(kImageSize - kHeaderSize));
     const std::string file = std::filesystem::temp_directory_path() / "zav_download_bench.rx1";
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()),

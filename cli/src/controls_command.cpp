@@ -5,8 +5,8 @@
 
 #include "controls_console.h"
 #include "zav/app/current_port.h"
+#include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
-#include "zav/cli/target_unit.h"
 #include "zav/controls/controls_session.h"
 
 namespace zav::cli {
@@ -34,7 +34,7 @@ void PrintReadyUnit(const controls::ControlsSession& session) {
 }
 
 int RunControls(Invocation& invocation) {
-    TargetUnit target;
+    CommandTarget target;
     if (!target.Open("controls", invocation.arguments, Channels::RamUtility))
         return kExitCouldNotRun;
     controls::ControlsSession session(app::CurrentPort(), kTick, invocation.frontEnd);

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "zav/cli/arguments.h"
+#include "zav/app/arguments.h"
 #include "zav/cli/printing_front_end.h"
 
 namespace zav::cli {
@@ -169,7 +169,7 @@ void ControlsConsole::press(Control control, const QString& what) {
 
 void ControlsConsole::poll(const QString& sensor) {
     const QStringList& sensors = session_.panel().sensors;
-    std::optional<int> position = ParseInteger(sensor, 1, static_cast<int>(sensors.size()));
+    std::optional<int> position = app::ParseInteger(sensor, 1, static_cast<int>(sensors.size()));
     for (int i = 0; !position && i < sensors.size(); ++i) {
         if (sensors[i].simplified().compare(sensor, Qt::CaseInsensitive) == 0) position = i + 1;
     }

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "diagnostic_report.h"
-#include "zav/cli/arguments.h"
+#include "zav/app/arguments.h"
+#include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
-#include "zav/cli/target_unit.h"
 #include "zav/diag/service_report.h"
 
 namespace zav::cli {
@@ -15,11 +15,11 @@ namespace {
 
 int RunDiagnose(Invocation& invocation) {
     QStringList& arguments = invocation.arguments;
-    TargetUnit target;
+    CommandTarget target;
     QString error;
-    const bool json = TakeFlag(arguments, QStringLiteral("--json"));
-    const auto csvPath = TakeValue(arguments, QStringLiteral("--csv"), &error);
-    const auto reportPath = TakeValue(arguments, QStringLiteral("--report"), &error);
+    const bool json = app::TakeFlag(arguments, QStringLiteral("--json"));
+    const auto csvPath = app::TakeValue(arguments, QStringLiteral("--csv"), &error);
+    const auto reportPath = app::TakeValue(arguments, QStringLiteral("--report"), &error);
     if (error.isEmpty() && reportPath && !diag::ReportFormatOf(*reportPath)) {
         error = QStringLiteral("the report file name must end in .pdf or .html");
     }
@@ -32,8 +32,7 @@ int RunDiagnose(Invocation& invocation) {
         // Ctrl-C closes the window as its close box would: the wait in
         // progress ends (in the green-paper step as Cancel ends it, 0x87) and
         // the unit leaves the RAM utility (0x82).
-        const InterruptHandler interrupt(invocation.interruption,
-                                         [&] { session.requestClose(); });
+        const InterruptHandler interrupt(invocation.interruption, [&] { session.requestClose(); });
         session.StartDiagnostic();
     }
     const bool interrupted = invocation.interruption.interrupted();

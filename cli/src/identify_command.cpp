@@ -2,8 +2,8 @@
 // the unit's identity, its sensors' configuration and its motors.
 #include "diagnostic_report.h"
 #include "zav/app/link_api.h"
+#include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
-#include "zav/cli/target_unit.h"
 
 namespace zav::cli {
 namespace {
@@ -26,7 +26,7 @@ QString SensorLine(const app::ValidatorData& unit, int i) {
 }
 
 int RunIdentify(Invocation& invocation) {
-    TargetUnit target;
+    CommandTarget target;
     if (!target.Open("identify", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
     diag::DiagnosticSession session(invocation.frontEnd);
     const bool identified = session.GetRXSensorData();

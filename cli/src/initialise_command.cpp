@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "zav/app/current_port.h"
+#include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
-#include "zav/cli/target_unit.h"
 #include "zav/controls/initialise_session.h"
 
 namespace zav::cli {
@@ -40,7 +40,7 @@ class LiveTable {
 };
 
 int RunInitialise(Invocation& invocation) {
-    TargetUnit target;
+    CommandTarget target;
     if (!target.Open("initialise", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
     controls::InitialiseSession session(app::CurrentPort(), kTick, invocation.frontEnd);
     LiveTable live;

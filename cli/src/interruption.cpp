@@ -1,9 +1,5 @@
 #include "zav/cli/interruption.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/platform/termination.h"
@@ -11,11 +7,9 @@
 namespace zav::cli {
 namespace {
 
-// Written with write(2) alone: the user-interface thread may be anywhere.
+// The user-interface thread may be anywhere: nothing of ours runs.
 void EndAtOnce() {
-    static constexpr char kLine[] = "zavdiag: interrupted again; ending at once\n";
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kLine, sizeof kLine - 1);
-    ::_exit(kExitCouldNotRun);
+    platform::end_process_now("zavdiag: interrupted again; ending at once\n", kExitCouldNotRun);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "zav/app/current_port.h"
-#include "zav/app/version.h"
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/lang/startup_language.h"
+#include "zav/version.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // zavdiag ports: the serial ports as the port options window lists them,
 // with the current port marked.
+#include "zav/app/arguments.h"
 #include "zav/app/current_port.h"
 #include "zav/app/port_list.h"
-#include "zav/cli/arguments.h"
 #include "zav/cli/subcommand.h"
 
 namespace zav::cli {
@@ -10,7 +10,7 @@ namespace {
 
 int RunPorts(Invocation& invocation) {
     QString error;
-    if (!NoArgumentsLeft(invocation.arguments, &error)) {
+    if (!app::NoArgumentsLeft(invocation.arguments, &error)) {
         return RefuseArguments("ports", error);
     }
     app::PortList list;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "zav/app/product.h"
+#include "zav/base/product.h"
 
 namespace zav::cli {
 namespace {
@@ -14,15 +14,15 @@ void Print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-const char* IconName(app::MessageIcon icon) {
+const char* IconName(base::MessageIcon icon) {
     switch (icon) {
-        case app::MessageIcon::Information:
+        case base::MessageIcon::Information:
             return "Information";
-        case app::MessageIcon::Warning:
+        case base::MessageIcon::Warning:
             return "Warning";
-        case app::MessageIcon::Critical:
+        case base::MessageIcon::Critical:
             return "Error";
-        case app::MessageIcon::None:
+        case base::MessageIcon::None:
             break;
     }
     return "Message";
@@ -31,18 +31,18 @@ const char* IconName(app::MessageIcon icon) {
 }  // namespace
 
 PrintingFrontEnd::PrintingFrontEnd() {
-    app::setMessageSink(this);
+    base::setMessageSink(this);
 }
 
 PrintingFrontEnd::~PrintingFrontEnd() {
-    app::setMessageSink(nullptr);
+    base::setMessageSink(nullptr);
 }
 
 void PrintingFrontEnd::showMessage(const QString& title, const QString& text,
-                                   app::MessageIcon icon) {
+                                   base::MessageIcon icon) {
     messages_.append(text);
     QString line = QString::fromLatin1(IconName(icon)) + QStringLiteral(": ") + text;
-    if (title != app::productName()) line += QStringLiteral(" (%1)").arg(title);
+    if (title != base::productName()) line += QStringLiteral(" (%1)").arg(title);
     Print(stderr, line);
 }
 

@@ -6,12 +6,12 @@
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
+#include "zav/base/messages.h"
 
 namespace zav::controls {
 namespace {
@@ -40,7 +40,7 @@ constexpr ControlSet kReadyControls = Bit(Control::Ok) | Bit(Control::Cancel) |
                                       Bit(Control::MotorReverse);
 
 void showText(int textId) {
-    app::showMessage(app::Global::LangText(textId));
+    base::showMessage(app::Global::LangText(textId));
 }
 
 // Shows an actuator frame with its ON and PARK buttons usable; OFF stays

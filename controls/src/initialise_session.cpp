@@ -8,16 +8,16 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/link_request.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
+#include "zav/base/messages.h"
 
 namespace zav::controls {
 namespace {
 
-using app::MessageIcon;
+using base::MessageIcon;
 
 constexpr int kTextSerialPort = 8;        // "Serial Port"
 constexpr int kTextFirmwareError = 36;    // "Error getting firmware version"
@@ -60,7 +60,7 @@ constexpr std::uint8_t kOneSecondOneRetry[] = {1, 1};
 constexpr int kStatusBytesPerSensor = 3;
 
 void showText(int textId, MessageIcon icon = MessageIcon::Warning) {
-    app::showMessage(app::Global::LangText(textId), icon);
+    base::showMessage(app::Global::LangText(textId), icon);
 }
 
 }  // namespace
@@ -167,7 +167,7 @@ std::uint8_t InitialiseSessionCore::readCapability() {
         return 0;
     }
     if (!synced) {
-        app::showMessage(QString::fromLatin1(kTextNoConnection));
+        base::showMessage(QString::fromLatin1(kTextNoConnection));
         app::Link().CloseComm();
         return 0;
     }
@@ -303,8 +303,9 @@ void InitialiseSessionCore::unload() {
         app::SendRamCommand(app::ram_command::kLeave);
         app::Serial().ClosePort();
     } else {
-        app::showMessage(app::Global::LangText(kTextSerialPort) + u' ' +
-                         app::Global::LangText(kTextFailed) + u' ' + app::SerialStatusText(opened));
+        base::showMessage(app::Global::LangText(kTextSerialPort) + u' ' +
+                          app::Global::LangText(kTextFailed) + u' ' +
+                          app::SerialStatusText(opened));
     }
     emit changed();
 }

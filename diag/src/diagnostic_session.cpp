@@ -6,14 +6,14 @@
 #include <QDateTime>
 
 #include "diagnostic_session_core.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/messages.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
 
 namespace zav::diag {
@@ -263,7 +263,7 @@ void DiagnosticSessionCore::SetProgress(const RunProgress& progress) {
 // A window that is going away raises no message box.
 void DiagnosticSessionCore::ShowMessageText(int textId) {
     if (Closing()) return;
-    app::showMessage(app::Global::LangText(textId), app::MessageIcon::Warning);
+    base::showMessage(app::Global::LangText(textId), base::MessageIcon::Warning);
 }
 
 void DiagnosticSessionCore::SetButtons(const DiagnosticButtons& buttons) {

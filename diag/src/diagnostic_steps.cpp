@@ -7,19 +7,19 @@
 #include <span>
 
 #include "diagnostic_session_core.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "program_state.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
-#include "zav/app/messages.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
+#include "zav/base/messages.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/test_rules.h"
 
 namespace zav::diag {

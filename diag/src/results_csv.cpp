@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/app/file_write.h"
 #include "zav/app/global.h"
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
+#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/model_test_limits.h"
 
 namespace zav::diag {
@@ -103,7 +103,7 @@ QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown) {
     if (!app::WriteFileAtomically(path, ResultsCsv(results, shown))) {
-        app::showMessage(app::Global::LangText(text::kCouldNotSave), app::MessageIcon::Warning);
+        base::showMessage(app::Global::LangText(text::kCouldNotSave), base::MessageIcon::Warning);
         return false;
     }
     return true;

@@ -3,29 +3,29 @@
 #include <cstdint>
 #include <limits>
 
-#include "zav/app/settings_keys.h"
+#include "zav/base/settings.h"
 
 namespace zav::lang {
 namespace {
 
 void store(const char* key, const QString& value) {
-    const auto settings = app::settings::openUserSettings();
-    settings->beginGroup(QLatin1String(app::settings::kStartupGroup));
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
     settings->setValue(QLatin1String(key), value);
 }
 
 }  // namespace
 
 LanguageSettings readLanguageSettings() {
-    const auto settings = app::settings::openUserSettings();
-    settings->beginGroup(QLatin1String(app::settings::kStartupGroup));
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
     LanguageSettings stored;
     stored.countryCode =
-        settings->value(QLatin1String(app::settings::kCountryCodeKey), stored.countryCode)
+        settings->value(QLatin1String(base::settings::kCountryCodeKey), stored.countryCode)
             .toString();
     bool ok = false;
     const int option =
-        settings->value(QLatin1String(app::settings::kCountryCodeOptionKey)).toString().toInt(&ok);
+        settings->value(QLatin1String(base::settings::kCountryCodeOptionKey)).toString().toInt(&ok);
     if (ok && option >= std::numeric_limits<std::int16_t>::min() &&
         option <= std::numeric_limits<std::int16_t>::max()) {
         stored.countryCodeOption = option;
@@ -34,11 +34,11 @@ LanguageSettings readLanguageSettings() {
 }
 
 void storeCountryCode(const QString& code) {
-    store(app::settings::kCountryCodeKey, code);
+    store(base::settings::kCountryCodeKey, code);
 }
 
 void storeCountryCodeOption(int option) {
-    store(app::settings::kCountryCodeOptionKey, QString::number(option));
+    store(base::settings::kCountryCodeOptionKey, QString::number(option));
 }
 
 }  // namespace zav::lang

@@ -24,15 +24,14 @@ TwipsRect moduleOptionRect(int option) {
 
 }  // namespace
 
-LanguageWindow::LanguageWindow(const QString& moduleDirectory, const QString& codeListPath) {
+LanguageWindow::LanguageWindow(const QString& moduleDirectory, const LanguageNames& languageName) {
     options_.push_back({QString(), fetchText(100), kAutomaticOption});
     for (const QString& file : moduleFileNames(moduleDirectory)) {
         const QString code = moduleCodeOf(file);
         const int option = static_cast<int>(options_.size());
         // The list holds lower-case codes; kvo_lang_DE would otherwise show
         // no name.
-        options_.push_back({code, app::Global::GetLangName(code.toLower(), codeListPath),
-                            moduleOptionRect(option)});
+        options_.push_back({code, languageName(code.toLower()), moduleOptionRect(option)});
     }
     const LanguageSettings stored = readLanguageSettings();
     chosenCode_ = stored.countryCode;

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/platform/shared_library.h"
 
 namespace zav::lang {
@@ -21,7 +21,7 @@ QStringList filesIn(const QString& directory) {
 }  // namespace
 
 QString defaultModuleDirectory() {
-    return app::ProgramFilePath(QStringLiteral("Lang/"));
+    return base::ProgramFilePath(QStringLiteral("Lang/"));
 }
 
 QStringList moduleFileNames(const QString& directory) {

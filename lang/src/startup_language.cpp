@@ -1,6 +1,6 @@
 #include "zav/lang/startup_language.h"
 
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/module_files.h"
 #include "zav/platform/system.h"
@@ -45,15 +45,15 @@ bool loadLanguage(const QString& code, const QString& moduleDirectory) {
         path = findModuleFile(moduleDirectory, chosen);
     }
     if (path.isEmpty()) {
-        app::showMessage(QStringLiteral("Unable to find any language dlls. Program will now exit"),
-                         app::MessageIcon::Critical);
+        base::showMessage(QStringLiteral("Unable to find any language dlls. Program will now exit"),
+                          base::MessageIcon::Critical);
         return false;
     }
     auto module = LanguageModule::create(
         path, QStringLiteral("kvo_lang_") + chosen + QStringLiteral(".clsResources"));
     if (!module) {
-        app::showMessage(QStringLiteral("Unable to load any language dlls. Program will now exit"),
-                         app::MessageIcon::Critical);
+        base::showMessage(QStringLiteral("Unable to load any language dlls. Program will now exit"),
+                          base::MessageIcon::Critical);
         return false;
     }
     installLanguageModule(std::move(module), chosen);
@@ -68,8 +68,8 @@ StartupLanguage startLanguage(const LanguageEnvironment& environment) {
     if (!automatic) {
         code = result.settings.countryCode;
         if (findModuleFile(environment.moduleDirectory, code).isEmpty()) {
-            app::showMessage(QStringLiteral("Unsupported language Selected  (") + code +
-                             QStringLiteral(") defaulting to auto select"));
+            base::showMessage(QStringLiteral("Unsupported language Selected  (") + code +
+                              QStringLiteral(") defaulting to auto select"));
             automatic = true;
         }
     }

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "zav/app/version.h"
 #include "zav/platform/termination.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/profile.h"
 #include "zav/sim/program_arguments.h"
 #include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
+#include "zav/version.h"
 
 namespace {
 
@@ -73,9 +73,7 @@ int main(int argc, char** argv) {
     // signals reach the wait below.
     zav::platform::block_termination_signals();
     zav::sim::Simulator simulator(args.options);
-    for (auto& [key, fault] : args.faults) simulator.set_fault(key, std::move(fault));
-    for (const zav::sim::RawFault& fault : args.raw_faults) simulator.add_raw_fault(fault);
-    if (!simulator.start(&error)) {
+    if (!args.faults.apply_to(simulator, &error) || !simulator.start(&error)) {
         std::fprintf(stderr, "zavsim: %s\n", error.c_str());
         return kExitFailure;
     }

@@ -3,9 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "zav/sim/fault_syntax.h"
-#include "zav/sim/raw_fault_syntax.h"
-
 namespace zav::sim {
 namespace {
 
@@ -98,23 +95,8 @@ bool parse_program_arguments(int argc, const char* const* argv, ProgramArguments
                 return false;
             }
             args->options.initialisation.failing_sensors.push_back(static_cast<int>(number));
-        } else if (arg == "--fault" && names_raw_fault(value)) {
-            RawFault fault;
-            std::string why;
-            if (!parse_raw_fault(value, &fault, &why)) {
-                *error = why;
-                return false;
-            }
-            args->raw_faults.push_back(fault);
         } else if (arg == "--fault") {
-            CommandKey key;
-            Fault fault;
-            std::string why;
-            if (!parse_fault(value, &key, &fault, &why)) {
-                *error = why;
-                return false;
-            }
-            args->faults.emplace_back(key, std::move(fault));
+            if (!args->faults.add(value, error)) return false;
         }
     }
     if (!have_model && !args->list_models && !args->help && !args->version) {

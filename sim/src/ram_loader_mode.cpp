@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "zav/platform/clock.h"
-#include "zav/ramutil/stand_in_image.h"
+#include "zav/sim/stand_in_image.h"
 
 namespace zav::sim {
 namespace {
@@ -78,7 +78,7 @@ bool RamLoaderMode::take(std::uint8_t byte, DeviceOutput& out) {
 }
 
 bool RamLoaderMode::end_of_ram_program(DeviceOutput& out) {
-    const bool own_utility = ramutil::model_of_ram_program(program_start_) == utility_model();
+    const bool own_utility = sim::model_of_ram_program(program_start_) == utility_model();
     if (!session_.ram_only()) {
         echo(program_sum_, out);
         stage_ = Stage::TypeLetter;

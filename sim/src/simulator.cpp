@@ -238,10 +238,4 @@ std::size_t Simulator::result_packets_sent() const {
     return state_->raw_control.result_packets_sent();
 }
 
-std::vector<std::string> profile_names() {
-    std::vector<std::string> names;
-    for (const Profile* profile : all_profiles()) names.emplace_back(profile->name);
-    return names;
-}
-
 }  // namespace zav::sim

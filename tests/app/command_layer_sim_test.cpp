@@ -8,7 +8,7 @@
 #include "core_test_support.h"
 #include "zav/app/command_layer.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/sim/profile.h"
 #include "zav/sim/simulator.h"
 

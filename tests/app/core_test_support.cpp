@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "zav/app/product.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/product.h"
+#include "zav/base/program_directory.h"
 #include "zav/lang/language_text.h"
 
 namespace zav::app::test {
@@ -36,7 +36,7 @@ void installEnglishTexts() {
 void useBuiltProgram() {
     ensureApplication();
     installEnglishTexts();
-    SetProgramDirectory(distDirectory());
+    base::SetProgramDirectory(distDirectory());
 }
 
 QString useMakersRamUtilityFiles() {
@@ -49,22 +49,23 @@ QString useMakersRamUtilityFiles() {
         }
         return true;
     }();
-    if (written) SetProgramDirectory(directory.path());
+    if (written) base::SetProgramDirectory(directory.path());
     return directory.path();
 }
 
 RecordingFrontEnd::RecordingFrontEnd() {
-    setMessageSink(this);
+    base::setMessageSink(this);
 }
 
 RecordingFrontEnd::~RecordingFrontEnd() {
-    setMessageSink(nullptr);
+    base::setMessageSink(nullptr);
 }
 
-void RecordingFrontEnd::showMessage(const QString& title, const QString& text, MessageIcon icon) {
+void RecordingFrontEnd::showMessage(const QString& title, const QString& text,
+                                    base::MessageIcon icon) {
     static const char* const iconNames[] = {"None", "Information", "Warning", "Critical"};
     QString line = QStringLiteral("message %1: %2").arg(iconNames[static_cast<int>(icon)], text);
-    if (title != productName()) line += QStringLiteral(" (title \"%1\")").arg(title);
+    if (title != base::productName()) line += QStringLiteral(" (title \"%1\")").arg(title);
     events << line;
 }
 

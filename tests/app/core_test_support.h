@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <ostream>
 
-#include "zav/app/messages.h"
 #include "zav/app/session_view.h"
+#include "zav/base/messages.h"
 
 // Readable test failures for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -44,12 +44,12 @@ QString useMakersRamUtilityFiles();
 // "message <icon>: <text>" (title "<title>" when it is not the product
 // name), "status: <text>" and "pointer: Arrow|Hourglass". Installs itself as
 // the message sink while it lives.
-class RecordingFrontEnd final : public MessageSink, public SessionView {
+class RecordingFrontEnd final : public base::MessageSink, public SessionView {
   public:
     RecordingFrontEnd();
     ~RecordingFrontEnd() override;
 
-    void showMessage(const QString& title, const QString& text, MessageIcon icon) override;
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
     void setStatusText(const QString& text) override;
     void setMousePointer(MousePointer pointer) override;
 

@@ -93,7 +93,7 @@ TEST_F(GlobalTest, LangNameFailuresAreShownAndGiveEmpty) {
     EXPECT_EQ(sink.messages[0].text,
               QStringLiteral("Error 2 (No such file or directory) in procedure GetLangName of "
                              "Module Global"));
-    EXPECT_EQ(sink.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(sink.messages[0].icon, base::MessageIcon::None);
     EXPECT_EQ(sink.messages[0].title, QStringLiteral("ZAV Diagnostics Tool"));
 
     qputenv("TMPDIR", QFile::encodeName(file(QStringLiteral("no-such-dir"))));

@@ -8,9 +8,9 @@
 
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/program_directory.h"
 
 namespace zav::app {
 namespace {
@@ -20,9 +20,9 @@ class LibraryBindingTest : public ::testing::Test {
     void SetUp() override {
         test::ensureApplication();
         ASSERT_TRUE(directory.isValid());
-        SetProgramDirectory(directory.path());
+        base::SetProgramDirectory(directory.path());
     }
-    void TearDown() override { SetProgramDirectory(QString()); }
+    void TearDown() override { base::SetProgramDirectory(QString()); }
 
     QTemporaryDir directory;
     test::RecordingFrontEnd frontEnd;

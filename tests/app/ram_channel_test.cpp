@@ -10,8 +10,8 @@
 
 #include "byte_peer.h"
 #include "core_test_support.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/program_directory.h"
 #include "zav/platform/clock.h"
 
 namespace zav::app {
@@ -28,7 +28,7 @@ class RamChannelTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::ensureApplication();
-        SetProgramDirectory(test::distDirectory());
+        base::SetProgramDirectory(test::distDirectory());
     }
     void TearDown() override { Serial().ClosePort(); }
 

@@ -9,8 +9,8 @@
 
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/ram_download.h"
+#include "zav/base/program_directory.h"
 #include "zav/sim/simulator.h"
 
 namespace zav::app {
@@ -24,14 +24,14 @@ class RamDownloadLinkTest : public ::testing::Test {
         test::useBuiltProgram();
         Link();  // bind the library from the build's program directory
         ASSERT_TRUE(imageDirectory.isValid());
-        SetProgramDirectory(imageDirectory.path());
+        base::SetProgramDirectory(imageDirectory.path());
         std::string why;
         ASSERT_TRUE(unit.start(&why)) << why;
         unit.export_port(kPort);
     }
     void TearDown() override {
         Link().CloseComm();
-        SetProgramDirectory(QString());
+        base::SetProgramDirectory(QString());
     }
 
     QTemporaryDir imageDirectory;

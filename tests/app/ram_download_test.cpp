@@ -18,12 +18,12 @@
 #include "core_test_support.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/ram_download_poll.h"
 #include "zav/app/ram_utility_file.h"
+#include "zav/base/program_directory.h"
 #include "zav/platform/port_override.h"
 #include "zav/platform/pseudo_terminal.h"
-#include "zav/ramutil/stand_in_image.h"
+#include "zav/sim/stand_in_image.h"
 
 namespace zav::app {
 namespace {
@@ -67,7 +67,7 @@ class RamDownloadTest : public ::testing::Test {
     }
     void TearDown() override {
         OverrideLinkApi(nullptr);
-        SetProgramDirectory(QString());
+        base::SetProgramDirectory(QString());
     }
 
     // Runs the poll until it has finished or failed (or 2 s have passed).
@@ -105,7 +105,7 @@ TEST_F(RamDownloadTest, FileIsTakenFromTheProgramDirectoryWithOneSeparator) {
     const QString directory = test::useMakersRamUtilityFiles();
 
     for (const QString& given : {directory, directory + u'/'}) {
-        SetProgramDirectory(given);
+        base::SetProgramDirectory(given);
         fake.calls.clear();
         DownloadRamUtility(data, 7, poll);
         EXPECT_EQ(QString::fromStdString(fake.fileName), directory + "/TM3_ram_ut.rx1");
@@ -229,7 +229,7 @@ class RamUtilityFileTest : public RamDownloadTest {
         // A character device, but no pseudo-terminal: stands for a serial port.
         ASSERT_TRUE(platform::set_port_override(kRealPort, "/dev/null"));
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-        SetProgramDirectory(programDirectory.path());
+        base::SetProgramDirectory(programDirectory.path());
         data.UnitType = QStringLiteral("TM6");
     }
     void TearDown() override {
@@ -253,7 +253,7 @@ class RamUtilityFileTest : public RamDownloadTest {
     }
     static QByteArray makersImage() { return QByteArray("ZAV") + QByteArray(400, '\0'); }
     static QByteArray standIn() {
-        const std::vector<std::uint8_t> image = ramutil::stand_in_image("TM6");
+        const std::vector<std::uint8_t> image = sim::stand_in_image("TM6");
         return QByteArray(reinterpret_cast<const char*>(image.data()),
                           static_cast<qsizetype>(image.size()));
     }

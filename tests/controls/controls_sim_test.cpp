@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "core_test_support.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/controls/controls_session.h"
 #include "zav/sim/simulator.h"
 
@@ -28,9 +28,7 @@ void runFor(std::chrono::milliseconds time) {
 
 class ControlsSimTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        app::test::useBuiltProgram();
-    }
+    static void SetUpTestSuite() { app::test::useBuiltProgram(); }
     void TearDown() override {
         session.reset();
         unit.reset();

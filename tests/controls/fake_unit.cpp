@@ -8,8 +8,8 @@
 
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/program_directory.h"
 
 namespace zav::controls::test {
 
@@ -208,7 +208,7 @@ void Install() {
 void Uninstall() {
     app::OverrideLinkApi(nullptr);
     app::OverrideSerialApi(nullptr);
-    app::SetProgramDirectory(QString());
+    base::SetProgramDirectory(QString());
 }
 
 void Send(const Bytes& bytes) {

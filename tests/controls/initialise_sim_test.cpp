@@ -9,7 +9,7 @@
 
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/sim/profile.h"
 #include "zav/sim/simulator.h"
@@ -25,9 +25,7 @@ constexpr std::uint8_t kStatus = 0x76;
 
 class InitialiseSimTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        app::test::useBuiltProgram();
-    }
+    static void SetUpTestSuite() { app::test::useBuiltProgram(); }
     void TearDown() override {
         session.reset();
         unit.reset();

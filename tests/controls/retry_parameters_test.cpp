@@ -10,7 +10,7 @@
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
 #include "zav/app/link_request.h"
-#include "zav/app/program_directory.h"
+#include "zav/base/program_directory.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/sim/simulator.h"
 

@@ -19,8 +19,8 @@
 #include "report_pdf_tools.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/program_directory.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
 #include "zav/sim/raw_fault_syntax.h"
@@ -43,7 +43,7 @@ class ServiceReportTest : public ::testing::Test {
     // The built libraries and English texts; the application is main()'s.
     static void SetUpTestSuite() {
         app::test::installEnglishTexts();
-        app::SetProgramDirectory(app::test::distDirectory());
+        base::SetProgramDirectory(app::test::distDirectory());
     }
     void TearDown() override {
         app::Link().CloseComm();
@@ -453,7 +453,8 @@ TEST_F(ServiceReportTest, ADeviceIsWrittenInPlaceAndAFullOneFailsWithItsReason) 
     EXPECT_FALSE(WriteServiceReport(Input(), path, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results! ") + path + ": "))
         << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive)) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive))
+        << error.toStdString();
     struct stat after {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &after), 0);
     EXPECT_TRUE(S_ISCHR(after.st_mode)) << "the device was replaced by a file";

@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "zav/app/global.h"
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/results_model.h"
@@ -18,14 +18,14 @@ namespace {
 
 using app::Global::LangText;
 
-class RecordingSink final : public app::MessageSink {
+class RecordingSink final : public base::MessageSink {
   public:
-    void showMessage(const QString& title, const QString& text, app::MessageIcon icon) override {
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override {
         messages.push_back({title, text, icon});
     }
     struct Message {
         QString title, text;
-        app::MessageIcon icon;
+        base::MessageIcon icon;
     };
     std::vector<Message> messages;
 };
@@ -188,8 +188,8 @@ TEST(ResultsCsv, DefaultFileName) {
 
 class SaveResultsCsvTest : public ::testing::Test {
   protected:
-    void SetUp() override { app::setMessageSink(&sink); }
-    void TearDown() override { app::setMessageSink(nullptr); }
+    void SetUp() override { base::setMessageSink(&sink); }
+    void TearDown() override { base::setMessageSink(nullptr); }
     RecordingSink sink;
     Results r{"RX5"};
 };
@@ -220,7 +220,7 @@ TEST_F(SaveResultsCsvTest, FailedWriteSaysSo) {
         EXPECT_FALSE(SaveResultsCsv(path, r.Inputs(), r.Shown(true))) << path.toStdString();
         ASSERT_EQ(sink.messages.size(), 1u) << path.toStdString();
         EXPECT_EQ(sink.messages[0].text, LangText(89));
-        EXPECT_EQ(sink.messages[0].icon, app::MessageIcon::Warning);
+        EXPECT_EQ(sink.messages[0].icon, base::MessageIcon::Warning);
     }
     EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile())
         << "a device is written in place, never replaced";

@@ -25,8 +25,8 @@
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/link_api.h"
-#include "zav/app/program_directory.h"
 #include "zav/app/serial_api.h"
+#include "zav/base/program_directory.h"
 #include "zav/controls/controls_session.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/diag/diagnostic_session.h"
@@ -526,7 +526,7 @@ class FaultMatrixTest : public ::testing::Test {
     // Runs one scenario; true when it showed every text it must and ended in
     // time. Failures are reported with the scenario's first key.
     bool Run(const Scenario& scenario, std::map<std::string, bool>& reached) {
-        const QString programDirectory = app::ProgramDirectory();
+        const QString programDirectory = base::ProgramDirectory();
         QTemporaryDir ramFiles;
         std::unique_ptr<sim::Simulator> unit;
         if (scenario.setup == Setup::NoDevice) {
@@ -557,7 +557,7 @@ class FaultMatrixTest : public ::testing::Test {
             } else if (scenario.setup == Setup::RamFileDirectory) {
                 EXPECT_TRUE(QDir().mkpath(file));
             }
-            app::SetProgramDirectory(ramFiles.path());
+            base::SetProgramDirectory(ramFiles.path());
         }
 
         app::test::RecordingFrontEnd frontEnd;
@@ -566,7 +566,7 @@ class FaultMatrixTest : public ::testing::Test {
         UnpluggingView view(frontEnd, unit.get(), scenario.unplugAt);
         RunSession(scenario, frontEnd, view);
         const qint64 elapsed = clock.elapsed();
-        app::SetProgramDirectory(programDirectory);
+        base::SetProgramDirectory(programDirectory);
         if (scenario.downloadOutlivesRun) WaitForDownloadEnd();
         app::Link().CloseComm();
         app::Serial().ClosePort();

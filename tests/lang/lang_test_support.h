@@ -8,23 +8,23 @@
 #include <cstdlib>
 #include <vector>
 
-#include "zav/app/messages.h"
-#include "zav/app/settings_keys.h"
+#include "zav/base/messages.h"
+#include "zav/base/settings.h"
 
 namespace zav::test {
 
 struct ShownMessage {
     QString title;
     QString text;
-    app::MessageIcon icon;
+    base::MessageIcon icon;
 };
 
 // Records every message while it lives.
-class RecordingSink final : public app::MessageSink {
+class RecordingSink final : public base::MessageSink {
   public:
-    RecordingSink() { app::setMessageSink(this); }
-    ~RecordingSink() override { app::setMessageSink(nullptr); }
-    void showMessage(const QString& title, const QString& text, app::MessageIcon icon) override {
+    RecordingSink() { base::setMessageSink(this); }
+    ~RecordingSink() override { base::setMessageSink(nullptr); }
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override {
         messages.push_back({title, text, icon});
     }
     std::vector<ShownMessage> messages;
@@ -36,7 +36,7 @@ inline QString useEmptySettings() {
     static QTemporaryDir home;
     static const bool pointed = qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     (void)pointed;
-    app::settings::openUserSettings()->clear();
+    base::settings::openUserSettings()->clear();
     return home.path();
 }
 

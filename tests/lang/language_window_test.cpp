@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "lang_test_support.h"
+#include "zav/app/global.h"
 #include "zav/lang/language_settings.h"
 #include "zav/lang/language_text.h"
 
@@ -25,7 +26,11 @@ class LanguageWindowTest : public ::testing::Test {
     }
     void TearDown() override { installLanguageModule(nullptr, {}); }
 
-    LanguageWindow open() { return LanguageWindow(modules.path(), test::shippedCodeList()); }
+    LanguageWindow open() {
+        return LanguageWindow(modules.path(), [](const QString& code) {
+            return app::Global::GetLangName(code, test::shippedCodeList());
+        });
+    }
 
     QString settingsHome;
     test::ModuleDirectory modules;

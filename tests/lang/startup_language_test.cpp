@@ -23,7 +23,7 @@ class StartupLanguageTest : public ::testing::Test {
     void TearDown() override { installLanguageModule(nullptr, {}); }
 
     static void storeChoice(const QString& code, const QString& option) {
-        auto settings = app::settings::openUserSettings();
+        auto settings = base::settings::openUserSettings();
         settings->setValue(QStringLiteral("Startup/CountryCode"), code);
         settings->setValue(QStringLiteral("Startup/CountryCodeOption"), option);
     }
@@ -96,7 +96,7 @@ TEST_F(StartupLanguageTest, StoredCodeWithoutModuleFallsBackToAutomaticAfterSayi
     EXPECT_EQ(sink.messages[0].text,
               QStringLiteral("Unsupported language Selected  (it) defaulting to auto select"));
     EXPECT_EQ(sink.messages[0].title, QStringLiteral("ZAV Diagnostics Tool"));
-    EXPECT_EQ(sink.messages[0].icon, app::MessageIcon::Warning);
+    EXPECT_EQ(sink.messages[0].icon, base::MessageIcon::Warning);
     EXPECT_TRUE(result.loaded);
     EXPECT_EQ(result.languageCode, QStringLiteral("es"));
 
@@ -128,7 +128,7 @@ TEST_F(StartupLanguageTest, NoModuleFileEndsStartUp) {
     EXPECT_FALSE(result.loaded);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, kUnableToFind);
-    EXPECT_EQ(sink.messages[0].icon, app::MessageIcon::Critical);
+    EXPECT_EQ(sink.messages[0].icon, base::MessageIcon::Critical);
     EXPECT_EQ(fetchText(1), QStringLiteral("Error : NLDnro: 1"));
 
     EXPECT_FALSE(
@@ -145,7 +145,7 @@ TEST_F(StartupLanguageTest, ModuleWithoutObjectEndsStartUp) {
         const StartupLanguage result = start(id, broken);
         EXPECT_FALSE(result.loaded);
         EXPECT_EQ(sink.messages.back().text, kUnableToLoad);
-        EXPECT_EQ(sink.messages.back().icon, app::MessageIcon::Critical);
+        EXPECT_EQ(sink.messages.back().icon, base::MessageIcon::Critical);
     }
     EXPECT_EQ(sink.messages.size(), 2u);
 }

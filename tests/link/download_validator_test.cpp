@@ -12,8 +12,8 @@
 #include "ZavtekVLP.h"
 #include "download_helpers.h"
 #include "test_images.h"
-#include "zav/ramutil/stand_in_image.h"
 #include "zav/sim/simulator.h"
+#include "zav/sim/stand_in_image.h"
 
 using namespace zav::link::test;
 using Bytes = std::vector<std::uint8_t>;
@@ -64,12 +64,12 @@ struct DownloadValidatorTest : ::testing::Test {
 }  // namespace
 
 TEST_F(DownloadValidatorTest, EachModelRunsItsOwnRamUtility) {
-    for (const std::string_view model : zav::ramutil::models()) {
+    for (const std::string_view model : zav::sim::models()) {
         start(std::string(model));
-        const std::string file = stand_in_file(zav::ramutil::image_file_name(model));
+        const std::string file = stand_in_file(zav::sim::image_file_name(model));
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
         EXPECT_EQ(DownloadRamFile(file.c_str(), kPort),
-                  static_cast<std::int32_t>(zav::ramutil::kStandInProgramLength / 128))
+                  static_cast<std::int32_t>(zav::sim::kStandInProgramLength / 128))
             << model;
         EXPECT_EQ(wait_download(GetRamDownloadData, 5000).first, kDownloadDone) << model;
         EXPECT_TRUE(runs(Program::RamUtility)) << model;

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "zav/sim/fault_text.h"
 #include "zav/sim/simulator.h"
 
 using namespace zav::sim;

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "zav/about/about_box.h"
-#include "zav/lang/window/captions.h"
+#include "zav/window/captions.h"
 
 namespace zav::about::window {
 namespace {
@@ -26,7 +26,7 @@ QLabel* label(const char* name, const QString& text) {
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     const AboutTexts texts = aboutTexts();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(lang::window::withoutAccessKey(texts.caption));
+    setWindowTitle(zav::window::withoutAccessKey(texts.caption));
 
     auto* icon = new QLabel;
     icon->setPixmap(windowIcon().pixmap(kIconSize, kIconSize));

@@ -12,16 +12,16 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
-#include "zav/app/window/tool_window_parts.h"
-#include "zav/app/window/icons.h"
-#include "zav/lang/window/captions.h"
+#include "zav/window/captions.h"
+#include "zav/window/icons.h"
+#include "zav/window/tool_window_parts.h"
 
 namespace zav::controls::window {
 namespace {
 
-using app::window::NewButton;
-using app::window::Pixels;
-using app::window::PlaceToolWindow;
+using zav::window::NewButton;
+using zav::window::Pixels;
+using zav::window::PlaceToolWindow;
 
 using app::Global::LangText;
 
@@ -67,7 +67,7 @@ void setBackColour(QPushButton* button, const QColor& colour) {
 
 }  // namespace
 
-FrmCtrls::FrmCtrls(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
+FrmCtrls::FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
     : QWidget(&frame), frame_(frame), lblFeedback_(new QLabel(this)), view_(lblFeedback_) {
     setObjectName(QStringLiteral("frmCtrls"));
     buildControls();
@@ -251,17 +251,17 @@ void FrmCtrls::sensorSelected() {
     if (row >= 0) session_->selectSensor(row + 1);
 }
 
-app::window::ToolWindowFrame* openControlsWindow(app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openControlsWindow(zav::window::MainWindowControls& mainWindow,
                                                  std::chrono::milliseconds tickLength) {
-    auto* frame = new app::window::ToolWindowFrame(mainWindow);
+    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
     auto* content = new FrmCtrls(*frame, tickLength);
     ControlsSession* session = &content->session();
     frame->attachSession(
         std::unique_ptr<ControlsSession>(session),
         {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
     frame->setWidget(content);
-    frame->setWindowTitle(lang::window::withoutAccessKey(LangText(kTextTitle)));
-    frame->setWindowIcon(app::window::controlsIcon());
+    frame->setWindowTitle(zav::window::withoutAccessKey(LangText(kTextTitle)));
+    frame->setWindowIcon(zav::window::controlsIcon());
     return frame;
 }
 

@@ -9,15 +9,15 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
-#include "zav/app/window/tool_window_parts.h"
-#include "zav/app/window/icons.h"
+#include "zav/window/icons.h"
+#include "zav/window/tool_window_parts.h"
 
 namespace zav::controls::window {
 namespace {
 
-using app::window::NewButton;
-using app::window::Pixels;
-using app::window::PlaceToolWindow;
+using zav::window::NewButton;
+using zav::window::Pixels;
+using zav::window::PlaceToolWindow;
 
 constexpr int kTextStart = 21;
 
@@ -32,7 +32,7 @@ constexpr int kStatusColumn = 1;
 
 }  // namespace
 
-FrmRXInitStatus::FrmRXInitStatus(app::window::ToolWindowFrame& frame,
+FrmRXInitStatus::FrmRXInitStatus(zav::window::ToolWindowFrame& frame,
                                  std::chrono::milliseconds tickLength)
     : QWidget(&frame), frame_(frame), view_(nullptr) {
     setObjectName(QStringLiteral("frmRXInitStatus"));
@@ -104,16 +104,16 @@ void FrmRXInitStatus::showState() {
     lv1_->setUpdatesEnabled(true);
 }
 
-app::window::ToolWindowFrame* openInitialiseWindow(app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openInitialiseWindow(zav::window::MainWindowControls& mainWindow,
                                                    std::chrono::milliseconds tickLength) {
-    auto* frame = new app::window::ToolWindowFrame(mainWindow);
+    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
     auto* content = new FrmRXInitStatus(*frame, tickLength);
     InitialiseSession* session = &content->session();
     frame->attachSession(
         std::unique_ptr<InitialiseSession>(session),
         {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
     frame->setWidget(content);
-    frame->setWindowIcon(app::window::programIcon());  // the main window's
+    frame->setWindowIcon(zav::window::programIcon());  // the main window's
     return frame;
 }
 

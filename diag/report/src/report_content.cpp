@@ -1,7 +1,7 @@
 #include "report_content.h"
 
 #include "zav/app/global.h"
-#include "zav/app/product.h"
+#include "zav/base/product.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
@@ -21,9 +21,9 @@ QString Label(int id) {
 }
 
 QString ProductTitle() {
-    const app::ProgramVersion version = app::programVersion();
+    const base::ProgramVersion version = base::programVersion();
     return QStringLiteral("%1 %2.%3.%4")
-        .arg(app::productName())
+        .arg(base::productName())
         .arg(version.major)
         .arg(version.minor)
         .arg(version.revision);

@@ -11,20 +11,20 @@
 #include <QVBoxLayout>
 
 #include "zav/app/global.h"
-#include "zav/app/messages.h"
-#include "zav/app/window/icons.h"
-#include "zav/app/window/save_file_dialog.h"
-#include "zav/app/window/tool_window_parts.h"
+#include "zav/base/messages.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/service_report.h"
+#include "zav/window/icons.h"
+#include "zav/window/save_file_dialog.h"
+#include "zav/window/tool_window_parts.h"
 
 namespace zav::diag::window {
 namespace {
 
 using app::Global::LangText;
-using app::window::NewButton;
-using app::window::Pixels;
-using app::window::PlaceToolWindow;
+using zav::window::NewButton;
+using zav::window::Pixels;
+using zav::window::PlaceToolWindow;
 
 // Room for a status text that wraps, and for the verdict's line break.
 constexpr int kStatusLines = 3;
@@ -62,7 +62,7 @@ void ShowList(QTreeWidget* list, const std::vector<ResultListColumn>& columns,
 
 }  // namespace
 
-FrmDiag::FrmDiag(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
+FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
     : QWidget(&frame), frame_(frame), lblDownload_(new QLabel(this)), view_(lblDownload_) {
     setObjectName(QStringLiteral("frmDiag"));
     buildControls();
@@ -191,12 +191,12 @@ void FrmDiag::showProgress() {
 void FrmDiag::askSaveFile() {
     if (!session_->Buttons().saveCsv) return;
     DiagnosticSession* session = session_;
-    app::window::askSaveFileName(
+    zav::window::askSaveFileName(
         this,
         {QStringLiteral("Save test data"),
          {QStringLiteral("*.csv")},
          session->DefaultCsvFileName(),
-         app::window::folderOf(LastCsvPath())},
+         zav::window::folderOf(LastCsvPath())},
         [this, session](const QString& path, const QString&) {
             frame_.runSessionCall([session, path] { session->SaveResultsCsv(path); });
         });
@@ -209,24 +209,24 @@ void FrmDiag::askReportFile() {
     DiagnosticSession* session = session_;
     const QString name = DefaultReportFileName(session->ResultData().unit.UnitType,
                                                QDateTime::currentDateTime(), ReportFormat::Pdf);
-    app::window::askSaveFileName(
+    zav::window::askSaveFileName(
         this,
         {QStringLiteral("Save service report"),
          {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
          name,
-         app::window::folderOf(LastCsvPath())},
+         zav::window::folderOf(LastCsvPath())},
         [this, session](const QString& path, const QString&) {
             if (!session->Buttons().saveCsv) return;
             QString error;
             if (!WriteServiceReport(ServiceReportOf(*session, runStart_), path, &error)) {
-                app::showMessage(error, app::MessageIcon::Warning);
+                base::showMessage(error, base::MessageIcon::Warning);
             }
         });
 }
 
-app::window::ToolWindowFrame* openDiagnosticsWindow(app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openDiagnosticsWindow(zav::window::MainWindowControls& mainWindow,
                                                     std::chrono::milliseconds tickLength) {
-    auto* frame = new app::window::ToolWindowFrame(mainWindow);
+    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
     auto* content = new FrmDiag(*frame, tickLength);
     DiagnosticSession* session = &content->session();
     frame->attachSession(
@@ -234,7 +234,7 @@ app::window::ToolWindowFrame* openDiagnosticsWindow(app::window::MainWindowContr
         {[session] { session->requestClose(); }, [session] { return session->IsClosed(); }});
     frame->setWidget(content);
     frame->setWindowTitle(LangText(text::kWindowTitle));
-    frame->setWindowIcon(app::window::diagnosticsIcon());
+    frame->setWindowIcon(zav::window::diagnosticsIcon());
     return frame;
 }
 

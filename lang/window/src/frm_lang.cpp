@@ -7,20 +7,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "zav/lang/window/captions.h"
 #include "zav/lang/window/message_once.h"
+#include "zav/window/captions.h"
+#include "zav/window/tool_window_parts.h"
 
 namespace zav::lang::window {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using zav::window::Pixels;
+
 // Room right of and below the last option, as on the left and above.
 constexpr int kOptionsMargin = 24;
-
-// 15 twips make one pixel.
-int twipsToPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 }  // namespace
 
@@ -30,10 +27,13 @@ FrmLang::FrmLang(QWidget* parent, const QString& moduleDirectory, const QString&
         // Each option asks the code list for its name: when the list cannot
         // be read, the user hears it once.
         MessageOnce once;
-        logic_ = std::make_unique<LanguageWindow>(moduleDirectory, codeListPath);
+        logic_ =
+            std::make_unique<LanguageWindow>(moduleDirectory, [&codeListPath](const QString& code) {
+                return app::Global::GetLangName(code, codeListPath);
+            });
     }
     setObjectName(QStringLiteral("frmLang"));
-    setWindowTitle(withoutAccessKey(logic_->caption()));
+    setWindowTitle(zav::window::withoutAccessKey(logic_->caption()));
     lblTip_ = new QLabel(logic_->tip());
     lblTip_->setObjectName(QStringLiteral("lblTip"));
     lblTip_->setWordWrap(true);
@@ -73,9 +73,9 @@ QWidget* FrmLang::buildOptions() {
         button->setObjectName(QStringLiteral("optLang%1").arg(i));
         if (option.caption.isEmpty()) button->setAccessibleName(option.tag);
         const QSize hint = button->sizeHint();
-        const QRect place(twipsToPixels(option.rect.left), twipsToPixels(option.rect.top),
-                          std::max(twipsToPixels(option.rect.width), hint.width()),
-                          std::max(twipsToPixels(option.rect.height), hint.height()));
+        const QRect place(Pixels(option.rect.left), Pixels(option.rect.top),
+                          std::max(Pixels(option.rect.width), hint.width()),
+                          std::max(Pixels(option.rect.height), hint.height()));
         button->setGeometry(place);
         right = std::max(right, place.right());
         bottom = std::max(bottom, place.bottom());

@@ -2,15 +2,15 @@
 
 namespace zav::lang::window {
 
-MessageOnce::MessageOnce() : next_(app::messageSink()) {
-    app::setMessageSink(this);
+MessageOnce::MessageOnce() : next_(base::messageSink()) {
+    base::setMessageSink(this);
 }
 
 MessageOnce::~MessageOnce() {
-    app::setMessageSink(&next_);
+    base::setMessageSink(&next_);
 }
 
-void MessageOnce::showMessage(const QString& title, const QString& text, app::MessageIcon icon) {
+void MessageOnce::showMessage(const QString& title, const QString& text, base::MessageIcon icon) {
     if (shown_.contains(text)) return;
     shown_ << text;
     next_.showMessage(title, text, icon);

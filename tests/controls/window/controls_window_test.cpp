@@ -20,16 +20,16 @@
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
-#include "zav/app/window/mdi_form_main.h"
 #include "zav/controls/window/frm_ctrls.h"
 #include "zav/controls/window/frm_rx_init_status.h"
+#include "zav/desktop/mdi_form_main.h"
 #include "zav/lang/module_files.h"
 #include "zav/sim/simulator.h"
 
 using namespace std::chrono_literals;
-using zav::app::window::MDIFormMain;
-using zav::app::window::ToolKind;
-using zav::app::window::ToolWindowFrame;
+using zav::desktop::MDIFormMain;
+using zav::desktop::ToolKind;
+using zav::window::ToolWindowFrame;
 
 namespace {
 

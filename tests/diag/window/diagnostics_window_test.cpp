@@ -30,7 +30,7 @@
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
-#include "zav/app/window/mdi_form_main.h"
+#include "zav/desktop/mdi_form_main.h"
 #include "zav/diag/diagnostic_session.h"
 #include "zav/diag/window/frm_diag.h"
 #include "zav/lang/module_files.h"
@@ -39,8 +39,8 @@
 #include "zav/sim/simulator.h"
 
 using namespace std::chrono_literals;
-using zav::app::window::MDIFormMain;
-using zav::app::window::ToolWindowFrame;
+using zav::desktop::MDIFormMain;
+using zav::window::ToolWindowFrame;
 
 namespace {
 
@@ -89,7 +89,7 @@ class DiagnosticsWindowTest : public QObject {
         messages_ = std::make_unique<zav::test::RecordedMessages>();
         main_ = std::make_unique<MDIFormMain>();
         QVERIFY(main_->startUp({zav::lang::defaultModuleDirectory(), 0x409}));
-        main_->setToolWindowFactory(zav::app::window::ToolKind::Diagnostics, [](auto& controls) {
+        main_->setToolWindowFactory(zav::desktop::ToolKind::Diagnostics, [](auto& controls) {
             return zav::diag::window::openDiagnosticsWindow(controls, kTick);
         });
         main_->show();

@@ -11,11 +11,11 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "zav/app/settings_keys.h"
+#include "zav/base/settings.h"
 #include "zav/lang/module_files.h"
 
 using zav::lang::window::FrmLang;
-namespace keys = zav::app::settings;
+namespace keys = zav::base::settings;
 
 namespace {
 

@@ -6,6 +6,10 @@
 
 namespace zav::app {
 
+// The highest port number the port list names ("COM255"); the RAM
+// utility's channel reaches fewer (kHighestRamChannelPort).
+constexpr int kHighestPortNumber = 255;
+
 // The current port (0 until it is loaded or set).
 std::int16_t CurrentPort();
 void SetCurrentPort(std::int16_t port);

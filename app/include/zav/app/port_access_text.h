@@ -13,4 +13,8 @@ namespace zav::app {
 // log in again" with the group that owns the device.
 QString portAccessText(const platform::PortAccessReport& report);
 
+// "COM5 (/dev/ttyS4): no such device" when COM<port> cannot be opened now,
+// else empty. Never opens a real serial port.
+QString portProblem(int port);
+
 }  // namespace zav::app

@@ -5,12 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-#include "zav/app/messages.h"
 #include "zav/app/session_view.h"
+#include "zav/base/messages.h"
 
 namespace zav::cli {
 
-class PrintingFrontEnd final : public app::MessageSink, public app::SessionView {
+class PrintingFrontEnd final : public base::MessageSink, public app::SessionView {
   public:
     // Becomes the program's message sink while it lives.
     PrintingFrontEnd();
@@ -19,7 +19,7 @@ class PrintingFrontEnd final : public app::MessageSink, public app::SessionView 
     PrintingFrontEnd& operator=(const PrintingFrontEnd&) = delete;
 
     // Prints "<Icon>: <text>" (and the title when it is not the product's).
-    void showMessage(const QString& title, const QString& text, app::MessageIcon icon) override;
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
     // Prints a status text when it differs from the last one shown; an
     // emptied status line prints nothing.
     void setStatusText(const QString& text) override;

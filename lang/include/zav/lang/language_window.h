@@ -4,9 +4,9 @@
 // nothing; a choice already made stays stored. The new language is used from
 // the next start.
 #include <QString>
+#include <functional>
 #include <vector>
 
-#include "zav/app/global.h"
 #include "zav/lang/module_files.h"
 
 namespace zav::lang {
@@ -28,12 +28,15 @@ struct LanguageOption {
 
 class LanguageWindow {
   public:
-    // Lists the modules in moduleDirectory, names them from the code list at
-    // codeListPath, and selects the stored option as a click would (which
-    // stores both settings again). A stored option that is not listed selects
-    // nothing and leaves the settings as they are.
-    explicit LanguageWindow(const QString& moduleDirectory = defaultModuleDirectory(),
-                            const QString& codeListPath = app::Global::CodeListPath());
+    // The English name of a lower-case two-letter language code, empty when
+    // it has none (the program asks its ISO 639-2 code list).
+    using LanguageNames = std::function<QString(const QString& code)>;
+
+    // Lists the modules in moduleDirectory, names them with languageName,
+    // and selects the stored option as a click would (which stores both
+    // settings again). A stored option that is not listed selects nothing
+    // and leaves the settings as they are.
+    LanguageWindow(const QString& moduleDirectory, const LanguageNames& languageName);
 
     QString caption() const;        // text 96
     QString tip() const;            // text 97

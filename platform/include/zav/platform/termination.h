@@ -18,4 +18,9 @@ int wait_for_termination_signal();
 // so a thread that watches for the signals can be stopped.
 int wait_for_termination_signal(const Waker& waker);
 
+// Writes `line` to standard error and ends the process at once with
+// `status`, running no destructors and no exit handlers: safe from any
+// thread at any moment (a second Ctrl-C while the program is busy).
+[[noreturn]] void end_process_now(const char* line, int status);
+
 }  // namespace zav::platform

@@ -2,9 +2,8 @@
 // zavsim's command line: the simulated unit's options, its faults and the
 // port number to print.
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "zav/sim/fault_text.h"
 #include "zav/sim/simulator.h"
 
 namespace zav::sim {
@@ -12,8 +11,7 @@ namespace zav::sim {
 struct ProgramArguments {
     Options options;
     long port_number = 100;
-    std::vector<std::pair<CommandKey, Fault>> faults;
-    std::vector<RawFault> raw_faults;
+    FaultList faults;
     bool list_models = false;
     bool help = false;
     bool version = false;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "zav/sim/initialisation.h"
@@ -56,7 +57,7 @@ enum class Program {
 };
 
 struct Options {
-    std::string model = "TM6";  // a profile name (see profile_names())
+    std::string model = "TM6";  // a profile name (see model_names())
     // Emulate the wire time of this baud rate (11 bits a byte); 0 = none.
     std::uint32_t wire_baud = 0;
     // What the device runs after start(): a unit just powered up speaks the
@@ -97,6 +98,9 @@ class Simulator {
 
     // Thread-safe; a fault takes effect from the next command on.
     void set_fault(CommandKey key, Fault fault);
+    // A fault written as text (fault_text.h) switched on: false with the
+    // reason in *why for text that does not read as a fault.
+    bool add_fault_text(std::string_view text, std::string* why);
     void clear_faults();
     // Faults at random for `percent` of the link commands without a fault
     // of their own (silence, bad CRC, wrong sequence bit, refusal, junk,
@@ -137,10 +141,5 @@ class Simulator {
   private:
     std::unique_ptr<State> state_;
 };
-
-// The models the simulator knows: RX3 RX5 RX8 TM3 TM4 TM5 TM6, TM5-TM3 (a
-// TM5 whose firmware text ends in TM3's characters) and PQ1 (not a
-// validator).
-std::vector<std::string> profile_names();
 
 }  // namespace zav::sim

@@ -7,9 +7,9 @@
 #include <array>
 #include <chrono>
 
-#include "zav/app/window/status_line_view.h"
-#include "zav/app/window/tool_window_frame.h"
 #include "zav/controls/controls_session.h"
+#include "zav/window/status_line_view.h"
+#include "zav/window/tool_window_frame.h"
 
 class QGroupBox;
 class QLabel;
@@ -27,7 +27,7 @@ class FrmCtrls : public QWidget {
   public:
     // The window's content inside `frame`, with its session (which the
     // frame owns); `tickLength` is the tick of the session's waits and poll.
-    FrmCtrls(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
 
     ControlsSession& session() { return *session_; }
 
@@ -42,7 +42,7 @@ class FrmCtrls : public QWidget {
     void showSensors();
     void sensorSelected();
 
-    app::window::ToolWindowFrame& frame_;
+    zav::window::ToolWindowFrame& frame_;
     std::array<QPushButton*, kControlCount> buttons_{};
     std::array<QGroupBox*, kGroupCount> groups_{};
     QTreeWidget* lvSensor_;
@@ -50,7 +50,7 @@ class FrmCtrls : public QWidget {
     QLabel* lblSensorVal_;
     QLabel* lblFeedback_;
     // Before the session: it shows its first status text as it is made.
-    app::window::StatusLineView view_;
+    zav::window::StatusLineView view_;
     ControlsSession* session_;
     QStringList shownSensors_;
     bool started_ = false;
@@ -58,8 +58,8 @@ class FrmCtrls : public QWidget {
 
 // The controls window as an MDI child of the main window, its session
 // ready to prepare when the window shows.
-app::window::ToolWindowFrame* openControlsWindow(
-    app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openControlsWindow(
+    zav::window::MainWindowControls& mainWindow,
     std::chrono::milliseconds tickLength = kProgramTick);
 
 }  // namespace zav::controls::window

@@ -5,10 +5,10 @@
 #include <QWidget>
 #include <chrono>
 
-#include "zav/app/window/status_line_view.h"
-#include "zav/app/window/tool_window_frame.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/controls/window/frm_ctrls.h"
+#include "zav/window/status_line_view.h"
+#include "zav/window/tool_window_frame.h"
 
 class QPushButton;
 class QTreeWidget;
@@ -20,7 +20,7 @@ class FrmRXInitStatus : public QWidget {
   public:
     // The window's content inside `frame`, with its session (which the
     // frame owns); `tickLength` is the pause of each status pass.
-    FrmRXInitStatus(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    FrmRXInitStatus(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
 
     InitialiseSession& session() { return *session_; }
 
@@ -30,18 +30,18 @@ class FrmRXInitStatus : public QWidget {
   private:
     void showState();
 
-    app::window::ToolWindowFrame& frame_;
+    zav::window::ToolWindowFrame& frame_;
     QTreeWidget* lv1_;
     QPushButton* bttnInitStart_;
     // The window has no status line: the view carries the hourglass only.
-    app::window::StatusLineView view_;
+    zav::window::StatusLineView view_;
     InitialiseSession* session_;
     bool placed_ = false;
 };
 
 // The initialise window as an MDI child of the main window.
-app::window::ToolWindowFrame* openInitialiseWindow(
-    app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openInitialiseWindow(
+    zav::window::MainWindowControls& mainWindow,
     std::chrono::milliseconds tickLength = kProgramTick);
 
 }  // namespace zav::controls::window

@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <chrono>
 
-#include "zav/app/window/status_line_view.h"
-#include "zav/app/window/tool_window_frame.h"
 #include "zav/diag/diagnostic_session.h"
+#include "zav/window/status_line_view.h"
+#include "zav/window/tool_window_frame.h"
 
 class QLabel;
 class QProgressBar;
@@ -23,7 +23,7 @@ class FrmDiag : public QWidget {
   public:
     // The window's content inside `frame`, with its session (which the
     // frame owns); `tickLength` is the tick of the session's waits.
-    FrmDiag(app::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
 
     DiagnosticSession& session() { return *session_; }
 
@@ -38,7 +38,7 @@ class FrmDiag : public QWidget {
     void askSaveFile();
     void askReportFile();
 
-    app::window::ToolWindowFrame& frame_;
+    zav::window::ToolWindowFrame& frame_;
     QLabel* lblRXType_;
     QLabel* lblDownload_;
     QLabel* lblPaperCountdown_;
@@ -51,7 +51,7 @@ class FrmDiag : public QWidget {
     QPushButton* bttnSaveCSV_;
     QPushButton* bttnReport_;
     // Before the session: it shows its first status text as it is made.
-    app::window::StatusLineView view_;
+    zav::window::StatusLineView view_;
     DiagnosticSession* session_;
     bool placed_ = false;
     QDateTime runStart_;  // when the last run was started, for its report
@@ -59,8 +59,8 @@ class FrmDiag : public QWidget {
 
 // The diagnostics window as an MDI child of the main window, placed at
 // 100 twips from the top and the left, its session ready.
-app::window::ToolWindowFrame* openDiagnosticsWindow(
-    app::window::MainWindowControls& mainWindow,
+zav::window::ToolWindowFrame* openDiagnosticsWindow(
+    zav::window::MainWindowControls& mainWindow,
     std::chrono::milliseconds tickLength = kProgramTick);
 
 }  // namespace zav::diag::window

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "zav/app/global.h"
 #include "zav/lang/language_window.h"
 
 class QLabel;

@@ -3,21 +3,21 @@
 // message sink only the first time.
 #include <QStringList>
 
-#include "zav/app/messages.h"
+#include "zav/base/messages.h"
 
 namespace zav::lang::window {
 
-class MessageOnce final : public app::MessageSink {
+class MessageOnce final : public base::MessageSink {
   public:
     MessageOnce();
     ~MessageOnce() override;  // the sink before it is back
     MessageOnce(const MessageOnce&) = delete;
     MessageOnce& operator=(const MessageOnce&) = delete;
 
-    void showMessage(const QString& title, const QString& text, app::MessageIcon icon) override;
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
 
   private:
-    app::MessageSink& next_;
+    base::MessageSink& next_;
     QStringList shown_;
 };
 

@@ -1,0 +1,44 @@
+#include "zav/app/port_description.h"
+
+#include <QStringList>
+
+#include "zav/app/port_access_text.h"
+#include "zav/platform/port_access.h"
+#include "zav/platform/ports.h"
+
+namespace zav::app {
+namespace {
+
+struct AdaptorKind {
+    const char* valueNamePrefix;
+    const char* text;
+};
+
+// The value names port discovery builds from the kernel driver.
+constexpr AdaptorKind kKinds[] = {
+    {"\\Device\\VCP", "FTDI USB adaptor (ftdi_sio)"},
+    {"\\Device\\USBSER", "USB CDC device (cdc_acm)"},
+    {"\\Device\\slabser", "Silicon Labs USB adaptor (cp210x)"},
+    {"\\Device\\Serial", "serial port"},
+};
+
+QString adaptorKind(const std::string& valueName) {
+    for (const AdaptorKind& kind : kKinds) {
+        if (valueName.starts_with(kind.valueNamePrefix)) return QLatin1String(kind.text);
+    }
+    return {};
+}
+
+}  // namespace
+
+QString portDescription(int portNumber, const std::string& valueName) {
+    const std::string path =
+        portNumber > 0 ? platform::port_device_path(portNumber) : std::string();
+    if (path.empty()) return QStringLiteral("no such device");
+    QStringList parts{QString::fromStdString(path)};
+    if (const QString kind = adaptorKind(valueName); !kind.isEmpty()) parts << kind;
+    parts << portAccessText(platform::probe_port_access(path));
+    return parts.join(QStringLiteral(" - "));
+}
+
+}  // namespace zav::app

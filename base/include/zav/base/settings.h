@@ -1,0 +1,22 @@
+#pragma once
+// The per-user settings store: where it lives, its section and its keys.
+// Values are stored as text.
+#include <QSettings>
+#include <memory>
+
+namespace zav::base::settings {
+
+// Section of every key below.
+inline constexpr char kStartupGroup[] = "Startup";
+// Serial port number of the validator (16-bit integer; default 0).
+inline constexpr char kPortKey[] = "Port";
+// Language code chosen in the Language window (default "en").
+inline constexpr char kCountryCodeKey[] = "CountryCode";
+// Index of the chosen option in the Language window; 0 = by locale (default 0).
+inline constexpr char kCountryCodeOptionKey[] = "CountryCodeOption";
+
+// The user's settings: INI format in the user's configuration directory
+// (XDG_CONFIG_HOME), organisation and application the product name.
+std::unique_ptr<QSettings> openUserSettings();
+
+}  // namespace zav::base::settings

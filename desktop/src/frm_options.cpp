@@ -1,0 +1,95 @@
+#include "zav/desktop/frm_options.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "zav/app/current_port.h"
+#include "zav/app/port_description.h"
+#include "zav/app/port_list.h"
+#include "zav/lang/language_text.h"
+#include "zav/window/captions.h"
+
+namespace zav::desktop {
+namespace {
+
+using lang::fetchText;
+
+constexpr int kCaptionText = 8;
+constexpr int kPromptText = 60;
+constexpr int kOkText = 1;
+constexpr int kCancelText = 2;
+
+}  // namespace
+
+FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
+    : QDialog(parent),
+      cmbCom_(new QComboBox),
+      lblOptions_(new QLabel(fetchText(kPromptText))),
+      lblDescription_(new QLabel),
+      bttnOK_(new QPushButton(fetchText(kOkText))),
+      bttnCancel_(new QPushButton(fetchText(kCancelText))) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(zav::window::withoutAccessKey(fetchText(kCaptionText)));
+    cmbCom_->setObjectName(QStringLiteral("cmbCom"));
+    cmbCom_->setAccessibleName(zav::window::withoutAccessKey(fetchText(kCaptionText)));
+    lblOptions_->setObjectName(QStringLiteral("lblOptions"));
+    lblOptions_->setBuddy(cmbCom_);
+    bttnOK_->setObjectName(QStringLiteral("bttnOK"));
+    bttnCancel_->setObjectName(QStringLiteral("bttnCancel"));
+    bttnOK_->setDefault(true);
+
+    // The list is rebuilt each time the window opens.
+    const std::vector<platform::PortEntry> registered =
+        ports ? ports() : platform::discover_ports();
+    for (const auto& [valueName, portName] : registered) {
+        valueNames_[app::PortNumberFromText(QString::fromStdString(portName).trimmed())] =
+            valueName;
+    }
+    app::PortList list;
+    app::FillPortList(list, app::CurrentPort(), registered);
+    cmbCom_->addItems(list.entries);
+    cmbCom_->setCurrentIndex(list.selected);
+    lblDescription_->setObjectName(QStringLiteral("lblPortDescription"));
+    lblDescription_->setAccessibleName(QStringLiteral("Port description"));
+    lblDescription_->setWordWrap(true);
+    lblDescription_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describeSelection();
+    connect(cmbCom_, &QComboBox::currentIndexChanged, this, &FrmOptions::describeSelection);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bttnOK_);
+    buttons->addWidget(bttnCancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblOptions_);
+    layout->addWidget(cmbCom_);
+    layout->addWidget(lblDescription_);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+
+    connect(bttnOK_, &QPushButton::clicked, this, &FrmOptions::ok);
+    connect(bttnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmOptions::describeSelection() {
+    if (cmbCom_->currentIndex() < 0) {
+        lblDescription_->clear();
+        return;
+    }
+    const int port = app::PortNumberFromText(cmbCom_->currentText());
+    const auto named = valueNames_.find(port);
+    lblDescription_->setText(
+        app::portDescription(port, named == valueNames_.end() ? std::string() : named->second));
+}
+
+void FrmOptions::ok() {
+    app::StoreCurrentPort(
+        static_cast<std::int16_t>(app::PortNumberFromText(cmbCom_->currentText())));
+    accept();
+}
+
+}  // namespace zav::desktop

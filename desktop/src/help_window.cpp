@@ -1,0 +1,67 @@
+#include "zav/desktop/help_window.h"
+
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "zav/base/messages.h"
+#include "zav/base/product.h"
+#include "zav/desktop/manual_pages.h"
+#include "zav/lang/language_text.h"
+#include "zav/window/captions.h"
+
+namespace zav::desktop {
+namespace {
+
+void showHelpMissing() {
+    base::showMessage(lang::fetchText(31), base::MessageIcon::Warning);
+}
+
+}  // namespace
+
+ManualBrowser::ManualBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenExternalLinks(false);
+    setAccessibleName(zav::window::withoutAccessKey(lang::fetchText(11)));
+}
+
+QVariant ManualBrowser::loadResource(int type, const QUrl& name) {
+    if (type != QTextDocument::HtmlResource) return QTextBrowser::loadResource(type, name);
+    // Pages come from the manual's own folder only, and only when whole.
+    const auto page = name.isLocalFile() ? readManualPage(name.toLocalFile()) : std::nullopt;
+    if (!page) {
+        emit pageUnreadable();
+        return {};
+    }
+    return *page;
+}
+
+HelpWindow* HelpWindow::open(QWidget* parent) {
+    if (!readManualPage(manualIndexPath())) {
+        showHelpMissing();
+        return nullptr;
+    }
+    auto* window = new HelpWindow(parent);
+    window->browser_->setSource(QUrl::fromLocalFile(manualIndexPath()));
+    window->show();
+    return window;
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new ManualBrowser) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(760, 600);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
+    // A broken page stays a message, never an empty window or a crash; the
+    // page shown before stays.
+    connect(browser_, &ManualBrowser::pageUnreadable, this, &showHelpMissing, Qt::QueuedConnection);
+}
+
+void HelpWindow::showTitle() {
+    const QString page = browser_->documentTitle();
+    setWindowTitle(page.isEmpty() ? base::productName()
+                                  : base::productName() + QStringLiteral(" - ") + page);
+}
+
+}  // namespace zav::desktop

@@ -1,0 +1,243 @@
+#include "zav/desktop/mdi_form_main.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "zav/about/window/frm_about.h"
+#include "zav/app/current_port.h"
+#include "zav/desktop/frm_options.h"
+#include "zav/desktop/help_window.h"
+#include "zav/lang/language_text.h"
+#include "zav/lang/window/frm_lang.h"
+#include "zav/version.h"
+#include "zav/window/icons.h"
+#include "zav/window/tool_window_frame.h"
+
+namespace zav::desktop {
+namespace {
+
+using lang::fetchText;
+
+// Menu captions by language text number.
+constexpr int kFileText = 3;
+constexpr int kOptionsText = 4;
+constexpr int kUtilitiesText = 5;
+constexpr int kHelpText = 6;
+constexpr int kExitText = 7;
+constexpr int kSerialPortText = 8;
+constexpr int kDiagnosticsText = 9;
+constexpr int kControlsText = 10;
+constexpr int kContentText = 11;
+constexpr int kAboutText = 12;
+constexpr int kLanguageText = 96;
+constexpr int kInitialiseText = 103;
+// Caption parts and the toolbar's tool tips.
+constexpr int kCompanyText = 13;
+constexpr int kToolText = 14;
+constexpr int kDiagnosticsTipText = 98;
+constexpr int kControlsTipText = 99;
+
+int toolIndex(ToolKind kind) {
+    return static_cast<int>(kind);
+}
+
+}  // namespace
+
+MDIFormMain::MDIFormMain(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea) {
+    setObjectName(QStringLiteral("MDIFormMain"));
+    setWindowIcon(window::programIcon());
+    mdiArea_->setObjectName(QStringLiteral("MDIArea"));
+    setCentralWidget(mdiArea_);
+    buildMenus();
+    buildToolbar();
+    runNotice_ = new QLabel;
+    runNotice_->setObjectName(QStringLiteral("lblRunNotice"));
+    runNotice_->setAccessibleName(QStringLiteral("Status line"));
+    statusBar()->addWidget(runNotice_, 1);
+    resize(800, 600);
+}
+
+MDIFormMain::~MDIFormMain() = default;
+
+QAction* MDIFormMain::addAction(QMenu* menu, const char* name) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void MDIFormMain::buildMenus() {
+    mnuFile_ = menuBar()->addMenu(QString());
+    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit_ = addAction(mnuFile_, "mnuFileExit");
+    connect(mnuFileExit_, &QAction::triggered, this, &QWidget::close);
+
+    mnuOptions_ = menuBar()->addMenu(QString());
+    mnuOptions_->setObjectName(QStringLiteral("mnuOptions"));
+    mnuSerialPort_ = addAction(mnuOptions_, "mnuSerialPort");
+    connect(mnuSerialPort_, &QAction::triggered, this, &MDIFormMain::openSerialPort);
+    mnuLang_ = addAction(mnuOptions_, "mnuLang");
+    connect(mnuLang_, &QAction::triggered, this, &MDIFormMain::openLanguage);
+
+    mnuUtilities_ = menuBar()->addMenu(QString());
+    mnuUtilities_->setObjectName(QStringLiteral("mnuUtilities"));
+    mnuDiagnostics_ = addAction(mnuUtilities_, "mnuDiagnostics");
+    mnuDiagnostics_->setIcon(window::diagnosticsIcon());
+    connect(mnuDiagnostics_, &QAction::triggered, this,
+            [this] { openToolWindow(ToolKind::Diagnostics); });
+    mnuControls_ = addAction(mnuUtilities_, "mnuControls");
+    mnuControls_->setIcon(window::controlsIcon());
+    connect(mnuControls_, &QAction::triggered, this,
+            [this] { openToolWindow(ToolKind::Controls); });
+    mnuInitialise_ = addAction(mnuUtilities_, "mnuInitialise");
+    connect(mnuInitialise_, &QAction::triggered, this,
+            [this] { openToolWindow(ToolKind::Initialise); });
+    // Until its window exists, a tool entry offers nothing.
+    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_}) tool->setEnabled(false);
+
+    mnuHelp_ = menuBar()->addMenu(QString());
+    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContent_ = addAction(mnuHelp_, "mnuContent");
+    connect(mnuContent_, &QAction::triggered, this, &MDIFormMain::openHelp);
+    mnuAbout_ = addAction(mnuHelp_, "mnuAbout");
+    connect(mnuAbout_, &QAction::triggered, this, &MDIFormMain::openAbout);
+}
+
+void MDIFormMain::buildToolbar() {
+    Toolbar1_ = addToolBar(QString());
+    Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1_->setMovable(false);
+    Toolbar1_->setIconSize(QSize(32, 32));
+    // The buttons are the menu entries' own actions: one command each.
+    Toolbar1_->addAction(mnuDiagnostics_);
+    Toolbar1_->addAction(mnuControls_);
+    Toolbar1_->setEnabled(false);
+}
+
+bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {
+    app::LoadCurrentPort();
+    const lang::StartupLanguage language = lang::startLanguage(environment);
+    if (!language.loaded) return false;
+    CountryCode = language.settings.countryCode;
+    CountryCodeOption = language.settings.countryCodeOption;
+    userLanguageId_ = language.userLanguageId;
+    languageCode_ = language.languageCode;
+    setCaptions();
+    mnuInitialise_->setVisible(true);
+    setToolbarEnabled(true);
+    return true;
+}
+
+void MDIFormMain::setCaptions() {
+    setWindowTitle(fetchText(kCompanyText) + QStringLiteral(" - ") + fetchText(kToolText) +
+                   QStringLiteral(" - %1.%2.%3 ")
+                       .arg(version::kMajor)
+                       .arg(version::kMinor)
+                       .arg(version::kRevision) +
+                   QString::fromUtf8(version::kFileDescription));
+    // Stored captions are shown as they are; a "&" in one marks its access key.
+    mnuFile_->setTitle(fetchText(kFileText));
+    mnuFileExit_->setText(fetchText(kExitText));
+    mnuOptions_->setTitle(fetchText(kOptionsText));
+    mnuSerialPort_->setText(fetchText(kSerialPortText));
+    mnuLang_->setText(fetchText(kLanguageText));
+    mnuUtilities_->setTitle(fetchText(kUtilitiesText));
+    mnuDiagnostics_->setText(fetchText(kDiagnosticsText));
+    mnuDiagnostics_->setToolTip(fetchText(kDiagnosticsTipText));
+    mnuControls_->setText(fetchText(kControlsText));
+    mnuControls_->setToolTip(fetchText(kControlsTipText));
+    mnuInitialise_->setText(fetchText(kInitialiseText));
+    mnuHelp_->setTitle(fetchText(kHelpText));
+    mnuContent_->setText(fetchText(kContentText));
+    mnuAbout_->setText(fetchText(kAboutText));
+}
+
+void MDIFormMain::setToolWindowFactory(ToolKind kind, ToolWindowFactory factory) {
+    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_};
+    entries[toolIndex(kind)]->setEnabled(static_cast<bool>(factory));
+    factories_[toolIndex(kind)] = std::move(factory);
+}
+
+void MDIFormMain::showRunNotice(const QString& text) {
+    runNotice_->setText(text);
+}
+
+void MDIFormMain::setMainMenusEnabled(bool enabled) {
+    for (QMenu* menu : {mnuFile_, mnuOptions_, mnuUtilities_, mnuHelp_}) {
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+void MDIFormMain::setToolbarEnabled(bool enabled) {
+    Toolbar1_->setEnabled(enabled);
+}
+
+void MDIFormMain::openToolWindow(ToolKind kind) {
+    const ToolWindowFactory& factory = factories_[toolIndex(kind)];
+    if (toolWindow_ || !factory) return;
+    setToolbarEnabled(false);
+    window::ToolWindowFrame* frame = factory(*this);
+    if (!frame) {
+        setMainMenusEnabled(true);
+        setToolbarEnabled(true);
+        return;
+    }
+    toolWindow_ = frame;
+    connect(frame, &window::ToolWindowFrame::finished, this, &MDIFormMain::toolWindowFinished);
+    mdiArea_->addSubWindow(frame);
+    frame->show();
+}
+
+void MDIFormMain::toolWindowFinished() {
+    toolWindow_ = nullptr;
+    // The main window's own close runs after the tool window's has unwound.
+    if (exitPending_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MDIFormMain::closeEvent(QCloseEvent* event) {
+    if (toolWindow_) {
+        // The tool window unloads first (0x82, channels closed); the
+        // program ends when it has.
+        exitPending_ = true;
+        event->ignore();
+        hide();
+        toolWindow_->close();
+        return;
+    }
+    if (helpWindow_) helpWindow_->close();
+    event->accept();
+    emit programEnded();
+}
+
+void MDIFormMain::openDialog(QWidget* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
+void MDIFormMain::openSerialPort() {
+    openDialog(new FrmOptions(this));
+}
+
+void MDIFormMain::openLanguage() {
+    openDialog(new lang::window::FrmLang(this));
+}
+
+void MDIFormMain::openAbout() {
+    openDialog(new about::window::FrmAbout(this));
+}
+
+void MDIFormMain::openHelp() {
+    if (helpWindow_) {
+        helpWindow_->raise();
+        helpWindow_->activateWindow();
+        return;
+    }
+    helpWindow_ = HelpWindow::open(this);
+}
+
+}  // namespace zav::desktop

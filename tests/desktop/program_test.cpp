@@ -1,0 +1,91 @@
+// The program as a whole: its command line, the training mode's simulated
+// unit and the port it leaves stored.
+#include "zav/desktop/program.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+
+#include "gui_test_support.h"
+#include "zav/app/current_port.h"
+#include "zav/base/settings.h"
+
+using zav::desktop::Program;
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { zav::test::setUpProgram(); }
+
+    void versionAndHelpAnswerWithoutAWindowSystem_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version"
+                                 << "ZAVDiagnostics 1.0.4\n";
+        QTest::newRow("help") << "--help"
+                              << "Usage: ZAVDiagnostics [OPTIONS]\n";
+    }
+    void versionAndHelpAnswerWithoutAWindowSystem() {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(name));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ZAV_PROGRAM_PATH), {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QVERIFY2(output.startsWith(answer), qPrintable(output));
+    }
+
+    void trainingModeWorksOnASimulatedUnitForThisRunOnly() {
+        zav::test::storeSetting(zav::base::settings::kPortKey, QStringLiteral("5"));
+        Program program;
+        QString error;
+        QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6"),
+                                QStringLiteral("--fault"), QStringLiteral("pathfail=3")},
+                               &error),
+                 qPrintable(error));
+        const int port = zav::app::CurrentPort();
+        QVERIFY(port >= 97 && port <= 127);
+        QVERIFY(qEnvironmentVariableIsSet(qPrintable(QStringLiteral("ZAV_COM%1").arg(port))));
+        auto* notice = program.mainWindow().findChild<QLabel*>(QStringLiteral("lblRunNotice"));
+        QCOMPARE(notice->text(), QStringLiteral("Simulated TM6 on COM%1").arg(port));
+        QCOMPARE(zav::test::storedSetting(zav::base::settings::kPortKey), QStringLiteral("5"));
+    }
+
+    void withoutOptionsTheStoredPortIsUsedAndNothingIsNoticed() {
+        zav::test::storeSetting(zav::base::settings::kPortKey, QStringLiteral("3"));
+        Program program;
+        QString error;
+        QVERIFY(program.start({}, &error));
+        QCOMPARE(zav::app::CurrentPort(), 3);
+        QCOMPARE(program.mainWindow().findChild<QLabel*>(QStringLiteral("lblRunNotice"))->text(),
+                 QString());
+    }
+
+    void argumentsThatCannotWorkAreRefusedWithTheReason_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unknown model") << QStringList{"--simulate", "XX9"} << "unknown model XX9";
+        QTest::newRow("bad fault") << QStringList{"--simulate", "TM6", "--fault", "melt"} << "melt";
+        QTest::newRow("fault alone") << QStringList{"--fault", "noreply"} << "need --simulate";
+        QTest::newRow("port and model")
+            << QStringList{"--port", "3", "--simulate", "TM6"} << "do not go together";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "--frobnicate";
+    }
+    void argumentsThatCannotWorkAreRefusedWithTheReason() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        Program program;
+        QString error;
+        QVERIFY(!program.start(arguments, &error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

@@ -1,0 +1,86 @@
+#include "gui_test_support.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QTextEdit>
+#include <cstdlib>
+
+#include "zav/base/product.h"
+#include "zav/base/program_directory.h"
+#include "zav/base/settings.h"
+#include "zav/lang/language_text.h"
+#include "zav/lang/module_files.h"
+
+namespace zav::test {
+
+void setUpProgram(const QString& code) {
+    base::SetProgramDirectory(QFile::decodeName(std::getenv("ZAV_DIST_DIR")));
+    clearSettings();
+    const QString path = lang::findModuleFile(lang::defaultModuleDirectory(), code);
+    lang::installLanguageModule(
+        lang::LanguageModule::create(path, QStringLiteral("kvo_lang_%1.clsResources").arg(code)),
+        code);
+}
+
+void clearSettings() {
+    base::settings::openUserSettings()->clear();
+}
+
+QString storedSetting(const char* key) {
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
+    return settings->value(QLatin1String(key)).toString();
+}
+
+void storeSetting(const char* key, const QString& value) {
+    const auto settings = base::settings::openUserSettings();
+    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
+    settings->setValue(QLatin1String(key), value);
+}
+
+QStringList unnamedControls(const QWidget& root) {
+    QStringList unnamed;
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        const bool acted =
+            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QTextEdit*>(widget);
+        // Qt's own parts (a menu bar's or toolbar's overflow button) are Qt's.
+        if (!acted || widget->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<QAbstractItemView*>(widget->parentWidget())) {
+            continue;
+        }
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+            unnamed << widget->objectName() + QStringLiteral(" (") +
+                           QLatin1String(widget->metaObject()->className()) + u')';
+        }
+    }
+    for (const QMenu* menu : root.findChildren<QMenu*>()) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->text().isEmpty()) unnamed << action->objectName();
+        }
+    }
+    return unnamed;
+}
+
+RecordedMessages::RecordedMessages() {
+    base::setMessageSink(this);
+}
+
+RecordedMessages::~RecordedMessages() {
+    base::setMessageSink(nullptr);
+}
+
+void RecordedMessages::showMessage(const QString& title, const QString& text,
+                                   base::MessageIcon icon) {
+    static const char* const kIcons[] = {"None", "Information", "Warning", "Critical"};
+    QString line = QLatin1String(kIcons[static_cast<int>(icon)]) + QStringLiteral(": ") + text;
+    if (title != base::productName()) line += QStringLiteral(" [%1]").arg(title);
+    messages << line;
+}
+
+}  // namespace zav::test

@@ -1,0 +1,39 @@
+#pragma once
+// Shared set-up of the widget tests: the build's program directory, an
+// empty settings store, a language module, and a message sink that records
+// instead of opening boxes.
+#include <QString>
+#include <QStringList>
+
+#include "zav/base/messages.h"
+
+class QWidget;
+
+namespace zav::test {
+
+// The build's program directory becomes the program's, the settings store
+// (the test's own, from XDG_CONFIG_HOME) is emptied and the language module
+// for `code` is loaded.
+void setUpProgram(const QString& code = QStringLiteral("en"));
+
+// Empties the settings store.
+void clearSettings();
+// The stored value of `key` in section "Startup"; empty when there is none.
+QString storedSetting(const char* key);
+void storeSetting(const char* key, const QString& value);
+
+// The controls a user acts on under `root` (buttons, combo boxes, list and
+// text views, menus' entries) that have no accessible name, by object name.
+QStringList unnamedControls(const QWidget& root);
+
+// Records every message as "<Icon>: <text>" (with " [<title>]" when the
+// title is not the product name) while it lives.
+class RecordedMessages final : public base::MessageSink {
+  public:
+    RecordedMessages();
+    ~RecordedMessages() override;
+    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
+    QStringList messages;
+};
+
+}  // namespace zav::test
