@@ -4,6 +4,7 @@
 
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
+#include "zav/app/model_table.h"
 #include "zav/app/ram_utility_file.h"
 #include "zav/base/messages.h"
 
@@ -26,8 +27,6 @@ constexpr DownloadError kDownloadErrors[] = {
     {0x100014, "PROG_RESET_FAIL"},      {0x100015, "DOWNLOAD_NOT_ALLOWED"},
 };
 
-constexpr const char* kModelsWithRamUtility[] = {"RX3", "RX5", "RX8", "TM6", "TM4", "TM5", "TM3"};
-
 // Text 82 with the code's text, as a refused start shows it, and the reason
 // on a second line.
 void showRefusal(const RamFileRefusal& refusal) {
@@ -45,10 +44,8 @@ QString DownloadErrorText(std::int32_t code) {
 }
 
 QString RamUtilityFileName(const QString& unitType) {
-    for (const char* model : kModelsWithRamUtility) {
-        if (unitType == QLatin1String(model)) return unitType + QStringLiteral("_ram_ut.rx1");
-    }
-    return QString();
+    if (!FindModel(unitType)) return QString();
+    return unitType + QStringLiteral("_ram_ut.rx1");
 }
 
 std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,

@@ -1,12 +1,15 @@
 #include "zav/app/unit_type_rule.h"
 
+#include "zav/app/model_table.h"
+
 namespace zav::app {
 
 bool ApplyFirmwareUnitType(ValidatorData& data, const VersionData& version) {
     constexpr int kCompared = 3;
-    if (data.UnitType != QLatin1String("TM5") || version.FullFirmware.isEmpty()) return false;
+    const ModelTraits* model = FindModel(data.UnitType);
+    if (!model || !model->firmwareMayMake || version.FullFirmware.isEmpty()) return false;
     if (data.UnitType.right(kCompared) == version.FullFirmware.right(kCompared)) return false;
-    data.UnitType = QStringLiteral("TM3");
+    data.UnitType = QLatin1String(model->firmwareMayMake);
     return true;
 }
 

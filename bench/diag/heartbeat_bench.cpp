@@ -68,18 +68,18 @@ Measure Diagnose(const char* fault) {
     zav::app::SetCurrentPort(kPort);
 
     SilentView view;
-    zav::diag::DiagnosticSession session(view);
+    zav::diag::DiagnosticSession session(zav::app::CurrentPort(), zav::app::kProgramTick, view);
     QElapsedTimer wall;
     wall.start();
     Measure measure;
     {
         const Heartbeat heartbeat;
-        session.StartDiagnostic();
+        session.start();
         measure.largestGapMs = heartbeat.largestGapMs();
     }
     measure.wallMs = wall.elapsed();
-    measure.passed = session.LastRunEnd() == zav::diag::RunEnd::Passed;
-    session.Ok();
+    measure.passed = session.lastRunEnd() == zav::diag::RunEnd::Passed;
+    session.press(zav::diag::DiagnosticButton::Ok);
     zav::app::Link().CloseComm();
     zav::app::Serial().ClosePort();
     return measure;

@@ -13,6 +13,7 @@
 #include "zav/app/session_view.h"
 #include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
+#include "zav/diag/diagnostic_session.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
 #include "zav/lang/language_module.h"
@@ -51,10 +52,11 @@ struct Tm6Run {
         if (!unit->start(&why)) return;
         unit->export_port(kPort);
         zav::app::SetCurrentPort(kPort);
-        session = std::make_unique<zav::diag::DiagnosticSession>(view, 20ms);
-        session->StartDiagnostic();
+        session =
+            std::make_unique<zav::diag::DiagnosticSession>(zav::app::CurrentPort(), 20ms, view);
+        session->start();
     }
-    bool Passed() const { return session && session->LastRunEnd() == zav::diag::RunEnd::Passed; }
+    bool Passed() const { return session && session->lastRunEnd() == zav::diag::RunEnd::Passed; }
 
     QuietView view;
     std::unique_ptr<zav::sim::Simulator> unit;
@@ -66,8 +68,7 @@ double firstPdfMs = 0;
 
 void Report(benchmark::State& state, zav::diag::ReportFormat format) {
     if (!run->Passed()) return state.SkipWithError("the simulated TM6 run did not pass");
-    const zav::diag::ServiceReportInput input =
-        zav::diag::ServiceReportOf(*run->session, QDateTime::currentDateTime());
+    const zav::diag::RunRecord input = run->session->lastRun();
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray report = zav::diag::ServiceReport(input, format);
@@ -83,7 +84,7 @@ void ResultsFileFloor(benchmark::State& state) {
     if (!run->Passed()) return state.SkipWithError("the simulated TM6 run did not pass");
     for (auto _ : state) {
         const QByteArray csv =
-            zav::diag::ResultsCsv(run->session->ResultData(), run->session->Results());
+            zav::diag::ResultsCsv(run->session->resultData(), run->session->results());
         benchmark::DoNotOptimize(csv.constData());
     }
 }
@@ -97,8 +98,7 @@ int main(int argc, char** argv) {
     run = &tm6;
     if (tm6.Passed()) {
         const auto start = std::chrono::steady_clock::now();
-        zav::diag::ServiceReport(zav::diag::ServiceReportOf(*tm6.session, QDateTime()),
-                                 zav::diag::ReportFormat::Pdf);
+        zav::diag::ServiceReport(tm6.session->lastRun(), zav::diag::ReportFormat::Pdf);
         firstPdfMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();

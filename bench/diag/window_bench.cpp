@@ -98,7 +98,7 @@ Measure RunWindow(const char* fault) {
     }
     measure.wallSeconds = static_cast<double>(wall.elapsed()) / 1000.0;
     measure.cpuSeconds = CpuSeconds() - cpuBefore;
-    measure.status = frame->findChild<zav::diag::window::FrmDiag*>()->session().StatusText();
+    measure.status = frame->findChild<zav::diag::window::FrmDiag*>()->session().statusText();
     frame->close();
     QApplication::processEvents();
     zav::app::Link().CloseComm();

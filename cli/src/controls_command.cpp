@@ -12,8 +12,6 @@
 namespace zav::cli {
 namespace {
 
-constexpr std::chrono::milliseconds kTick{100};
-
 // What the prepared unit offers, for the engineer.
 void PrintReadyUnit(const controls::ControlsSession& session) {
     const controls::ControlPanel& panel = session.panel();
@@ -37,14 +35,14 @@ int RunControls(Invocation& invocation) {
     CommandTarget target;
     if (!target.Open("controls", invocation.arguments, Channels::RamUtility))
         return kExitCouldNotRun;
-    controls::ControlsSession session(app::CurrentPort(), kTick, invocation.frontEnd);
+    controls::ControlsSession session(app::CurrentPort(), app::kProgramTick, invocation.frontEnd);
     ControlsConsole console(session);
     bool ready = false;
     {
         // Ctrl-C ends preparation, a command's wait or the console as
         // closing the window does.
         const InterruptHandler interrupt(invocation.interruption, [&] { console.stop(); });
-        session.prepare();
+        session.start();
         // Preparation that ended early leaves every control disabled.
         ready = session.panel().usable(controls::Control::Ok);
         if (ready) {
@@ -54,7 +52,7 @@ int RunControls(Invocation& invocation) {
             PrintError(QStringLiteral("zavdiag controls: the unit is not ready for the controls"));
         }
     }
-    session.close();
+    session.requestClose();
     if (invocation.interruption.interrupted()) {
         return invocation.interruption.EndInterrupted("controls");
     }

@@ -65,7 +65,7 @@ QString Bar(int value) {
 }  // namespace
 
 ControlsConsole::ControlsConsole(controls::ControlsSession& session) : session_(session) {
-    QObject::connect(&session_, &controls::ControlsSession::panelChanged, &loop_,
+    QObject::connect(&session_, &controls::ControlsSession::changed, &loop_,
                      [this] { showReading(); });
 }
 
@@ -85,18 +85,18 @@ void ControlsConsole::run() {
     if (session_.isClosed()) return;
     if (!input_.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         PrintError(QStringLiteral("zavdiag controls: standard input cannot be read"));
-        session_.close();
+        session_.requestClose();
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(input_.handle(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop_, [this] { readLine(); });
     loop_.exec();
     notifier_.reset();
-    session_.close();
+    session_.requestClose();
 }
 
 void ControlsConsole::stop() {
-    session_.close();
+    session_.requestClose();
     if (pause_) pause_->quit();
     loop_.quit();
 }
@@ -130,7 +130,7 @@ void ControlsConsole::execute(const QString& line) {
     const QString verb = command.section(u' ', 0, 0);
     const QString rest = line.simplified().section(u' ', 1);
     if (verb == QLatin1String("quit") || verb == QLatin1String("exit")) {
-        session_.close();
+        session_.requestClose();
     } else if (verb == QLatin1String("help")) {
         for (const QString& text : help()) PrintLine(text);
     } else if (verb == QLatin1String("poll")) {

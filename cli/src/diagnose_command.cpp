@@ -1,11 +1,11 @@
 // zavdiag diagnose: one whole diagnostic as the diagnostics window runs it,
 // then the results (as text, or as JSON with --json) and optionally the
 // results file and the service report.
-#include <QDateTime>
 #include <cstdio>
 
 #include "diagnostic_report.h"
 #include "zav/app/arguments.h"
+#include "zav/app/current_port.h"
 #include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
 #include "zav/diag/service_report.h"
@@ -26,26 +26,25 @@ int RunDiagnose(Invocation& invocation) {
     if (!error.isEmpty()) return RefuseArguments("diagnose", error);
     if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
 
-    diag::DiagnosticSession session(invocation.frontEnd);
-    const QDateTime runTime = QDateTime::currentDateTime();
+    diag::DiagnosticSession session(zav::app::CurrentPort(), zav::app::kProgramTick,
+                                    invocation.frontEnd);
     {
         // Ctrl-C closes the window as its close box would: the wait in
         // progress ends (in the green-paper step as Cancel ends it, 0x87) and
         // the unit leaves the RAM utility (0x82).
         const InterruptHandler interrupt(invocation.interruption, [&] { session.requestClose(); });
-        session.StartDiagnostic();
+        session.start();
     }
     const bool interrupted = invocation.interruption.interrupted();
     std::optional<QString> written;
     if ((csvPath || reportPath) && !interrupted) {
         // Saving is open to the engineer only once the run has results.
-        if (!session.Buttons().saveCsv) {
+        if (!session.buttons().saveCsv) {
             PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
         } else {
-            if (csvPath && session.SaveResultsCsv(*csvPath)) written = *csvPath;
+            if (csvPath && session.saveResults(*csvPath)) written = *csvPath;
             QString why;
-            if (reportPath && !diag::WriteServiceReport(diag::ServiceReportOf(session, runTime),
-                                                        *reportPath, &why)) {
+            if (reportPath && !diag::WriteServiceReport(session.lastRun(), *reportPath, &why)) {
                 PrintError(QStringLiteral("zavdiag diagnose: ") + why);
             }
         }
@@ -63,9 +62,9 @@ int RunDiagnose(Invocation& invocation) {
     // failure, when the unit has gone) is seen by nobody; the port's line
     // says what became of the unit.
     invocation.frontEnd.showStatusLines(false);
-    session.Ok();
+    session.press(zav::diag::DiagnosticButton::Ok);
     if (interrupted) return invocation.interruption.EndInterrupted("diagnose");
-    return ExitStatus(session.LastRunEnd() == diag::RunEnd::Passed, session.ResultData().unit);
+    return ExitStatus(session.lastRunEnd() == diag::RunEnd::Passed, session.resultData().unit);
 }
 
 }  // namespace

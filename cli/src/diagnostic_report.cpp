@@ -38,7 +38,7 @@ QString Limits(std::uint8_t min, std::uint8_t read, std::uint8_t max) {
 
 const diag::ResultRow& RowOf(const diag::DiagnosticSession& session, int index) {
     static const diag::ResultRow kNoRow;
-    const diag::ResultRow* row = session.ResultData().table.Row(index);
+    const diag::ResultRow* row = session.resultData().table.Row(index);
     return row ? *row : kNoRow;
 }
 
@@ -72,12 +72,12 @@ const char* EndName(diag::RunEnd end) {
 }  // namespace
 
 void PrintIdentity(const diag::DiagnosticSession& session) {
-    const QString identity = diag::ShowResults(session.ResultData(), false).identityText;
+    const QString identity = diag::ShowResults(session.resultData(), false).identityText;
     for (const QString& line : identity.split(QStringLiteral("\r\n"))) PrintLine(line);
 }
 
 void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
-    const diag::ResultsView& view = session.Results();
+    const diag::ResultsView& view = session.results();
     PrintIdentity(session);
     PrintLine();
     PrintLine(LangText(diag::text::kSensorColumn).leftJustified(kNameWidth) +
@@ -92,11 +92,12 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
                   Limits(row.PaperMin, row.PaperRead, row.PaperMax));
     }
     PrintLine();
-    PrintLine(LangText(diag::text::kMotorColumn).leftJustified(kNameWidth) + LangText(diag::text::kStatusColumn));
+    PrintLine(LangText(diag::text::kMotorColumn).leftJustified(kNameWidth) +
+              LangText(diag::text::kStatusColumn));
     for (const diag::ResultListRow& mechanism : view.motorRows) {
         PrintLine(mechanism.text.leftJustified(kNameWidth) + diag::StatusText(mechanism.status));
     }
-    if (const auto verdict = VerdictText(session.LastRunEnd())) {
+    if (const auto verdict = VerdictText(session.lastRunEnd())) {
         PrintLine();
         PrintLine(*verdict);
     }
@@ -104,8 +105,8 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
 
 QByteArray DiagnosticJson(const diag::DiagnosticSession& session, const QStringList& messages,
                           const std::optional<QString>& csvPath) {
-    const diag::DiagnosticResults data = session.ResultData();
-    const diag::ResultsView& view = session.Results();
+    const diag::DiagnosticResults data = session.resultData();
+    const diag::ResultsView& view = session.results();
     QJsonArray sensors;
     for (std::size_t i = 0; i < view.sensorRows.size(); ++i) {
         const diag::ResultRow& row = RowOf(session, static_cast<int>(i));
@@ -118,7 +119,7 @@ QByteArray DiagnosticJson(const diag::DiagnosticSession& session, const QStringL
     QJsonArray mechanisms;
     for (const diag::ResultListRow& mechanism : view.motorRows)
         mechanisms.append(RowJson(mechanism));
-    const auto verdict = VerdictText(session.LastRunEnd());
+    const auto verdict = VerdictText(session.lastRunEnd());
     const QJsonObject document{
         {"unit", QJsonObject{{"type", data.unit.UnitType},
                              {"serialNumber", data.unit.SerialNumber},
@@ -126,10 +127,10 @@ QByteArray DiagnosticJson(const diag::DiagnosticSession& session, const QStringL
                              {"dataset", data.dataset.DatasetCode}}},
         {"sensors", sensors},
         {"mechanisms", mechanisms},
-        {"end", QString::fromLatin1(EndName(session.LastRunEnd()))},
+        {"end", QString::fromLatin1(EndName(session.lastRunEnd()))},
         {"verdict", verdict ? QJsonValue(*verdict) : QJsonValue()},
-        {"passed", session.LastRunEnd() == diag::RunEnd::Passed},
-        {"status", session.StatusText()},
+        {"passed", session.lastRunEnd() == diag::RunEnd::Passed},
+        {"status", session.statusText()},
         {"messages", QJsonArray::fromStringList(messages)},
         {"csv", csvPath ? QJsonValue(*csvPath) : QJsonValue()},
     };

@@ -1,6 +1,7 @@
 // zavdiag identify: identification as the diagnostics window makes it, then
 // the unit's identity, its sensors' configuration and its motors.
 #include "diagnostic_report.h"
+#include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
@@ -28,13 +29,14 @@ QString SensorLine(const app::ValidatorData& unit, int i) {
 int RunIdentify(Invocation& invocation) {
     CommandTarget target;
     if (!target.Open("identify", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
-    diag::DiagnosticSession session(invocation.frontEnd);
-    const bool identified = session.GetRXSensorData();
+    diag::DiagnosticSession session(zav::app::CurrentPort(), zav::app::kProgramTick,
+                                    invocation.frontEnd);
+    const bool identified = session.identify();
     // The firmware and dataset requests leave the link port open.
     app::Link().CloseComm();
     if (!identified) return kExitCouldNotRun;
 
-    const app::ValidatorData& unit = session.ResultData().unit;
+    const app::ValidatorData& unit = session.resultData().unit;
     PrintIdentity(session);
     PrintLine();
     for (int i = 0; i < unit.SensorCount; ++i) PrintLine(SensorLine(unit, i));

@@ -12,8 +12,6 @@
 namespace zav::cli {
 namespace {
 
-constexpr std::chrono::milliseconds kTick{100};
-
 QString RowLine(const controls::SensorStatusRow& row) {
     return QStringLiteral("%1 %2 gains %3/%4")
         .arg(row.sensor.leftJustified(20))
@@ -42,21 +40,21 @@ class LiveTable {
 int RunInitialise(Invocation& invocation) {
     CommandTarget target;
     if (!target.Open("initialise", invocation.arguments, Channels::Link)) return kExitCouldNotRun;
-    controls::InitialiseSession session(app::CurrentPort(), kTick, invocation.frontEnd);
+    controls::InitialiseSession session(app::CurrentPort(), app::kProgramTick, invocation.frontEnd);
     LiveTable live;
     QObject::connect(&session, &controls::InitialiseSession::changed,
                      [&] { live.update(session.rows()); });
-    bool complete = false;
     {
         // Ctrl-C ends the run as closing the window does.
-        const InterruptHandler interrupt(invocation.interruption, [&] { session.close(); });
-        complete = session.start();
+        const InterruptHandler interrupt(invocation.interruption, [&] { session.requestClose(); });
+        session.start();
     }
+    const bool complete = session.completed();
 
     PrintLine();
     PrintLine(session.caption());
     for (const controls::SensorStatusRow& row : session.rows()) PrintLine(RowLine(row));
-    session.close();
+    session.requestClose();
     if (invocation.interruption.interrupted())
         return invocation.interruption.EndInterrupted("initialise");
     return ExitStatus(complete, session.validator());

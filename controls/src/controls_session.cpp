@@ -6,6 +6,7 @@
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
+#include "zav/app/model_table.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
@@ -55,18 +56,16 @@ void showActuatorGroup(ControlPanel& panel, Group group, Control on, Control off
 
 ControlsSession::ControlsSession(std::int16_t port, std::chrono::milliseconds tickLength,
                                  app::SessionView& view, QObject* parent)
-    : QObject(parent), core_(std::make_shared<ControlsSessionCore>(port, tickLength, view)) {
-    connect(core_.get(), &ControlsSessionCore::panelChanged, this, &ControlsSession::panelChanged);
-    connect(&core_->lifetime(), &app::SessionLifetime::closed, this, &ControlsSession::closed);
-}
+    : ControlsSession(std::make_shared<ControlsSessionCore>(port, tickLength, view), parent) {}
 
-ControlsSession::~ControlsSession() {
-    core_->lifetime().abandon();
+ControlsSession::ControlsSession(std::shared_ptr<ControlsSessionCore> core, QObject* parent)
+    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    connect(core_.get(), &ControlsSessionCore::panelChanged, this, &ControlsSession::changed);
 }
 
 // Whatever may wait holds the core, so it outlives this session if that is
 // deleted meanwhile.
-void ControlsSession::prepare() {
+void ControlsSession::start() {
     const auto core = core_;
     core->prepare();
 }
@@ -78,15 +77,6 @@ bool ControlsSession::press(Control control) {
 
 bool ControlsSession::selectSensor(int position) {
     return core_->selectSensor(position);
-}
-
-void ControlsSession::requestClose() {
-    const auto core = core_;
-    core->lifetime().requestClose();
-}
-
-bool ControlsSession::isClosed() const {
-    return core_->lifetime().isClosed();
 }
 
 const ControlPanel& ControlsSession::panel() const {
@@ -202,7 +192,7 @@ void ControlsSessionCore::showSupportedGroups() {
                               Control::StraightenerOff, Control::StraightenerPark);
         }
     }
-    if (data_.UnitType == QLatin1String("TM6")) {
+    if (const app::ModelTraits* model = app::FindModel(data_.UnitType); model && model->bezel) {
         panel_.showGroup(Group::BezelLed);
         for (Control bezel :
              {Control::BezelRed, Control::BezelGreen, Control::BezelBlue, Control::BezelWhite}) {

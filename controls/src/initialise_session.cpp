@@ -67,29 +67,22 @@ void showText(int textId, MessageIcon icon = MessageIcon::Warning) {
 
 InitialiseSession::InitialiseSession(std::int16_t port, std::chrono::milliseconds tickLength,
                                      app::SessionView& view, QObject* parent)
-    : QObject(parent), core_(std::make_shared<InitialiseSessionCore>(port, tickLength, view)) {
-    connect(core_.get(), &InitialiseSessionCore::changed, this, &InitialiseSession::changed);
-    connect(&core_->lifetime(), &app::SessionLifetime::closed, this, &InitialiseSession::closed);
-}
+    : InitialiseSession(std::make_shared<InitialiseSessionCore>(port, tickLength, view), parent) {}
 
-InitialiseSession::~InitialiseSession() {
-    core_->lifetime().abandon();
+InitialiseSession::InitialiseSession(std::shared_ptr<InitialiseSessionCore> core, QObject* parent)
+    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    connect(core_.get(), &InitialiseSessionCore::changed, this, &InitialiseSession::changed);
 }
 
 // Whatever may wait holds the core, so it outlives this session if that is
 // deleted meanwhile.
-bool InitialiseSession::start() {
+void InitialiseSession::start() {
     const auto core = core_;
-    return core->start();
+    core->start();
 }
 
-void InitialiseSession::requestClose() {
-    const auto core = core_;
-    core->lifetime().requestClose();
-}
-
-bool InitialiseSession::isClosed() const {
-    return core_->lifetime().isClosed();
+bool InitialiseSession::completed() const {
+    return core_->completed();
 }
 
 QString InitialiseSession::caption() const {
@@ -116,18 +109,18 @@ InitialiseSessionCore::InitialiseSessionCore(std::int16_t port,
       lifetime_(clock_, view, [this] { unload(); }),
       caption_(app::Global::LangText(kTextCaption)) {}
 
-bool InitialiseSessionCore::start() {
-    if (!startEnabled_ || closing()) return false;
+void InitialiseSessionCore::start() {
+    if (!startEnabled_ || closing()) return;
     const app::SessionLifetime::Busy busy(lifetime_);
+    completed_ = false;
     rows_.clear();
     startEnabled_ = false;
     emit changed();
     lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
-    const bool complete = initialiseAndFollow();
+    completed_ = initialiseAndFollow();
     startEnabled_ = true;
     lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     emit changed();
-    return complete;
 }
 
 // Every step that can let the event loop run (each link call, the status

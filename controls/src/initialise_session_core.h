@@ -23,7 +23,8 @@ class InitialiseSessionCore : public QObject {
     InitialiseSessionCore(std::int16_t port, std::chrono::milliseconds tickLength,
                           app::SessionView& view);
 
-    bool start();
+    void start();
+    bool completed() const { return completed_; }
 
     app::SessionLifetime& lifetime() { return lifetime_; }
     QString caption() const { return caption_; }
@@ -57,7 +58,8 @@ class InitialiseSessionCore : public QObject {
     QString caption_;
     std::vector<SensorStatusRow> rows_;
     bool startEnabled_ = true;
-    bool linkOpen_ = false;  // the run holds the link port
+    bool linkOpen_ = false;   // the run holds the link port
+    bool completed_ = false;  // the last run ended with text 109
 };
 
 }  // namespace zav::controls

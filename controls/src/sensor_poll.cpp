@@ -1,5 +1,6 @@
 #include "zav/controls/sensor_poll.h"
 
+#include "zav/app/model_table.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
@@ -11,20 +12,13 @@ constexpr int kSensor17 = 17;
 // The request carries the sensor index in its low six bits.
 constexpr int kMaxPollPosition = 64;
 
-bool isOneOf(const QString& unitType, std::initializer_list<const char*> models) {
-    for (const char* model : models) {
-        if (unitType == QLatin1String(model)) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::optional<std::uint8_t> SensorPollRequest(const QString& unitType, int position) {
     if (position < 1 || position > kMaxPollPosition) return std::nullopt;
-    const bool rx35 = isOneOf(unitType, {"RX5", "RX3"});
-    if (!rx35 && !isOneOf(unitType, {"TM4", "RX8", "TM6", "TM5", "TM3"})) return std::nullopt;
-    if (rx35 && position == kSensor17) return app::ram_command::kPingSensor17;
+    const app::ModelTraits* model = app::FindModel(unitType);
+    if (!model) return std::nullopt;
+    if (model->pollsSensor17Apart && position == kSensor17) return app::ram_command::kPingSensor17;
     return static_cast<std::uint8_t>(app::ram_command::kPingSensorBase | (position - 1));
 }
 

@@ -7,7 +7,6 @@
 
 #include "diagnostic_session_core.h"
 #include "program_state.h"
-#include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
@@ -15,6 +14,7 @@
 #include "zav/base/messages.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
+#include "zav/platform/system.h"
 
 namespace zav::diag {
 
@@ -31,242 +31,251 @@ QString LastCsvPath() {
     return ProgramState().lastCsvPath;
 }
 
-DiagnosticSession::DiagnosticSession(app::SessionView& view, std::chrono::milliseconds tickLength,
-                                     QObject* parent)
-    : QObject(parent), core_(std::make_shared<DiagnosticSessionCore>(view, tickLength)) {
+DiagnosticSession::DiagnosticSession(std::int16_t port, std::chrono::milliseconds tickLength,
+                                     app::SessionView& view, QObject* parent)
+    : DiagnosticSession(std::make_shared<DiagnosticSessionCore>(port, tickLength, view), parent) {}
+
+DiagnosticSession::DiagnosticSession(std::shared_ptr<DiagnosticSessionCore> core, QObject* parent)
+    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
     connect(core_.get(), &DiagnosticSessionCore::buttonsChanged, this,
             &DiagnosticSession::buttonsChanged);
     connect(core_.get(), &DiagnosticSessionCore::resultsChanged, this,
             &DiagnosticSession::resultsChanged);
     connect(core_.get(), &DiagnosticSessionCore::progressChanged, this,
             &DiagnosticSession::progressChanged);
-    connect(&core_->Lifetime(), &app::SessionLifetime::closed, this, &DiagnosticSession::closed);
-}
-
-DiagnosticSession::~DiagnosticSession() {
-    core_->Lifetime().abandon();
 }
 
 // Whatever may wait holds the core, so it outlives this session if that is
 // deleted meanwhile.
-void DiagnosticSession::StartDiagnostic() {
+void DiagnosticSession::start() {
     const auto core = core_;
-    core->StartDiagnostic();
+    core->start();
 }
 
-void DiagnosticSession::Cancel() {
+void DiagnosticSession::press(DiagnosticButton button) {
     const auto core = core_;
-    core->Cancel();
+    switch (button) {
+        case DiagnosticButton::Ok:
+            return core->ok();
+        case DiagnosticButton::Cancel:
+            return core->cancel();
+    }
 }
 
-void DiagnosticSession::Ok() {
+bool DiagnosticSession::saveResults(const QString& path) {
+    return core_->saveResults(path);
+}
+
+QString DiagnosticSession::defaultCsvFileName() const {
+    return core_->defaultCsvFileName();
+}
+
+bool DiagnosticSession::identify() {
     const auto core = core_;
-    core->Ok();
+    return core->identify();
 }
 
-void DiagnosticSession::requestClose() {
-    const auto core = core_;
-    core->Lifetime().requestClose();
+bool DiagnosticSession::isRunning() const {
+    return core_->isRunning();
+}
+DiagnosticButtons DiagnosticSession::buttons() const {
+    return core_->buttons();
+}
+RunEnd DiagnosticSession::lastRunEnd() const {
+    return core_->lastRunEnd();
+}
+const QString& DiagnosticSession::statusText() const {
+    return core_->statusText();
+}
+const ResultsView& DiagnosticSession::results() const {
+    return core_->results();
+}
+DiagnosticResults DiagnosticSession::resultData() const {
+    return core_->resultData();
+}
+const ModelTestLimits& DiagnosticSession::limits() const {
+    return core_->limits();
+}
+const RunProgress& DiagnosticSession::progress() const {
+    return core_->progress();
+}
+QDateTime DiagnosticSession::runStarted() const {
+    return core_->runStarted();
+}
+RunRecord DiagnosticSession::lastRun() const {
+    return core_->lastRun();
 }
 
-bool DiagnosticSession::SaveResultsCsv(const QString& path) {
-    return core_->SaveResultsCsv(path);
-}
-
-QString DiagnosticSession::DefaultCsvFileName() const {
-    return core_->DefaultCsvFileName();
-}
-
-bool DiagnosticSession::GetRXSensorData() {
-    const auto core = core_;
-    return core->GetRXSensorData();
-}
-
-bool DiagnosticSession::IsClosed() const {
-    return core_->IsClosed();
-}
-bool DiagnosticSession::IsRunning() const {
-    return core_->IsRunning();
-}
-DiagnosticButtons DiagnosticSession::Buttons() const {
-    return core_->Buttons();
-}
-RunEnd DiagnosticSession::LastRunEnd() const {
-    return core_->LastRunEnd();
-}
-const QString& DiagnosticSession::StatusText() const {
-    return core_->StatusText();
-}
-const ResultsView& DiagnosticSession::Results() const {
-    return core_->Results();
-}
-DiagnosticResults DiagnosticSession::ResultData() const {
-    return core_->ResultData();
-}
-const ModelTestLimits& DiagnosticSession::Limits() const {
-    return core_->Limits();
-}
-const RunProgress& DiagnosticSession::Progress() const {
-    return core_->Progress();
-}
-
-DiagnosticSessionCore::DiagnosticSessionCore(app::SessionView& view,
-                                             std::chrono::milliseconds tickLength)
-    : clock_(tickLength),
-      lifetime_(clock_, view, [this] { Unload(); }),
+DiagnosticSessionCore::DiagnosticSessionCore(std::int16_t port,
+                                             std::chrono::milliseconds tickLength,
+                                             app::SessionView& view)
+    : port_(port),
+      clock_(tickLength),
+      lifetime_(clock_, view, [this] { unload(); }),
       downloadPoll_(&lifetime_.view()) {
     connect(&downloadPoll_, &app::RamDownloadPoll::finished, this,
             [this] { ramFileLoaded_ = true; });
     // The lists start empty, with their columns.
-    results_ = diag::ShowResults(ResultData(), false);
+    results_ = diag::ShowResults(resultData(), false);
     results_.identityText.clear();
     results_.sensorRows.clear();
     results_.motorRows.clear();
-    ShowStatusText(text::kMakeSureEquipmentOn);
+    showStatusText(text::kMakeSureEquipmentOn);
 }
 
-void DiagnosticSessionCore::StartDiagnostic() {
-    if (!buttons_.start || Closing()) return;
+void DiagnosticSessionCore::start() {
+    if (!buttons_.start || closing()) return;
     const app::SessionLifetime::Busy busy(lifetime_);
+    runStarted_ = QDateTime::currentDateTime();
     packet_.InPacket = false;
     results_.identityText.clear();
     emit resultsChanged();
-    ShowStatus(QString());
-    SetButtons({false, false, false, false});
+    showStatus(QString());
+    setButtons({false, false, false, false});
     running_ = true;
     testsStarted_ = false;
     greenPaperStopped_ = false;
     lastRunEnd_ = RunEnd::None;
-    runStep_ = 0;
+    runStep_ = RunStep::Probe;
     // A close ends the run after the step in progress, without a verdict.
-    while (runStep_ < kRunEnded && !Closing()) {
+    while (runStep_ != RunStep::Ended && !closing()) {
         QCoreApplication::processEvents();
-        if (!Closing()) RunStep(runStep_);
+        if (!closing()) runStep(runStep_);
     }
     running_ = false;
-    SetProgress({});
+    setProgress({});
     lifetime_.view().setMousePointer(app::MousePointer::Arrow);
-    SetButtons({true, true, true, buttons_.saveCsv});
+    setButtons({true, true, true, buttons_.saveCsv});
     app::Serial().ClosePort();
 }
 
-void DiagnosticSessionCore::Cancel() {
-    if (!buttons_.cancel || Closing()) return;
+void DiagnosticSessionCore::cancel() {
+    if (!buttons_.cancel || closing()) return;
     if (!running_) {
         lifetime_.requestClose();
         return;
     }
     clock_.stop();
     clock_.setTicks(kCancelTicks);
-    StopGreenPaperTest();
+    stopGreenPaperTest();
 }
 
 // Cancel in the green-paper step, or the window closing then: the status
 // line says FAILED and the RAM utility is told to stop its tests (0x87),
 // once per run.
-void DiagnosticSessionCore::StopGreenPaperTest() {
+void DiagnosticSessionCore::stopGreenPaperTest() {
     greenPaperStopped_ = true;
-    ShowStatusText(text::kFailed);
-    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+    showStatusText(text::kFailed);
+    const std::int16_t status = app::OpenRamChannel(port_);
     if (status != app::kSerialOk) {
-        ShowStatus(app::SerialStatusText(status));
+        showStatus(app::SerialStatusText(status));
         return;
     }
     app::SendRamCommand(app::ram_command::kStopDiagnostic);
     app::Serial().ClosePort();
 }
 
-void DiagnosticSessionCore::Ok() {
+void DiagnosticSessionCore::ok() {
     if (buttons_.ok) lifetime_.requestClose();
 }
 
-bool DiagnosticSessionCore::SaveResultsCsv(const QString& path) {
+bool DiagnosticSessionCore::saveResults(const QString& path) {
     if (!buttons_.saveCsv) return false;
     ProgramState().lastCsvPath = path;
-    if (!diag::SaveResultsCsv(path, ResultData(), results_)) return false;
-    ShowStatusText(text::kResultsSaved);
+    if (!diag::SaveResultsCsv(path, resultData(), results_)) return false;
+    showStatusText(text::kResultsSaved);
     return true;
 }
 
-QString DiagnosticSessionCore::DefaultCsvFileName() const {
+QString DiagnosticSessionCore::defaultCsvFileName() const {
     return diag::DefaultCsvFileName(unit_.UnitType, QDateTime::currentDateTime());
+}
+
+RunRecord DiagnosticSessionCore::lastRun() const {
+    return {unit_,       version_,    dataset_,
+            table_,      results_,    lastRunEnd_,
+            statusText_, runStarted_, QString::fromLocal8Bit(platform::host_name())};
 }
 
 // The window unloads: a transfer still running is stopped, and the RAM
 // utility is told to leave before the channel is closed for good.
-void DiagnosticSessionCore::Unload() {
+void DiagnosticSessionCore::unload() {
     downloadPoll_.abandon();
-    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+    const std::int16_t status = app::OpenRamChannel(port_);
     if (status == app::kSerialOk) {
         app::SendRamCommand(app::ram_command::kLeave);
         app::Serial().ClosePort();
     } else {
-        ShowStatus(app::SerialStatusText(status));
+        showStatus(app::SerialStatusText(status));
     }
-    SetButtons({false, false, false, false});
+    setButtons({false, false, false, false});
 }
 
-void DiagnosticSessionCore::RunStep(int step) {
+void DiagnosticSessionCore::runStep(RunStep step) {
     switch (step) {
-        case 0:
-            return Probe();
-        case 1:
-            return DownloadUtility();
-        case 2:
-            return EnterUtility();
-        case 3:
-            return SendGains();
-        case 4:
-            return StartTests();
-        case 5:
-            return TestStacker();
-        case 6:
-            return TestOptoWheel();
-        case 7:
-            return TestStraightener();
-        case 8:
-            return TestPaperLess();
-        case 9:
-            return TestGreenPaper();
-        case 10:
-            return ShowVerdict();
-        default:
-            return EndAbortedRun();
+        case RunStep::Probe:
+            return probe();
+        case RunStep::Download:
+            return downloadUtility();
+        case RunStep::Enter:
+            return enterUtility();
+        case RunStep::Gains:
+            return sendGains();
+        case RunStep::StartTests:
+            return startTests();
+        case RunStep::Stacker:
+            return testStacker();
+        case RunStep::OptoWheel:
+            return testOptoWheel();
+        case RunStep::Straightener:
+            return testStraightener();
+        case RunStep::PaperLess:
+            return testPaperLess();
+        case RunStep::GreenPaper:
+            return testGreenPaper();
+        case RunStep::Verdict:
+            return showVerdict();
+        default:  // a failed step, or Cancelled
+            return endAbortedRun();
     }
 }
 
-void DiagnosticSessionCore::Fail(int textId) {
-    ShowStatusText(textId);
-    runStep_ += 100;
+void DiagnosticSessionCore::fail(int textId) {
+    showStatusText(textId);
+    abortStep();
 }
 
-void DiagnosticSessionCore::ShowStatus(const QString& text) {
+void DiagnosticSessionCore::abortStep() {
+    runStep_ = static_cast<RunStep>(static_cast<std::int16_t>(runStep_) + kFailedStep);
+}
+
+void DiagnosticSessionCore::showStatus(const QString& text) {
     statusText_ = text;
     lifetime_.view().setStatusText(text);
 }
 
-void DiagnosticSessionCore::ShowStatusText(int textId) {
-    ShowStatus(app::Global::LangText(textId));
+void DiagnosticSessionCore::showStatusText(int textId) {
+    showStatus(app::Global::LangText(textId));
 }
 
-void DiagnosticSessionCore::ShowResults(bool evaluated) {
-    results_ = diag::ShowResults(ResultData(), evaluated);
+void DiagnosticSessionCore::showResults(bool evaluated) {
+    results_ = diag::ShowResults(resultData(), evaluated);
     emit resultsChanged();
 }
 
-void DiagnosticSessionCore::SetProgress(const RunProgress& progress) {
+void DiagnosticSessionCore::setProgress(const RunProgress& progress) {
     if (progress == progress_) return;
     progress_ = progress;
     emit progressChanged();
 }
 
 // A window that is going away raises no message box.
-void DiagnosticSessionCore::ShowMessageText(int textId) {
-    if (Closing()) return;
+void DiagnosticSessionCore::showMessageText(int textId) {
+    if (closing()) return;
     base::showMessage(app::Global::LangText(textId), base::MessageIcon::Warning);
 }
 
-void DiagnosticSessionCore::SetButtons(const DiagnosticButtons& buttons) {
+void DiagnosticSessionCore::setButtons(const DiagnosticButtons& buttons) {
     if (buttons == buttons_) return;
     buttons_ = buttons;
     emit buttonsChanged();

@@ -2,6 +2,7 @@
 // The diagnostics window's state and logic behind DiagnosticSession. The
 // session holds it, and so does every run or wait in progress, so it
 // outlives a session deleted during a wait until its unload has run.
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -22,28 +23,51 @@
 
 namespace zav::diag {
 
+// The steps of a run, by the number they count up through. A step that
+// fails adds kFailedStep to its number, which ends the run with the
+// verdicts reached so far (any number above Verdict and below Ended);
+// Cancel in the green-paper step makes it Cancelled.
+enum class RunStep : std::int16_t {
+    Probe = 0,
+    Download = 1,
+    Enter = 2,
+    Gains = 3,
+    StartTests = 4,
+    Stacker = 5,
+    OptoWheel = 6,
+    Straightener = 7,
+    PaperLess = 8,
+    GreenPaper = 9,
+    Verdict = 10,
+    Cancelled = 250,
+    Ended = 255,
+};
+inline constexpr std::int16_t kFailedStep = 100;
+
 class DiagnosticSessionCore : public QObject {
     Q_OBJECT
   public:
-    DiagnosticSessionCore(app::SessionView& view, std::chrono::milliseconds tickLength);
+    DiagnosticSessionCore(std::int16_t port, std::chrono::milliseconds tickLength,
+                          app::SessionView& view);
 
-    void StartDiagnostic();
-    void Cancel();
-    void Ok();
-    bool SaveResultsCsv(const QString& path);
-    QString DefaultCsvFileName() const;
-    bool GetRXSensorData();
+    void start();
+    void cancel();
+    void ok();
+    bool saveResults(const QString& path);
+    QString defaultCsvFileName() const;
+    bool identify();
 
-    app::SessionLifetime& Lifetime() { return lifetime_; }
-    bool IsClosed() const { return lifetime_.isClosed(); }
-    bool IsRunning() const { return running_; }
-    DiagnosticButtons Buttons() const { return buttons_; }
-    RunEnd LastRunEnd() const { return lastRunEnd_; }
-    const QString& StatusText() const { return statusText_; }
-    const ResultsView& Results() const { return results_; }
-    DiagnosticResults ResultData() const { return {unit_, version_, dataset_, table_}; }
-    const ModelTestLimits& Limits() const { return limits_; }
-    const RunProgress& Progress() const { return progress_; }
+    app::SessionLifetime& lifetime() { return lifetime_; }
+    bool isRunning() const { return running_; }
+    DiagnosticButtons buttons() const { return buttons_; }
+    RunEnd lastRunEnd() const { return lastRunEnd_; }
+    const QString& statusText() const { return statusText_; }
+    const ResultsView& results() const { return results_; }
+    DiagnosticResults resultData() const { return {unit_, version_, dataset_, table_}; }
+    const ModelTestLimits& limits() const { return limits_; }
+    const RunProgress& progress() const { return progress_; }
+    QDateTime runStarted() const { return runStarted_; }
+    RunRecord lastRun() const;
 
   signals:
     void buttonsChanged();
@@ -51,40 +75,42 @@ class DiagnosticSessionCore : public QObject {
     void progressChanged();
 
   private:
-    // The step number that ends the run loop.
-    static constexpr int kRunEnded = 255;
     // What Cancel writes into the tick counter to end the green-paper wait.
     static constexpr std::int16_t kCancelTicks = 1000;
 
-    bool ReadUnitDetails(std::int16_t port);
-    void RunStep(int step);
-    void Probe();
-    void DownloadUtility();
-    void EnterUtility();
-    void SendGains();
-    void StartTests();
-    void TestStacker();
-    void TestOptoWheel();
-    void TestStraightener();
-    void TestPaperLess();
-    void TestGreenPaper();
-    void ShowVerdict();
-    void EndAbortedRun();
+    bool readUnitDetails();
+    void runStep(RunStep step);
+    void probe();
+    void downloadUtility();
+    void enterUtility();
+    void sendGains();
+    void startTests();
+    void testStacker();
+    void testOptoWheel();
+    void testStraightener();
+    void testPaperLess();
+    void testGreenPaper();
+    void showVerdict();
+    void endAbortedRun();
 
-    void StopGreenPaperTest();
-    bool StartSensorTest(int tickLimit);
-    bool WaitForReply(int tickLimit);
-    std::span<const std::uint8_t> PacketData() const;
-    bool Closing() const { return lifetime_.closing(); }
-    void Fail(int textId);
-    void Unload();
-    void ShowStatus(const QString& text);
-    void ShowStatusText(int textId);
-    void ShowResults(bool evaluated);
-    void SetButtons(const DiagnosticButtons& buttons);
-    void SetProgress(const RunProgress& progress);
-    void ShowMessageText(int textId);
+    void stopGreenPaperTest();
+    bool startSensorTest(int tickLimit);
+    bool waitForReply(int tickLimit);
+    std::span<const std::uint8_t> packetData() const;
+    bool closing() const { return lifetime_.closing(); }
+    // The step in progress failed: text `textId` on the status line, or
+    // what the step showed itself (abortStep), and the run ends.
+    void fail(int textId);
+    void abortStep();
+    void unload();
+    void showStatus(const QString& text);
+    void showStatusText(int textId);
+    void showResults(bool evaluated);
+    void setButtons(const DiagnosticButtons& buttons);
+    void setProgress(const RunProgress& progress);
+    void showMessageText(int textId);
 
+    const std::int16_t port_;
     app::TickClock clock_;
     app::SessionLifetime lifetime_;
     app::RamDownloadPoll downloadPoll_;
@@ -101,11 +127,12 @@ class DiagnosticSessionCore : public QObject {
     ResultTable table_;
 
     bool ramFileLoaded_ = false;
-    int runStep_ = 0;
+    RunStep runStep_ = RunStep::Probe;
     bool testsStarted_ = false;
     bool greenPaperStopped_ = false;  // Cancel or a close ended this run's green-paper step
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
+    QDateTime runStarted_;
     DiagnosticButtons buttons_;
     QString statusText_;
     ResultsView results_;

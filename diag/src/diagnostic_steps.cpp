@@ -1,7 +1,7 @@
 // The steps of a diagnostic run: probe, identification, RAM utility
 // download, entry and gains, the tests in the order the RAM utility sends
-// their results, and the verdict. A step that fails adds 100 to the step
-// number, which ends the run with the verdicts reached so far.
+// their results, and the verdict. A step that fails ends the run with the
+// verdicts reached so far (see RunStep).
 #include <QLatin1String>
 #include <algorithm>
 #include <span>
@@ -9,10 +9,10 @@
 #include "diagnostic_session_core.h"
 #include "program_state.h"
 #include "zav/app/command_layer.h"
-#include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
+#include "zav/app/model_table.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
@@ -36,36 +36,38 @@ constexpr int kStackerTicks = 90;
 constexpr int kTestTicks = 30;
 constexpr int kGreenPaperTicks = 300;
 
-constexpr int kCancelledStep = 250;
-
 constexpr std::uint8_t kOptoWheelCode = 0xB9;
 constexpr std::uint8_t kStraightenerCode = 0xD3;
 
-bool IsModel(const QString& unitType, std::initializer_list<const char*> models) {
-    for (const char* model : models) {
-        if (unitType == QLatin1String(model)) return true;
-    }
-    return false;
+// What the model has; a type without a row has a stacker and no
+// straightener, as the diagnostic always assumed.
+bool HasStacker(const QString& unitType) {
+    const app::ModelTraits* model = app::FindModel(unitType);
+    return !model || model->stacker;
+}
+
+bool HasStraightener(const QString& unitType) {
+    const app::ModelTraits* model = app::FindModel(unitType);
+    return model && model->straightener;
 }
 
 }  // namespace
 
-bool DiagnosticSessionCore::GetRXSensorData() {
+bool DiagnosticSessionCore::identify() {
     const app::SessionLifetime::Busy busy(lifetime_);
-    const std::int16_t port = app::CurrentPort();
-    ShowStatusText(text::kGettingSensorData);
+    showStatusText(text::kGettingSensorData);
     bool read = false;
-    switch (app::ReadValidatorSensorData(port, command_, reply_, unit_)) {
+    switch (app::ReadValidatorSensorData(port_, command_, reply_, unit_)) {
         case app::kReadOk:
             SetModelTestLimits(limits_, unit_.UnitType);
             table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
-            read = ReadUnitDetails(port);
+            read = readUnitDetails();
             break;
         case app::kReadNoSensorData:
-            ShowMessageText(text::kNoSensorData);
+            showMessageText(text::kNoSensorData);
             break;
         default:
-            ShowMessageText(text::kErrorSensorData);
+            showMessageText(text::kErrorSensorData);
             break;
     }
     DiagnosticProgramState& state = ProgramState();
@@ -82,50 +84,50 @@ bool DiagnosticSessionCore::GetRXSensorData() {
 // Motor data, firmware and dataset after the sensor data. The later requests
 // run even after an earlier one failed, but not once the session closes: a
 // read that left the link port open then closes it.
-bool DiagnosticSessionCore::ReadUnitDetails(std::int16_t port) {
+bool DiagnosticSessionCore::readUnitDetails() {
     bool read = true;
-    if (Closing()) return false;
-    if (app::ReadMotorData(port, command_, reply_, unit_) != app::kReadOk) {
-        ShowMessageText(text::kErrorMotorData);
+    if (closing()) return false;
+    if (app::ReadMotorData(port_, command_, reply_, unit_) != app::kReadOk) {
+        showMessageText(text::kErrorMotorData);
         read = false;
     }
-    if (Closing()) return false;
+    if (closing()) return false;
     const bool firmwareRead =
-        app::ReadFullFirmware(port, command_, reply_, version_) == app::kReadOk;
+        app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
     if (!firmwareRead) {
-        ShowMessageText(text::kErrorFirmware);
+        showMessageText(text::kErrorFirmware);
         read = false;
     }
     app::ApplyFirmwareUnitType(unit_, version_);
-    if (Closing()) {
+    if (closing()) {
         if (firmwareRead) app::Link().CloseComm();
         return false;
     }
-    if (app::ReadDatasetCode(port, command_, reply_, dataset_) == app::kReadOk) {
-        ShowStatusText(text::kDataFetched);
+    if (app::ReadDatasetCode(port_, command_, reply_, dataset_) == app::kReadOk) {
+        showStatusText(text::kDataFetched);
     } else {
-        ShowMessageText(text::kErrorDataset);
+        showMessageText(text::kErrorDataset);
         read = false;
     }
     return read;
 }
 
 // Step 0: is the RAM utility already running? It acknowledges 0x83.
-void DiagnosticSessionCore::Probe() {
-    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+void DiagnosticSessionCore::probe() {
+    const std::int16_t status = app::OpenRamChannel(port_);
     if (status != app::kSerialOk) {
-        ShowStatus(app::SerialStatusText(status));
-        runStep_ += 100;
+        showStatus(app::SerialStatusText(status));
+        abortStep();
         return;
     }
     app::SendRamCommand(app::ram_command::kStartDiagnostic);
     const bool utilityRunning = app::WaitForAck(kProbeTicks, clock_);
     app::Serial().ClosePort();
-    if (Closing()) return;
+    if (closing()) return;
 
     if (utilityRunning) {
         const DiagnosticProgramState& state = ProgramState();
-        if (!state.sensorDataLoaded) return Fail(text::kRestartEquipment);
+        if (!state.sensorDataLoaded) return fail(text::kRestartEquipment);
         // The unit as last identified, with a fresh result table: no verdict
         // of an earlier run may pass for one of this run.
         unit_ = state.unit;
@@ -133,15 +135,15 @@ void DiagnosticSessionCore::Probe() {
         dataset_ = state.dataset;
         limits_ = state.limits;
         table_.Recreate(unit_.SensorCount, limits_.MechanismCount);
-        ShowResults(false);
+        showResults(false);
         ramFileLoaded_ = true;
         clock_.reset();
-        runStep_ = 2;
+        runStep_ = RunStep::Enter;
         return;
     }
-    if (!GetRXSensorData()) return Fail(text::kConnectionLost);
-    runStep_ = 1;
-    ShowResults(false);
+    if (!identify()) return fail(text::kConnectionLost);
+    runStep_ = RunStep::Download;
+    showResults(false);
     table_.ClearReadings();
 }
 
@@ -149,14 +151,14 @@ void DiagnosticSessionCore::Probe() {
 // utility loaded by an earlier run of this window is gone once the unit
 // was restarted, so only this download's completion counts. The blocks
 // sent are reported against the image's for the window's progress bar.
-void DiagnosticSessionCore::DownloadUtility() {
+void DiagnosticSessionCore::downloadUtility() {
     ramFileLoaded_ = false;
     lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
-    const std::int32_t blocks = app::DownloadRamUtility(unit_, app::CurrentPort(), downloadPoll_);
-    if (blocks > 0 && blocks < app::kDownloadComplete) SetProgress({0, blocks, -1});
+    const std::int32_t blocks = app::DownloadRamUtility(unit_, port_, downloadPoll_);
+    if (blocks > 0 && blocks < app::kDownloadComplete) setProgress({0, blocks, -1});
     const auto showSent = [this](std::int32_t sent) {
         if (progress_.blocksTotal > 0) {
-            SetProgress({std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
+            setProgress({std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});
         }
     };
     const QMetaObject::Connection progress =
@@ -172,166 +174,164 @@ void DiagnosticSessionCore::DownloadUtility() {
     clock_.stop();
     disconnect(progress);
     disconnect(done);
-    SetProgress({});
+    setProgress({});
     lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     if (ramFileLoaded_) {
-        runStep_ = 2;
-    } else if (!Closing()) {
-        Fail(text::kDownloadError);
+        runStep_ = RunStep::Enter;
+    } else if (!closing()) {
+        fail(text::kDownloadError);
     }
 }
 
 // Step 2: the RAM utility takes over after it was entered.
-void DiagnosticSessionCore::EnterUtility() {
+void DiagnosticSessionCore::enterUtility() {
     app::PauseTicks(clock_, kPauseTicks);
-    if (Closing()) return;
-    if (!app::EnterRamUtility(kEnterTicks, app::CurrentPort(), clock_)) {
-        return Fail(text::kNotAnswering);
+    if (closing()) return;
+    if (!app::EnterRamUtility(kEnterTicks, port_, clock_)) {
+        return fail(text::kNotAnswering);
     }
     app::PauseTicks(clock_, kPauseTicks);
-    runStep_ = 3;
+    runStep_ = RunStep::Gains;
 }
 
-void DiagnosticSessionCore::SendGains() {
-    if (!app::SendSensorGains(kGainTicks, app::CurrentPort(), clock_, unit_)) {
-        return Fail(text::kDownloadError);
+void DiagnosticSessionCore::sendGains() {
+    if (!app::SendSensorGains(kGainTicks, port_, clock_, unit_)) {
+        return fail(text::kDownloadError);
     }
-    ShowStatusText(text::kDownloadGains);
-    runStep_ = 4;
+    showStatusText(text::kDownloadGains);
+    runStep_ = RunStep::StartTests;
 }
 
 // Step 4: from here the channel stays open until the run ends.
-void DiagnosticSessionCore::StartTests() {
+void DiagnosticSessionCore::startTests() {
     app::PauseTicks(clock_, kPauseTicks);
-    if (Closing()) return;
-    if (!StartSensorTest(kStartTestTicks)) return Fail(text::kNotAnswering);
+    if (closing()) return;
+    if (!startSensorTest(kStartTestTicks)) return fail(text::kNotAnswering);
     testsStarted_ = true;
-    ShowStatusText(text::kTesting);
-    // The RX3 and the TM4 have no stacker.
-    runStep_ = IsModel(unit_.UnitType, {"RX3", "TM4"}) ? 6 : 5;
+    showStatusText(text::kTesting);
+    runStep_ = HasStacker(unit_.UnitType) ? RunStep::Stacker : RunStep::OptoWheel;
 }
 
-void DiagnosticSessionCore::TestStacker() {
-    if (!WaitForReply(kStackerTicks)) return Fail(text::kNotAnswering);
-    TestRules(unit_, limits_, table_).EvaluateStacker(PacketData());
-    ShowStatusText(text::kStackerTested);
-    runStep_ = 6;
+void DiagnosticSessionCore::testStacker() {
+    if (!waitForReply(kStackerTicks)) return fail(text::kNotAnswering);
+    TestRules(unit_, limits_, table_).EvaluateStacker(packetData());
+    showStatusText(text::kStackerTested);
+    runStep_ = RunStep::OptoWheel;
     clock_.reset();
     packet_.DataLength = 0;
 }
 
 // A reply with another code is reported and the run goes on.
-void DiagnosticSessionCore::TestOptoWheel() {
-    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
+void DiagnosticSessionCore::testOptoWheel() {
+    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
     if (packet_.Code == kOptoWheelCode) {
-        TestRules(unit_, limits_, table_).EvaluateOptoWheel(PacketData());
-        ShowStatusText(text::kOptoWheelTested);
+        TestRules(unit_, limits_, table_).EvaluateOptoWheel(packetData());
+        showStatusText(text::kOptoWheelTested);
     } else {
-        ShowStatusText(text::kUnexpectedAnswer);
+        showStatusText(text::kUnexpectedAnswer);
     }
-    // Only the TM6 has a straightener.
-    runStep_ = unit_.UnitType == QLatin1String("TM6") ? 7 : 8;
+    runStep_ = HasStraightener(unit_.UnitType) ? RunStep::Straightener : RunStep::PaperLess;
 }
 
-void DiagnosticSessionCore::TestStraightener() {
-    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
+void DiagnosticSessionCore::testStraightener() {
+    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
     if (packet_.Code == kStraightenerCode) {
-        TestRules(unit_, limits_, table_).EvaluateStraightener(PacketData());
-        ShowStatusText(text::kStraightenerTested);
+        TestRules(unit_, limits_, table_).EvaluateStraightener(packetData());
+        showStatusText(text::kStraightenerTested);
     } else {
-        ShowStatusText(text::kUnexpectedAnswer);
+        showStatusText(text::kUnexpectedAnswer);
     }
-    runStep_ = 8;
+    runStep_ = RunStep::PaperLess;
     clock_.reset();
     packet_.DataLength = 0;
 }
 
-void DiagnosticSessionCore::TestPaperLess() {
-    if (!WaitForReply(kTestTicks)) return Fail(text::kNotAnswering);
-    ShowStatusText(text::kSensorValuesReceived);
-    TestRules(unit_, limits_, table_).EvaluatePathTest(PacketData());
-    ShowStatusText(text::kPaperLessDone);
-    runStep_ = 9;
+void DiagnosticSessionCore::testPaperLess() {
+    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
+    showStatusText(text::kSensorValuesReceived);
+    TestRules(unit_, limits_, table_).EvaluatePathTest(packetData());
+    showStatusText(text::kPaperLessDone);
+    runStep_ = RunStep::GreenPaper;
     packet_.DataLength = 0;
 }
 
 // The engineer inserts a green paper, or cancels. The window counts down
 // the seconds left of the step's limit.
-void DiagnosticSessionCore::TestGreenPaper() {
-    ShowStatusText(text::kInsertGreenPaper);
-    SetButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
+void DiagnosticSessionCore::testGreenPaper() {
+    showStatusText(text::kInsertGreenPaper);
+    setButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
     const auto showTimeLeft = [this] {
         using std::chrono::milliseconds;
         const milliseconds left =
             std::max(0, kGreenPaperTicks - clock_.ticks()) * clock_.tickLength();
         const milliseconds second = std::chrono::seconds(1);
-        SetProgress({0, 0, static_cast<int>((left + second - milliseconds(1)) / second)});
+        setProgress({0, 0, static_cast<int>((left + second - milliseconds(1)) / second)});
     };
     showTimeLeft();
     const QMetaObject::Connection countdown =
         connect(&clock_, &app::TickClock::changed, this, showTimeLeft);
-    const bool paperRead = WaitForReply(kGreenPaperTicks);
+    const bool paperRead = waitForReply(kGreenPaperTicks);
     disconnect(countdown);
-    SetProgress({});
+    setProgress({});
     if (paperRead) {
-        ShowStatusText(text::kSensorValuesReceived);
-        TestRules(unit_, limits_, table_).EvaluatePaperTest(PacketData());
-        ShowStatusText(text::kPaperTestDone);
-        runStep_ = 10;
+        showStatusText(text::kSensorValuesReceived);
+        TestRules(unit_, limits_, table_).EvaluatePaperTest(packetData());
+        showStatusText(text::kPaperTestDone);
+        runStep_ = RunStep::Verdict;
         packet_.DataLength = 0;
-    } else if (greenPaperStopped_ || Closing()) {
+    } else if (greenPaperStopped_ || closing()) {
         // Cancelled, or the window closed meanwhile, which ends the step as
         // Cancel does. The run ends here with the verdicts reached: once the
         // session closes, the run loop takes no further step.
-        if (!greenPaperStopped_) StopGreenPaperTest();
-        runStep_ = kCancelledStep;
-        EndAbortedRun();
+        if (!greenPaperStopped_) stopGreenPaperTest();
+        runStep_ = RunStep::Cancelled;
+        endAbortedRun();
     } else {
         app::SendRamCommand(app::ram_command::kStopDiagnostic);
-        ShowStatusText(text::kNoGreenPaper);
-        SetButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
-        runStep_ += 100;
+        showStatusText(text::kNoGreenPaper);
+        setButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
+        abortStep();
     }
 }
 
-void DiagnosticSessionCore::ShowVerdict() {
-    ShowResults(true);
+void DiagnosticSessionCore::showVerdict() {
+    showResults(true);
     const bool passed = table_.OverallVerdict();
-    ShowStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
+    showStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
     lastRunEnd_ = passed ? RunEnd::Passed : RunEnd::Failed;
-    runStep_ = kRunEnded;
-    SetButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
+    runStep_ = RunStep::Ended;
+    setButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
 }
 
 // A run that ended early still shows the verdicts it reached; rows it did
 // not get to show FAIL.
-void DiagnosticSessionCore::EndAbortedRun() {
-    if (ProgramState().sensorDataLoaded) ShowResults(true);
-    if (runStep_ == kCancelledStep) {
+void DiagnosticSessionCore::endAbortedRun() {
+    if (ProgramState().sensorDataLoaded) showResults(true);
+    if (runStep_ == RunStep::Cancelled) {
         lastRunEnd_ = RunEnd::Cancelled;
     } else {
         lastRunEnd_ = testsStarted_ ? RunEnd::TestsAborted : RunEnd::NotTested;
     }
-    runStep_ = kRunEnded;
+    runStep_ = RunStep::Ended;
 }
 
 // Opens the channel (and leaves it open), sends 0x85 and waits for its
 // acknowledge.
-bool DiagnosticSessionCore::StartSensorTest(int tickLimit) {
-    const std::int16_t status = app::OpenRamChannel(app::CurrentPort());
+bool DiagnosticSessionCore::startSensorTest(int tickLimit) {
+    const std::int16_t status = app::OpenRamChannel(port_);
     if (status != app::kSerialOk) {
-        ShowStatus(app::SerialStatusText(status));
+        showStatus(app::SerialStatusText(status));
         return false;
     }
     app::SendRamCommand(app::ram_command::kStartTests);
     return app::WaitForAck(tickLimit, clock_);
 }
 
-bool DiagnosticSessionCore::WaitForReply(int tickLimit) {
+bool DiagnosticSessionCore::waitForReply(int tickLimit) {
     return app::WaitForUtilityPacket(tickLimit, clock_, packet_);
 }
 
-std::span<const std::uint8_t> DiagnosticSessionCore::PacketData() const {
+std::span<const std::uint8_t> DiagnosticSessionCore::packetData() const {
     return {packet_.Data.data(), packet_.DataLength};
 }
 

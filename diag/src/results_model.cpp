@@ -3,8 +3,9 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/app/global.h"
+#include "zav/app/model_table.h"
+#include "zav/diag/diagnostic_texts.h"
 
 namespace zav::diag {
 namespace {
@@ -35,15 +36,16 @@ QString IdentityText(const DiagnosticResults& results) {
 }
 
 std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool evaluated) {
-    const QString& unitType = results.unit.UnitType;
+    const app::ModelTraits* model = app::FindModel(results.unit.UnitType);
     std::vector<ResultListRow> rows = {
         {QStringLiteral("Motor Fwd"), app::Global::LangText(text::kMotorFwd), RowStatus::Blank},
         {QStringLiteral("Motor Rev"), app::Global::LangText(text::kMotorRev), RowStatus::Blank}};
-    if (unitType != QLatin1String("TM4") && unitType != QLatin1String("RX3")) {
+    // A type without a row lists a stacker, as the unit may well have one.
+    if (!model || model->stacker) {
         rows.push_back(
             {QStringLiteral("Stacker"), app::Global::LangText(text::kStacker), RowStatus::Blank});
     }
-    if (unitType == QLatin1String("TM6")) {
+    if (model && model->straightener) {
         rows.push_back({QStringLiteral("Straightener"), app::Global::LangText(text::kStraightener),
                         RowStatus::Blank});
     }

@@ -60,23 +60,18 @@ void SetPaperThreshold(ResultRow& row, std::uint8_t threshold, bool passWhenAtOr
 
 TestRules::TestRules(const app::ValidatorData& unit, const ModelTestLimits& limits,
                      ResultTable& table)
-    : unit_(unit), limits_(limits), table_(table) {}
-
-bool TestRules::IsModel(std::initializer_list<const char*> unitTypes) const {
-    return std::any_of(unitTypes.begin(), unitTypes.end(),
-                       [&](const char* type) { return unit_.UnitType == QLatin1String(type); });
-}
+    : unit_(unit), model_(app::FindModel(unit.UnitType)), limits_(limits), table_(table) {}
 
 void TestRules::EvaluateStacker(std::span<const std::uint8_t> data) {
     const int d0 = ByteAt(data, 0), d1 = ByteAt(data, 1), d2 = ByteAt(data, 2);
     const int d3 = ByteAt(data, 3), d4 = ByteAt(data, 4), d5 = ByteAt(data, 5);
     const int s = limits_.StackerSensor;
-    const bool tm6 = IsModel({"TM6"});
+    const bool endsClear = model_ && model_->stackerEndsClear;
 
     int limit = app::ValueAt(unit_.PathTgt, s);
-    if (!tm6) limit += app::ValueAt(unit_.DetectThresh, s);
+    if (!endsClear) limit += app::ValueAt(unit_.DetectThresh, s);
     limit = std::max(limit, 0);
-    const bool pass = tm6 ? (d0 > d2 - 20 && d2 > limit) : (d0 < d1 + 20 && d2 > limit);
+    const bool pass = endsClear ? (d0 > d2 - 20 && d2 > limit) : (d0 < d1 + 20 && d2 > limit);
 
     if (ResultRow* sensor = table_.SensorRow(s)) {
         SetBothMinMax(*sensor, ClampToByte(d1), ClampToByte(d2));
@@ -85,7 +80,7 @@ void TestRules::EvaluateStacker(std::span<const std::uint8_t> data) {
     }
     if (ResultRow* stacker = table_.Mechanism(MechanicalRow::Stacker)) stacker->SetVerdict(pass);
 
-    if (!IsModel({"TM3", "TM5"})) return;
+    if (!model_ || !model_->judgesMechanismSensors) return;
     if (ResultRow* sensor21 = table_.SensorRow(21)) sensor21->SetVerdict(d3 != 0);
     if (ResultRow* sensor23 = table_.SensorRow(23)) {
         SetBothMinMax(*sensor23, ClampToByte(d4), ClampToByte(d5));
@@ -102,7 +97,7 @@ void TestRules::EvaluateOptoWheel(std::span<const std::uint8_t> data) {
     if (ResultRow* reverse = table_.Mechanism(MechanicalRow::MotorRev)) {
         reverse->SetVerdict(0 < d1 && d1 < limits_.OptoLimit);
     }
-    if (!IsModel({"TM3", "TM5"})) return;
+    if (!model_ || !model_->judgesMechanismSensors) return;
     if (ResultRow* sensor22 = table_.SensorRow(22)) sensor22->SetVerdict(d3 > d2 + 30);
 }
 
@@ -131,24 +126,16 @@ void TestRules::EvaluatePathTest(std::span<const std::uint8_t> readings) {
     }
 
     // Sensors the green-paper test does not judge pass that test in advance.
-    for (int sensor : SensorsWithoutPaperTest()) {
+    if (!model_) return;
+    for (int sensor : model_->sensorsWithoutPaperTest) {
         if (ResultRow* row = table_.SensorRow(sensor)) row->PaperPass = true;
     }
-    if (IsModel({"TM6"})) {
-        if (ResultRow* row = table_.SensorRow(23)) {
+    if (model_->paperLimitsFromPathSensor) {
+        if (ResultRow* row = table_.SensorRow(*model_->paperLimitsFromPathSensor)) {
             row->PaperMax = row->PathMax;
             row->PaperMin = row->PathMin;
         }
     }
-}
-
-std::vector<int> TestRules::SensorsWithoutPaperTest() const {
-    if (IsModel({"RX3", "RX5"})) return {8, 9};
-    if (IsModel({"RX8"})) return {14, 15};
-    if (IsModel({"TM4"})) return {12, 13};
-    if (IsModel({"TM3", "TM5"})) return {14, 15, 19, 23};
-    if (IsModel({"TM6"})) return {23};
-    return {};
 }
 
 void TestRules::EvaluatePaperTest(std::span<const std::uint8_t> readings) {
@@ -177,22 +164,28 @@ void TestRules::EvaluatePaperThreshold(int sensor, ResultRow& row, std::uint8_t 
     const std::uint8_t threshold = ClampToByte(app::ValueAt(unit_.PaperTgt, sensor) + offset);
     const auto below = [&] { SetPaperThreshold(row, threshold, false, reading); };
 
-    if (IsModel({"RX3", "TM4"})) {
-        below();
-    } else if (IsModel({"RX8", "RX5"})) {
-        if (offset > 0 || sensor == limits_.PaperRiseSensor) {
-            SetPaperThreshold(row, threshold, true, reading);
-        } else if (sensor != limits_.StackerSensor) {
+    if (!model_) return;
+    switch (model_->paperThreshold) {
+        case app::PaperThresholdRule::AllFall:
             below();
-        }
-    } else if (IsModel({"TM6"})) {
-        if (offset < 0 && sensor != 23) below();
-    } else if (IsModel({"TM5", "TM3"})) {
-        if (sensor == 18) {
-            row.SetVerdict(reading > threshold);
-        } else if (sensor < 19 || sensor > 22) {
-            below();
-        }
+            break;
+        case app::PaperThresholdRule::RxRising:
+            if (offset > 0 || sensor == limits_.PaperRiseSensor) {
+                SetPaperThreshold(row, threshold, true, reading);
+            } else if (sensor != limits_.StackerSensor) {
+                below();
+            }
+            break;
+        case app::PaperThresholdRule::Tm6:
+            if (offset < 0 && sensor != 23) below();
+            break;
+        case app::PaperThresholdRule::Tm3Family:
+            if (sensor == 18) {
+                row.SetVerdict(reading > threshold);
+            } else if (sensor < 19 || sensor > 22) {
+                below();
+            }
+            break;
     }
 }
 

@@ -47,7 +47,7 @@ class ControlsSessionTest : public ::testing::Test {
 
     ControlsSession& prepare(std::chrono::milliseconds tick = kTick) {
         session = std::make_unique<ControlsSession>(kPort, tick, frontEnd);
-        session->prepare();
+        session->start();
         return *session;
     }
     QStringList statuses() const {
@@ -141,7 +141,7 @@ TEST_F(ControlsSessionTest, UnitWithoutSensorDataStaysDisabledAndClosingStillLea
         EXPECT_FALSE(session->press(static_cast<Control>(i))) << i;
     }
     const std::size_t before = unit.calls.size();
-    session->close();
+    session->requestClose();
     EXPECT_EQ(
         std::vector<std::string>(unit.calls.begin() + static_cast<long>(before), unit.calls.end()),
         (std::vector<std::string>{"send 82", "ClosePort"}));
@@ -350,7 +350,7 @@ TEST_F(ControlsSessionTest, CommandsPausePollingAndOnlyPlainCommandsRunDuringAWa
 
 TEST_F(ControlsSessionTest, ClosingDuringAWaitEndsItAtOnce) {
     prepare();
-    QTimer::singleShot(5 * kTick, [&] { session->close(); });
+    QTimer::singleShot(5 * kTick, [&] { session->requestClose(); });
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(session->press(Control::StackerPark));  // never answered: 80 ticks

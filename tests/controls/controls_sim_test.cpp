@@ -43,7 +43,7 @@ class ControlsSimTest : public ::testing::Test {
         ASSERT_TRUE(unit->start(&why)) << why;
         unit->export_port(kPort);
         session = std::make_unique<ControlsSession>(kPort, kTick, frontEnd);
-        session->prepare();
+        session->start();
         ASSERT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
         ASSERT_TRUE(frontEnd.events.contains("status: Ram file download completed!"));
         ASSERT_EQ(frontEnd.events.back(), "status: Select a sensor and start reading.");
@@ -78,7 +78,7 @@ TEST_F(ControlsSimTest, Tm6IsPreparedDrivenPolledAndLeft) {
     EXPECT_GE(unit->raw_commands_received(0xC1), 5u);
     EXPECT_FALSE(session->panel().readingText.isEmpty());
 
-    session->close();
+    session->requestClose();
     runFor(5 * kTick);
     EXPECT_EQ(unit->raw_commands_received(0x82), 1u);
     EXPECT_EQ(unit->running_program(), sim::Program::LinkProtocol);

@@ -67,7 +67,8 @@ TEST_F(InitialiseSessionTest, RunFollowsTheStatusUntilTheEndEventThenReadsItOnce
     unit.replies[kPoll] = {{0xF0, 0xE8}, {0xF0, 0x00, 0xD0}};
     EXPECT_EQ(session->caption(), "Initialise and Status");
 
-    ASSERT_TRUE(session->start());
+    session->start();
+    ASSERT_TRUE(session->completed());
     EXPECT_EQ(frontEnd.events, QStringList({"pointer: Hourglass",
                                             "message Information: Initialisation process complete",
                                             "pointer: Arrow"}));
@@ -115,12 +116,14 @@ TEST_F(InitialiseSessionTest, CapabilityBit3DecidesWhetherTheRunGoesOn) {
     for (std::uint8_t capability : {0x08, 0xFF}) {
         unit.calls.clear();
         unit.replies[kCapability] = {{0xF0, capability}};
-        EXPECT_TRUE(session->start()) << int{capability};
+        session->start();
+        EXPECT_TRUE(session->completed()) << int{capability};
     }
     unit.calls.clear();
     frontEnd.events.clear();
     unit.replies[kCapability] = {{0xF0, 0xF7}};
-    EXPECT_FALSE(session->start());
+    session->start();
+    EXPECT_FALSE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Warning: This validator version does not support "
                            "initialisation data function"}));
@@ -130,7 +133,8 @@ TEST_F(InitialiseSessionTest, CapabilityBit3DecidesWhetherTheRunGoesOn) {
 
 TEST_F(InitialiseSessionTest, InitialiseAnsweredOtherwiseIsReportedAndTheRunGoesOn) {
     unit.replies[kInitialise] = {{0xF4}};
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Warning: Not answering command!",
                            "message Information: Initialisation process complete"}));
@@ -139,7 +143,8 @@ TEST_F(InitialiseSessionTest, InitialiseAnsweredOtherwiseIsReportedAndTheRunGoes
 
 TEST_F(InitialiseSessionTest, PollWithoutEventsKeepsTheLoopRunning) {
     unit.replies[kPoll] = {{0xF6}, {0xF6}, {0xF0, 0xD0}};
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     EXPECT_EQ(countOf(command(kPoll)), 3);
     EXPECT_EQ(countOf(command(kStatus)), 4);
 }
@@ -195,7 +200,8 @@ TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
         unit.replies.clear();
         unit.replies[c.request] = c.replies;
         frontEnd.events.clear();
-        EXPECT_FALSE(session->start());
+        session->start();
+        EXPECT_FALSE(session->completed());
         EXPECT_EQ(frontEnd.messages(), c.messages);
         EXPECT_EQ(unit.calls.back() == "CloseComm", c.portClosed) << unit.calls.back();
     }
@@ -204,7 +210,8 @@ TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
     unit.replies.clear();
     unit.linkOpens = false;
     frontEnd.events.clear();
-    EXPECT_FALSE(session->start());
+    session->start();
+    EXPECT_FALSE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Warning: This validator version does not support "
                            "initialisation data function"}));
@@ -214,13 +221,15 @@ TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
 TEST_F(InitialiseSessionTest, Tm5WithTm3FirmwareIsShownAsTm3) {
     unit.unitType = "TM5";
     unit.firmware = "TM0005 V0301 TM3";
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     EXPECT_EQ(session->caption(), "Validator: TM3");
 }
 
 TEST_F(InitialiseSessionTest, SensorCount255GivesNoRowsAndTheRunStillEnds) {
     unit.sensors.assign(255, {"S"});
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Warning: No response to GET_SENSOR_CONFIG_DATA",
                            "message Information: Initialisation process complete"}));
@@ -230,7 +239,8 @@ TEST_F(InitialiseSessionTest, SensorCount255GivesNoRowsAndTheRunStillEnds) {
 TEST_F(InitialiseSessionTest, ShortStatusReplyLeavesUncoveredSensorsAsTheyWere) {
     unit.replies[kStatus] = {{0xF0, 1, 10, 20, 1, 11, 21, 1, 12, 22}, {0xF0, 4, 30, 40, 4, 31}};
     unit.replies[kPoll] = {{0xF0}, {0xF0, 0xD0}};
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     const auto& rows = session->rows();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].status, "Calibration complete");
@@ -240,7 +250,8 @@ TEST_F(InitialiseSessionTest, ShortStatusReplyLeavesUncoveredSensorsAsTheyWere) 
         EXPECT_EQ(rows[i].gain1, QString::number(10 + i)) << i;
     }
     unit.replies[kStatus] = {{}};  // no reply at all
-    EXPECT_TRUE(session->start());
+    session->start();
+    EXPECT_TRUE(session->completed());
     EXPECT_EQ(session->rows()[0].status, "") << "rows start empty on each Start";
 }
 
@@ -252,22 +263,24 @@ TEST_F(InitialiseSessionTest, ClosingDuringTheLoopStopsAllLinkTraffic) {
     QObject::connect(session.get(), &InitialiseSession::closed, [&] { ++closedSignals; });
     QTimer::singleShot(20 * kTick, [&] {
         callsAtClose = unit.calls.size();
-        session->close();
+        session->requestClose();
         EXPECT_EQ(closedSignals, 0) << "the run is still unwinding";
     });
-    EXPECT_FALSE(session->start());
+    session->start();
+    EXPECT_FALSE(session->completed());
     ASSERT_GT(callsAtClose, 0u);
     const std::vector<std::string> afterClose(unit.calls.begin() + callsAtClose, unit.calls.end());
     EXPECT_EQ(afterClose,
               (std::vector<std::string>{"CloseComm", "OpenPortAdvanced", "send 82", "ClosePort"}));
     EXPECT_EQ(closedSignals, 1);
     EXPECT_TRUE(frontEnd.messages().isEmpty());
-    EXPECT_FALSE(session->start()) << "a closed session does not start again";
+    session->start();
+    EXPECT_FALSE(session->completed()) << "a closed session does not start again";
 }
 
 TEST_F(InitialiseSessionTest, ClosingReportsAChannelThatDoesNotOpen) {
     unit.channelOpenStatus = 4;
-    session->close();
+    session->requestClose();
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Warning: Serial Port FAILED INVALID PORT"}));
     EXPECT_TRUE(test::CallsStartingWith("send").empty());

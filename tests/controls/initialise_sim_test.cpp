@@ -48,7 +48,8 @@ class InitialiseSimTest : public ::testing::Test {
 
 TEST_F(InitialiseSimTest, RunEndsWithEverySensorsFinalStateAndTheUnitLeftAlone) {
     startUnit("TM6", {std::nullopt, {1}, 20});
-    ASSERT_TRUE(session->start());
+    session->start();
+    ASSERT_TRUE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
               QStringList({"message Information: Initialisation process complete"}));
     EXPECT_EQ(session->caption(), "Validator: TM6");
@@ -72,7 +73,7 @@ TEST_F(InitialiseSimTest, RunEndsWithEverySensorsFinalStateAndTheUnitLeftAlone) 
     EXPECT_EQ(unit->frames_received(sim::expansion(kInitialise)), 1u);
     EXPECT_GE(unit->frames_received(sim::expansion(kStatus)), 3u) << "it moved over a few passes";
 
-    session->close();
+    session->requestClose();
     EXPECT_EQ(frontEnd.messages().size(), 1) << "the channel opened for the leave command";
 }
 
@@ -99,7 +100,8 @@ TEST_F(InitialiseSimTest, RefusalsOfTheUnitEndTheRunWithTheirMessages) {
         frontEnd.events.clear();
         startUnit("RX5", {c.capability, {}, 5});
         if (c.code) unit->set_fault(c.key, {sim::Fault::Kind::GenericCode, 0, c.code});
-        EXPECT_FALSE(session->start());
+        session->start();
+        EXPECT_FALSE(session->completed());
         EXPECT_EQ(frontEnd.messages(), QStringList({c.message}));
         if (c.capability) {
             EXPECT_EQ(unit->frames_received(), 2u) << "SYNC and capability only";
@@ -110,8 +112,9 @@ TEST_F(InitialiseSimTest, RefusalsOfTheUnitEndTheRunWithTheirMessages) {
 
 TEST_F(InitialiseSimTest, ClosingDuringARunLeavesTheLinkSilent) {
     startUnit("TM6", {std::nullopt, {}, 1000});
-    QTimer::singleShot(150ms, [&] { session->close(); });
-    EXPECT_FALSE(session->start());
+    QTimer::singleShot(150ms, [&] { session->requestClose(); });
+    session->start();
+    EXPECT_FALSE(session->completed());
     const std::size_t frames = unit->frames_received();
     QEventLoop loop;
     QTimer::singleShot(200ms, &loop, &QEventLoop::quit);

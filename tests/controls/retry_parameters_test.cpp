@@ -33,7 +33,8 @@ TEST(RetryParametersTest, LaterTransactionsUseOneSecondAndOneRetry) {
     app::test::RecordingFrontEnd frontEnd;
     {
         InitialiseSession session(kPort, 10ms, frontEnd);
-        ASSERT_TRUE(session.start());
+        session.start();
+        ASSERT_TRUE(session.completed());
     }
 
     unit.set_fault(kSync, {sim::Fault::Kind::NoReply});

@@ -67,7 +67,7 @@ class SensorPollTest : public ::testing::Test {
         unit.firmware = "XX0000 V0100 " + unitType;
         unit.sensors.assign(static_cast<std::size_t>(sensors), {"S", '_'});
         session = std::make_unique<ControlsSession>(std::int16_t{7}, kTick, frontEnd);
-        session->prepare();
+        session->start();
         return *session;
     }
     // Runs `ticks` ticks of polling and returns the bytes sent meanwhile.
@@ -158,7 +158,7 @@ TEST_F(SensorPollTest, StopResetsTheDisplayAndAQueuedByteWaitsForTheNextStart) {
 
     QStringList shown;
     QObject watcher;  // ends the connection before `shown` goes
-    QObject::connect(session.get(), &ControlsSession::panelChanged, &watcher,
+    QObject::connect(session.get(), &ControlsSession::changed, &watcher,
                      [&] { shown << session->panel().readingText; });
     ASSERT_TRUE(session->press(Control::StartPolling));
     runFor(3 * kTick);

@@ -33,10 +33,10 @@ constexpr std::int16_t kPort = 113;
 struct DiagnosticWindow {
     explicit DiagnosticWindow(zav::window::MainWindowControls& main)
         : frame(new ToolWindowFrame(main)), status(new QLabel), view(status) {
-        auto owned = std::make_unique<zav::diag::DiagnosticSession>(view, 20ms);
+        auto owned =
+            std::make_unique<zav::diag::DiagnosticSession>(zav::app::CurrentPort(), 20ms, view);
         session = owned.get();
-        frame->attachSession(std::move(owned), {[this] { session->requestClose(); },
-                                                [this] { return session->IsClosed(); }});
+        frame->attachSession(std::move(owned));
         frame->setWidget(status);
     }
     ToolWindowFrame* frame;
@@ -91,7 +91,7 @@ class ToolWindowSessionTest : public QObject {
             }
         });
         watch.start(10);
-        frame->runSessionCall([&] { session->StartDiagnostic(); });
+        frame->runSessionCall([&] { session->start(); });
         log << QStringLiteral("run returned, session %1").arg(session ? "kept" : "gone");
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
         QTRY_VERIFY(!session);

@@ -113,13 +113,13 @@ class DiagnosticSessionTest : public ::testing::Test {
 
 TEST_F(DiagnosticSessionTest, HealthyTm6PassesThroughEveryStepAndClosingTellsTheUtilityToLeave) {
     StartUnit("TM6");
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     EXPECT_EQ(
         TakeStatuses(),
         QStringList{"Make sure the equipment is ON and connected before starting diagnostic."});
-    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, false}));
+    EXPECT_EQ(session.buttons(), (DiagnosticButtons{true, true, true, false}));
 
-    session.StartDiagnostic();
+    session.start();
     EXPECT_EQ(TakeStatuses(),
               (QStringList{"", "Getting sensor data from device...", "Data fetched!",
                            "Ram file download completed!", "Download sensor gains!", kTesting,
@@ -128,22 +128,22 @@ TEST_F(DiagnosticSessionTest, HealthyTm6PassesThroughEveryStepAndClosingTellsThe
                            "Please now insert a green paper.", "Sensors values received!",
                            "Paper test done!", "\nPASSED"}));
     EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed);
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::Passed);
     EXPECT_TRUE(SensorDataLoaded());
-    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, true}));
-    EXPECT_EQ(session.Results().sensorRows.size(), 26u);
-    EXPECT_EQ(Statuses(session.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
+    EXPECT_EQ(session.buttons(), (DiagnosticButtons{true, true, true, true}));
+    EXPECT_EQ(session.results().sensorRows.size(), 26u);
+    EXPECT_EQ(Statuses(session.results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
     EXPECT_EQ(unit_->gain_packets_accepted(), 1u);
     EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
 
     bool closed = false;
     QObject::connect(&session, &DiagnosticSession::closed, [&] { closed = true; });
-    session.Ok();
+    session.press(zav::diag::DiagnosticButton::Ok);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(UnitTook(0x82, 1));
-    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{false, false, false, false}));
+    EXPECT_EQ(session.buttons(), (DiagnosticButtons{false, false, false, false}));
     const std::size_t frames = unit_->frames_received();
-    session.StartDiagnostic();
+    session.start();
     EXPECT_EQ(unit_->frames_received(), frames) << "a closed session must not run";
 }
 
@@ -152,29 +152,29 @@ TEST_F(DiagnosticSessionTest, EachModelRunsItsOwnTestSteps) {
     for (const char* model : {"RX3", "RX5", "RX8", "TM3", "TM4", "TM5", "TM5-TM3"}) {
         SCOPED_TRACE(model);
         StartUnit(model);
-        DiagnosticSession session(frontEnd, kTick);
-        session.StartDiagnostic();
+        DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+        session.start();
         const QStringList statuses = TakeStatuses();
         const bool hasStacker = model != std::string("RX3") && model != std::string("TM4");
         EXPECT_EQ(statuses.contains("Stacker tested!"), hasStacker);
         EXPECT_FALSE(statuses.contains("Straightener tested!"));
-        EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
-        EXPECT_EQ(session.Results().motorRows.size(), hasStacker ? 3u : 2u);
+        EXPECT_EQ(session.lastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
+        EXPECT_EQ(session.results().motorRows.size(), hasStacker ? 3u : 2u);
         TearDown();
     }
 }
 
 TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAndDownload) {
     sim::Simulator& unit = StartUnit("TM4");
-    DiagnosticSession session(frontEnd, kTick);
-    session.StartDiagnostic();
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+    session.start();
     const std::size_t identifications = unit.frames_received(sim::expansion(0x65));
     TakeStatuses();
 
     std::vector<ResultsView> shown;
     QObject::connect(&session, &DiagnosticSession::resultsChanged,
-                     [&] { shown.push_back(session.Results()); });
-    session.StartDiagnostic();
+                     [&] { shown.push_back(session.results()); });
+    session.start();
     EXPECT_EQ(TakeStatuses(),
               (QStringList{"", "Download sensor gains!", kTesting, "Optowheel tested!",
                            "Sensors values received!", "Paper less test done!",
@@ -192,44 +192,44 @@ TEST_F(DiagnosticSessionTest, SecondRunWhileTheUtilityRunsSkipsIdentificationAnd
 // instead of keeping the earlier run's OK.
 TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdict) {
     StartUnit("TM6");
-    auto first = std::make_unique<DiagnosticSession>(frontEnd, kTick);
-    first->StartDiagnostic();
-    ASSERT_EQ(first->LastRunEnd(), RunEnd::Passed);
+    auto first = std::make_unique<DiagnosticSession>(zav::app::CurrentPort(), kTick, frontEnd);
+    first->start();
+    ASSERT_EQ(first->lastRunEnd(), RunEnd::Passed);
     first.reset();
     EXPECT_TRUE(UnitTook(0x82, 1)) << "a window that goes away unloads";
 
     StartUnit("TM6", {"wrongcode=opto"}, sim::Program::RamUtility);
-    DiagnosticSession later(frontEnd, kTick);
+    DiagnosticSession later(zav::app::CurrentPort(), kTick, frontEnd);
     TakeStatuses();
-    later.StartDiagnostic();
+    later.start();
     const QStringList statuses = TakeStatuses();
     EXPECT_FALSE(statuses.contains("Getting sensor data from device..."));
     EXPECT_TRUE(statuses.contains("Unexpected answer!"));
-    EXPECT_EQ(later.LastRunEnd(), RunEnd::Failed);
-    EXPECT_EQ(later.Results().sensorRows.size(), 26u);
-    EXPECT_EQ(Statuses(later.Results().motorRows),
+    EXPECT_EQ(later.lastRunEnd(), RunEnd::Failed);
+    EXPECT_EQ(later.results().sensorRows.size(), 26u);
+    EXPECT_EQ(Statuses(later.results().motorRows),
               (QList<RowStatus>{RowStatus::Fail, RowStatus::Fail, RowStatus::Ok, RowStatus::Ok}));
 }
 
 TEST_F(DiagnosticSessionTest, UtilityRunningWithoutKnownSensorDataAsksForARestart) {
     // An identification that fails leaves no sensor data known.
     StartUnit("TM6", {"code=F2:sensor-config"});
-    DiagnosticSession failed(frontEnd, kTick);
-    failed.StartDiagnostic();
+    DiagnosticSession failed(zav::app::CurrentPort(), kTick, frontEnd);
+    failed.start();
     EXPECT_EQ(TakeStatuses().last(), "Connection lost!");
     EXPECT_EQ(frontEnd.messages(),
               (QStringList{"message Warning: No response to GET_SENSOR_CONFIG_DATA",
                            "message Warning: Error getting sensor data"}));
     EXPECT_FALSE(SensorDataLoaded());
-    EXPECT_EQ(failed.LastRunEnd(), RunEnd::NotTested);
+    EXPECT_EQ(failed.lastRunEnd(), RunEnd::NotTested);
 
     StartUnit("TM6", {}, sim::Program::RamUtility);
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     TakeStatuses();
-    session.StartDiagnostic();
+    session.start();
     EXPECT_EQ(TakeStatuses(), (QStringList{"", "You need to restart the equipment!"}));
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
-    EXPECT_EQ(session.Buttons(), (DiagnosticButtons{true, true, true, false}));
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::NotTested);
+    EXPECT_EQ(session.buttons(), (DiagnosticButtons{true, true, true, false}));
 }
 
 // Each fault ends the run at its step with its text; the rows the run did
@@ -254,18 +254,18 @@ TEST_F(DiagnosticSessionTest, FailurePathsEndTheRunWithTheirTexts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fault);
         StartUnit("TM6", {c.fault});
-        DiagnosticSession session(frontEnd, kTick);
-        session.StartDiagnostic();
+        DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+        session.start();
         EXPECT_EQ(TakeStatuses().last(), c.lastStatus);
-        EXPECT_EQ(session.LastRunEnd(), c.end);
+        EXPECT_EQ(session.lastRunEnd(), c.end);
         const bool noGreenPaper = c.fault == std::string("nopaper");
-        EXPECT_EQ(session.Buttons().saveCsv, noGreenPaper);
+        EXPECT_EQ(session.buttons().saveCsv, noGreenPaper);
         if (noGreenPaper) {
             EXPECT_TRUE(UnitTook(0x87, 1)) << "the green-paper time-out stops the utility";
         } else {
             EXPECT_EQ(unit_->raw_commands_received(0x87), 0u);
         }
-        EXPECT_EQ(Statuses(session.Results().sensorRows).count(RowStatus::Fail), c.failedSensors);
+        EXPECT_EQ(Statuses(session.results().sensorRows).count(RowStatus::Fail), c.failedSensors);
         TearDown();
     }
     EXPECT_TRUE(frontEnd.messages().contains("message Warning: Download error!PROG_COMMAND_FAIL"))
@@ -274,61 +274,63 @@ TEST_F(DiagnosticSessionTest, FailurePathsEndTheRunWithTheirTexts) {
 
 TEST_F(DiagnosticSessionTest, CancelDuringTheGreenPaperEndsTheRunAtOnce) {
     StartUnit("TM6", {"nopaper"});
-    DiagnosticSession session(frontEnd, kTick);
-    session.Cancel();  // while no run is active, Cancel closes the window
-    ASSERT_TRUE(session.IsClosed());
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+    session.press(
+        zav::diag::DiagnosticButton::Cancel);  // while no run is active, Cancel closes the window
+    ASSERT_TRUE(session.isClosed());
 
-    DiagnosticSession running(frontEnd, kTick);
+    DiagnosticSession running(zav::app::CurrentPort(), kTick, frontEnd);
     QObject::connect(&running, &DiagnosticSession::buttonsChanged, [&] {
-        if (running.IsRunning() && running.Buttons().cancel) {
-            QTimer::singleShot(0, &running, &DiagnosticSession::Cancel);
+        if (running.isRunning() && running.buttons().cancel) {
+            QTimer::singleShot(0, &running,
+                               [&] { running.press(zav::diag::DiagnosticButton::Cancel); });
         }
     });
     TakeStatuses();
-    running.StartDiagnostic();
+    running.start();
     const QStringList statuses = TakeStatuses();
     EXPECT_EQ(statuses.mid(statuses.size() - 2),
               (QStringList{"Please now insert a green paper.", "FAILED"}));
-    EXPECT_EQ(running.LastRunEnd(), RunEnd::Cancelled);
+    EXPECT_EQ(running.lastRunEnd(), RunEnd::Cancelled);
     EXPECT_TRUE(UnitTook(0x87, 1));
-    EXPECT_EQ(running.Buttons(), (DiagnosticButtons{true, true, true, false}));
+    EXPECT_EQ(running.buttons(), (DiagnosticButtons{true, true, true, false}));
     // The tests reached before the cancel keep their verdicts.
-    EXPECT_EQ(Statuses(running.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
+    EXPECT_EQ(Statuses(running.results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
 }
 
 TEST_F(DiagnosticSessionTest, APortWithoutDeviceIsReportedWithTheSerialStatus) {
     app::SetCurrentPort(kPortWithoutDevice);
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     TakeStatuses();
-    session.StartDiagnostic();
+    session.start();
     EXPECT_EQ(TakeStatuses(), (QStringList{"", "INVALID PORT"}));
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
-    session.Ok();
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::NotTested);
+    session.press(zav::diag::DiagnosticButton::Ok);
     EXPECT_EQ(TakeStatuses(), QStringList{} << "INVALID PORT");
-    EXPECT_TRUE(session.IsClosed());
+    EXPECT_TRUE(session.isClosed());
 }
 
 TEST_F(DiagnosticSessionTest, SavingIsOpenOnlyAfterAVerdictAndReportsFailure) {
     const QTemporaryDir directory;
     const QString path = directory.filePath("results.csv");
     StartUnit("RX3");
-    DiagnosticSession session(frontEnd, kTick);
-    EXPECT_FALSE(session.SaveResultsCsv(path));
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+    EXPECT_FALSE(session.saveResults(path));
     EXPECT_FALSE(QFile::exists(path));
 
-    session.StartDiagnostic();
+    session.start();
     TakeStatuses();
-    ASSERT_TRUE(session.SaveResultsCsv(path));
+    ASSERT_TRUE(session.saveResults(path));
     EXPECT_EQ(TakeStatuses(), QStringList{"Diagnostics results saved in .CSV file."});
     EXPECT_EQ(LastCsvPath(), path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith(" Type,  Serial Nb.,"));
 
-    EXPECT_FALSE(session.SaveResultsCsv(directory.path()));
+    EXPECT_FALSE(session.saveResults(directory.path()));
     EXPECT_EQ(frontEnd.messages(), QStringList{"message Warning: Couldn't save results!"});
     EXPECT_TRUE(TakeStatuses().isEmpty());
-    EXPECT_TRUE(session.DefaultCsvFileName().startsWith("RX3_"));
+    EXPECT_TRUE(session.defaultCsvFileName().startsWith("RX3_"));
 }
 
 // Step 1 waits for this run's own download: the one of the run before the
@@ -336,16 +338,16 @@ TEST_F(DiagnosticSessionTest, SavingIsOpenOnlyAfterAVerdictAndReportsFailure) {
 TEST_F(DiagnosticSessionTest, SecondRunAfterARestartWaitsForItsOwnSlowDownload) {
     const char* slowLoader = "delay=600:loader-echo:1";
     StartUnit("TM6", {slowLoader});
-    DiagnosticSession session(frontEnd, kTick);
-    session.StartDiagnostic();
-    ASSERT_EQ(session.LastRunEnd(), RunEnd::Passed);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+    session.start();
+    ASSERT_EQ(session.lastRunEnd(), RunEnd::Passed);
 
     StartUnit("TM6", {slowLoader});  // the unit was switched off and on
     TakeStatuses();
-    session.StartDiagnostic();
+    session.start();
     const QStringList statuses = TakeStatuses();
     EXPECT_TRUE(statuses.contains("Ram file download completed!"));
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::Passed) << statuses.join('|').toStdString();
     EXPECT_TRUE(frontEnd.messages().isEmpty()) << frontEnd.messages().join('\n').toStdString();
 }
 
@@ -354,16 +356,16 @@ TEST_F(DiagnosticSessionTest, SecondRunAfterARestartWaitsForItsOwnSlowDownload) 
 TEST_F(DiagnosticSessionTest, ZeroPaddedTextsEndAtTheirFirstZeroByte) {
     StartUnit("TM5", {"zeropad=TM5:firmware", "zeropad=EUR5:dataset", "zeropad=Entry:sensor-info:1",
                       "zeropad=Drive:motor-info:1"});
-    DiagnosticSession session(frontEnd, kTick);
-    session.StartDiagnostic();
-    const DiagnosticResults results = session.ResultData();
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+    session.start();
+    const DiagnosticResults results = session.resultData();
     EXPECT_EQ(results.unit.UnitType, "TM5");
     EXPECT_EQ(results.version.FullFirmware, "TM5");
     EXPECT_EQ(results.dataset.DatasetCode, "EUR5");
     EXPECT_EQ(app::ValueAt(results.unit.SensorName, 0), "Entry");
     EXPECT_EQ(app::ValueAt(results.unit.MotorName, 0), "Drive");
-    EXPECT_FALSE(session.Results().identityText.contains(QChar(0)));
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::Passed);
+    EXPECT_FALSE(session.results().identityText.contains(QChar(0)));
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::Passed);
 }
 
 // The unanswered SYNC takes seconds on the link worker (six with the
@@ -372,7 +374,7 @@ TEST_F(DiagnosticSessionTest, ZeroPaddedTextsEndAtTheirFirstZeroByte) {
 // and the engineer sees what he saw before.
 TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     StartUnit("TM6", {"noreply:sync"});
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     TakeStatuses();
     QElapsedTimer run;
     run.start();
@@ -380,20 +382,20 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     // The engineer clicks while the SYNC waits: the buttons the run disables
     // stay disabled, so nothing happens.
     QTimer::singleShot(1500ms, &session, [&] {
-        EXPECT_EQ(session.Buttons(), (DiagnosticButtons{false, false, false, false}));
-        session.StartDiagnostic();
-        session.Ok();
-        session.Cancel();
-        EXPECT_FALSE(session.IsClosed());
+        EXPECT_EQ(session.buttons(), (DiagnosticButtons{false, false, false, false}));
+        session.start();
+        session.press(zav::diag::DiagnosticButton::Ok);
+        session.press(zav::diag::DiagnosticButton::Cancel);
+        EXPECT_FALSE(session.isClosed());
     });
-    session.StartDiagnostic();
+    session.start();
     EXPECT_GE(run.elapsed(), 2500) << "the link's retries take seconds";
     EXPECT_LT(heartbeat.largestGapMs(), 50);
     EXPECT_EQ(TakeStatuses(),
               (QStringList{"", "Getting sensor data from device...", "Connection lost!"}));
     EXPECT_EQ(frontEnd.messages(), (QStringList{"message Warning: No sync response!",
                                                 "message Warning: Error getting sensor data"}));
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::NotTested);
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::NotTested);
 }
 
 // Closing the window during the green-paper wait: the wait ends at once,
@@ -401,12 +403,12 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
 // closed().
 TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitEndsItAsCancelThenUnloadsOnce) {
     StartUnit("TM6", {"nopaper"});
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     test::SerialRecorder serial;
     int closedSignals = 0;
     QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
     QObject::connect(&session, &DiagnosticSession::buttonsChanged, [&] {
-        if (session.IsRunning() && session.Buttons().cancel) {
+        if (session.isRunning() && session.buttons().cancel) {
             QTimer::singleShot(0, &session, [&] {
                 session.requestClose();
                 EXPECT_EQ(closedSignals, 0) << "the run is still unwinding";
@@ -415,20 +417,20 @@ TEST_F(DiagnosticSessionTest, CloseDuringTheGreenPaperWaitEndsItAsCancelThenUnlo
     });
     QElapsedTimer run;
     run.start();
-    session.StartDiagnostic();
+    session.start();
     EXPECT_LT(run.elapsed(), 300 * kTick.count() / 2) << "the green-paper wait ended early";
     EXPECT_EQ(closedSignals, 1);
-    EXPECT_TRUE(session.IsClosed());
+    EXPECT_TRUE(session.isClosed());
     EXPECT_TRUE(UnitTook(0x82, 1));
     EXPECT_EQ(unit_->raw_commands_received(0x87), 1u);
     const QStringList& calls = serial.calls();
     EXPECT_LT(calls.indexOf("send 87"), calls.indexOf("send 82")) << calls.join(' ').toStdString();
-    EXPECT_EQ(session.LastRunEnd(), RunEnd::Cancelled);
+    EXPECT_EQ(session.lastRunEnd(), RunEnd::Cancelled);
     EXPECT_TRUE(TakeStatuses().contains("FAILED"));
     // The tests reached before the close keep their verdicts.
-    EXPECT_EQ(Statuses(session.Results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
+    EXPECT_EQ(Statuses(session.results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
     session.requestClose();
-    session.Ok();
+    session.press(zav::diag::DiagnosticButton::Ok);
     EXPECT_EQ(closedSignals, 1) << "once only";
     EXPECT_EQ(unit_->raw_commands_received(0x82), 1u);
     EXPECT_EQ(unit_->raw_commands_received(0x87), 1u);
@@ -455,13 +457,13 @@ TEST_F(DiagnosticSessionTest, DeletingTheSessionDuringAWaitIsSafeAndStillUnloads
         SCOPED_TRACE(c.fault);
         StartUnit("TM6", {c.fault});
         auto view = std::make_unique<WindowView>();
-        auto session = std::make_unique<DiagnosticSession>(*view, kTick);
+        auto session = std::make_unique<DiagnosticSession>(zav::app::CurrentPort(), kTick, *view);
         QTimer::singleShot(c.deleteAfter, [&] {
-            ASSERT_TRUE(session->IsRunning());
+            ASSERT_TRUE(session->isRunning());
             session.reset();
             view.reset();
         });
-        session->StartDiagnostic();
+        session->start();
         EXPECT_EQ(session, nullptr);
         if (c.utilityRuns) {
             EXPECT_TRUE(UnitTook(0x82, 1));
@@ -482,11 +484,11 @@ namespace {
 // download ends; the green paper's seconds left, counting down to the limit.
 TEST_F(DiagnosticSessionTest, ProgressFollowsTheDownloadAndTheGreenPaperTimeLeft) {
     StartUnit("TM6", {"nopaper"});
-    DiagnosticSession session(frontEnd, kTick);
+    DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     std::vector<RunProgress> shown;
     QObject::connect(&session, &DiagnosticSession::progressChanged,
-                     [&] { shown.push_back(session.Progress()); });
-    session.StartDiagnostic();
+                     [&] { shown.push_back(session.progress()); });
+    session.start();
     ASSERT_GE(shown.size(), 4u);
     EXPECT_EQ(shown.back(), RunProgress{});
 
@@ -535,22 +537,22 @@ TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
         } else {
             StartUnit("TM6");
         }
-        DiagnosticSession session(frontEnd, kTick);
+        DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
         TakeStatuses();
         int closedSignals = 0;
         QObject::connect(&session, &DiagnosticSession::closed, [&] { ++closedSignals; });
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (session.StatusText() == QLatin1String(c.when)) session.requestClose();
+            if (session.statusText() == QLatin1String(c.when)) session.requestClose();
         });
         watch.start(1);
         test::SerialRecorder serial;
         QElapsedTimer elapsed;
         elapsed.start();
-        session.StartDiagnostic();
+        session.start();
         watch.stop();
         EXPECT_LT(elapsed.elapsed(), 3000) << "the run must end at the wait's next check";
-        EXPECT_TRUE(session.IsClosed());
+        EXPECT_TRUE(session.isClosed());
         EXPECT_EQ(closedSignals, 1);
         EXPECT_EQ(serial.sent(0x82), 1);
         EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
@@ -560,7 +562,7 @@ TEST_F(DiagnosticSessionTest, CloseRequestDuringARunEndsItAndUnloadsOnce) {
         EXPECT_FALSE(TakeStatuses().contains("Paper test done!"));
         const std::size_t frames = unit_->frames_received();
         session.requestClose();
-        session.StartDiagnostic();
+        session.start();
         EXPECT_EQ(unit_->frames_received(), frames);
         EXPECT_EQ(serial.callsAfterLeave(), QStringList{"close"});
         TearDown();

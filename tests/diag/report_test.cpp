@@ -21,6 +21,7 @@
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
+#include "zav/diag/diagnostic_session.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
 #include "zav/sim/raw_fault_syntax.h"
@@ -67,12 +68,17 @@ class ServiceReportTest : public ::testing::Test {
         EXPECT_TRUE(unit_->start(&why)) << why;
         unit_->export_port(kPort);
         app::SetCurrentPort(kPort);
-        session_ = std::make_unique<DiagnosticSession>(frontEnd_, kTick);
-        session_->StartDiagnostic();
+        session_ = std::make_unique<DiagnosticSession>(zav::app::CurrentPort(), kTick, frontEnd_);
+        session_->start();
         return *session_;
     }
 
-    ServiceReportInput Input() const { return ServiceReportOf(*session_, runTime_); }
+    // The last run, dated as the tests expect.
+    RunRecord Input() const {
+        RunRecord run = session_->lastRun();
+        run.started = runTime_;
+        return run;
+    }
 
     // Writes the report of the last run; empty when it failed.
     QString Write(const QString& name) {
@@ -94,10 +100,10 @@ class ServiceReportTest : public ::testing::Test {
     }
 
     const ResultRow& Row(int sensor) const {
-        return *session_->ResultData().table.SensorRow(sensor);
+        return *session_->resultData().table.SensorRow(sensor);
     }
-    QString Name(int sensor) const { return session_->ResultData().unit.SensorName[sensor]; }
-    int SensorCount() const { return session_->ResultData().unit.SensorCount; }
+    QString Name(int sensor) const { return session_->resultData().unit.SensorName[sensor]; }
+    int SensorCount() const { return session_->resultData().unit.SensorCount; }
 
     app::test::RecordingFrontEnd frontEnd_;
     std::unique_ptr<sim::Simulator> unit_;
@@ -200,8 +206,8 @@ Pixels MarkerPixels(const QString& pdfPath, const QString& sensor) {
 
 TEST_F(ServiceReportTest, PassedTm6HoldsTheUnitTheVerdictAndEveryReadingInBothFormats) {
     DiagnosticSession& session = RunTm6();
-    ASSERT_EQ(session.LastRunEnd(), RunEnd::Passed);
-    const DiagnosticResults results = session.ResultData();
+    ASSERT_EQ(session.lastRunEnd(), RunEnd::Passed);
+    const DiagnosticResults results = session.resultData();
 
     const QString pdf = test::PdfText(Write(QStringLiteral("TM6.pdf")));
     ASSERT_FALSE(pdf.isEmpty());
@@ -221,7 +227,7 @@ TEST_F(ServiceReportTest, PassedTm6HoldsTheUnitTheVerdictAndEveryReadingInBothFo
             (QStringList{ChartLineOf(row.PathMin, row.PathRead, row.PathMax, row.PathPass),
                          ChartLineOf(row.PaperMin, row.PaperRead, row.PaperMax, row.PaperPass)}));
         // The sensor table: the results file's line, field by field.
-        QStringList fields = SensorFields(results, session.Results(), i);
+        QStringList fields = SensorFields(results, session.results(), i);
         for (QString& field : fields) field = QRegularExpression::escape(field);
         const QRegularExpression tableLine(QStringLiteral("^\\s*") + fields.join("\\s+") + "\\s*$",
                                            QRegularExpression::MultilineOption);
@@ -271,7 +277,7 @@ TEST_F(ServiceReportTest, HtmlIsOneSelfContainedFile) {
 TEST_F(ServiceReportTest, OneReadingOutOfLimitsShowsItsSensorRedInBothFormats) {
     constexpr int kFailing = 3;
     DiagnosticSession& session = RunTm6({"pathfail=3"});
-    ASSERT_EQ(session.LastRunEnd(), RunEnd::Failed);
+    ASSERT_EQ(session.lastRunEnd(), RunEnd::Failed);
     ASSERT_FALSE(Row(kFailing).PathPass);
 
     const QDomDocument html = WriteHtml();
@@ -300,8 +306,8 @@ TEST_F(ServiceReportTest, OneReadingOutOfLimitsShowsItsSensorRedInBothFormats) {
 // No green paper: the paper-less test was reached, the green-paper test not.
 TEST_F(ServiceReportTest, AbortedRunSaysSoAndShowsWhatWasReached) {
     DiagnosticSession& session = RunTm6({"nopaper"});
-    ASSERT_EQ(session.LastRunEnd(), RunEnd::TestsAborted);
-    ASSERT_TRUE(session.Buttons().saveCsv);
+    ASSERT_EQ(session.lastRunEnd(), RunEnd::TestsAborted);
+    ASSERT_TRUE(session.buttons().saveCsv);
 
     const QDomDocument html = WriteHtml();
     EXPECT_EQ(ById(html, QStringLiteral("p"), QStringLiteral("verdict")).text(),
@@ -351,9 +357,9 @@ TEST_F(ServiceReportTest, UnitTextsCannotBreakEitherDocument) {
     ResultTable table;
     table.Recreate(kSensors, 4);
     for (int i = 0; i < kSensors; ++i) *table.Row(i) = {100, 150, 200, true, 50, 60, 70, true};
-    const DiagnosticResults results{unit, version, dataset, table};
-    const ResultsView shown = ShowResults(results, true);
-    const ServiceReportInput input{results, shown, RunEnd::Passed, {}, runTime_, "<host>"};
+    const ResultsView shown = ShowResults({unit, version, dataset, table}, true);
+    const RunRecord input{unit,           version, dataset,  table,   shown,
+                          RunEnd::Passed, {},      runTime_, "<host>"};
 
     const QString htmlPath = dir_.filePath(QStringLiteral("hostile.html"));
     QString error;

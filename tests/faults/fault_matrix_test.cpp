@@ -457,8 +457,10 @@ std::vector<Scenario> Scenarios() {
          [](QObject& session) {
              auto& diagnostic = static_cast<diag::DiagnosticSession&>(session);
              QObject::connect(&diagnostic, &diag::DiagnosticSession::buttonsChanged, [&diagnostic] {
-                 if (diagnostic.IsRunning() && diagnostic.Buttons().cancel) {
-                     QTimer::singleShot(0, &diagnostic, &diag::DiagnosticSession::Cancel);
+                 if (diagnostic.isRunning() && diagnostic.buttons().cancel) {
+                     QTimer::singleShot(0, &diagnostic, [&diagnostic] {
+                         diagnostic.press(diag::DiagnosticButton::Cancel);
+                     });
                  }
              });
          }},
@@ -617,23 +619,23 @@ class FaultMatrixTest : public ::testing::Test {
         const std::int16_t port = app::CurrentPort();
         switch (scenario.tool) {
             case Tool::Diagnostic: {
-                diag::DiagnosticSession session(frontEnd, kTick);
+                diag::DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
                 if (scenario.during) scenario.during(session);
-                session.StartDiagnostic();
-                session.Ok();
+                session.start();
+                session.press(zav::diag::DiagnosticButton::Ok);
                 break;
             }
             case Tool::Controls: {
                 controls::ControlsSession session(port, kTick, frontEnd);
-                session.prepare();
+                session.start();
                 if (scenario.during) scenario.during(session);
-                session.close();
+                session.requestClose();
                 break;
             }
             case Tool::Initialise: {
                 controls::InitialiseSession session(port, kTick, frontEnd);
                 session.start();
-                session.close();
+                session.requestClose();
                 break;
             }
         }

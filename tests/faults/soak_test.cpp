@@ -109,10 +109,10 @@ class SoakTest : public ::testing::Test {
     // or fails with at least one message, each a failure text.
     void Identify(int run) {
         app::test::RecordingFrontEnd frontEnd;
-        diag::DiagnosticSession session(frontEnd, kTick);
+        diag::DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
         QElapsedTimer clock;
         clock.start();
-        const bool identified = session.GetRXSensorData();
+        const bool identified = session.identify();
         EXPECT_LE(clock.elapsed(), kIdentificationLimitMs) << "identification " << run;
         const QStringList messages = MessageTexts(frontEnd);
         if (identified) {
@@ -133,13 +133,13 @@ class SoakTest : public ::testing::Test {
     // the verdict; otherwise the run ends with a failure text.
     void Diagnose(int run) {
         app::test::RecordingFrontEnd frontEnd;
-        diag::DiagnosticSession session(frontEnd, kTick);
+        diag::DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
         QElapsedTimer clock;
         clock.start();
-        session.StartDiagnostic();
+        session.start();
         EXPECT_LE(clock.elapsed(), kDiagnosticLimitMs) << "diagnostic " << run;
         const QString last = LastStatus(frontEnd.events);
-        const diag::RunEnd end = session.LastRunEnd();
+        const diag::RunEnd end = session.lastRunEnd();
         if (end == diag::RunEnd::Passed) {
             EXPECT_EQ(last, "\nPASSED");
             ++passed_;
@@ -148,8 +148,8 @@ class SoakTest : public ::testing::Test {
             EXPECT_TRUE(kRunFailures.contains(last))
                 << "diagnostic " << run << " ended with \"" << last.toStdString() << "\"";
         }
-        session.Ok();
-        EXPECT_TRUE(session.IsClosed());
+        session.press(zav::diag::DiagnosticButton::Ok);
+        EXPECT_TRUE(session.isClosed());
     }
 
     std::unique_ptr<sim::Simulator> unit_;

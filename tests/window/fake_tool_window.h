@@ -5,35 +5,32 @@
 #include <QObject>
 #include <QPushButton>
 #include <QStringList>
+#include <memory>
 
 #include "zav/window/tool_window_frame.h"
 
 namespace zav::test {
 
-class FakeSession : public QObject {
+class FakeSessionCore;
+
+class FakeSession : public app::ToolSession {
     Q_OBJECT
   public:
-    explicit FakeSession(QStringList& log) : log_(log) {}
-    ~FakeSession() override { log_ << QStringLiteral("session deleted"); }
+    explicit FakeSession(QStringList& log);
+    ~FakeSession() override;
 
+    // Nothing to run; the window's Wait button waits instead.
+    void start() override {}
     // Waits in a local event loop until the session is asked to close.
     void waitForUnit();
-    // Ends a wait at its next check; unloads at once when none runs.
-    void requestClose();
     // OK: the session closes itself.
-    void ok() { unload(); }
-    bool isClosed() const { return closed_; }
-
-  signals:
-    void closed();
+    void ok() { requestClose(); }
 
   private:
-    void unload();
+    FakeSession(std::shared_ptr<FakeSessionCore> core, QStringList& log);
 
+    std::shared_ptr<FakeSessionCore> core_;
     QStringList& log_;
-    bool waiting_ = false;
-    bool closeRequested_ = false;
-    bool closed_ = false;
 };
 
 // The window: its frame, with bttnOK and bttnCancel.

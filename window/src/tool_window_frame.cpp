@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "zav/window/tool_window_parts.h"
+
 namespace zav::window {
 
 ToolWindowFrame::ToolWindowFrame(MainWindowControls& mainWindow, QWidget* parent)
@@ -13,9 +15,9 @@ ToolWindowFrame::ToolWindowFrame(MainWindowControls& mainWindow, QWidget* parent
 
 ToolWindowFrame::~ToolWindowFrame() = default;
 
-void ToolWindowFrame::holdSession(std::unique_ptr<QObject> session, SessionCloser closer) {
+void ToolWindowFrame::attachSession(std::unique_ptr<app::ToolSession> session) {
     session_ = std::move(session);
-    closer_ = std::move(closer);
+    connect(session_.get(), &app::ToolSession::closed, this, &ToolWindowFrame::sessionStateChanged);
 }
 
 void ToolWindowFrame::runSessionCall(const std::function<void()>& call) {
@@ -43,13 +45,22 @@ void ToolWindowFrame::closeEvent(QCloseEvent* event) {
     hide();
     if (!closing_) {
         closing_ = true;
-        if (session_ && !sessionClosed()) closer_.requestClose();
+        if (session_ && !sessionClosed()) session_->requestClose();
     }
     finishIfDone();
 }
 
+// The main window's area places a new child where it likes; the window
+// goes where it belongs once it shows.
+void ToolWindowFrame::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    PlaceToolWindow(*this);
+}
+
 bool ToolWindowFrame::sessionClosed() const {
-    return !session_ || !closer_.isClosed || closer_.isClosed();
+    return !session_ || session_->isClosed();
 }
 
 void ToolWindowFrame::finishIfDone() {

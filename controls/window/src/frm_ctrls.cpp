@@ -21,7 +21,6 @@ namespace {
 
 using zav::window::NewButton;
 using zav::window::Pixels;
-using zav::window::PlaceToolWindow;
 
 using app::Global::LangText;
 
@@ -71,8 +70,9 @@ FrmCtrls::FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::millisecond
     : QWidget(&frame), frame_(frame), lblFeedback_(new QLabel(this)), view_(lblFeedback_) {
     setObjectName(QStringLiteral("frmCtrls"));
     buildControls();
-    session_ = new ControlsSession(app::CurrentPort(), tickLength, view_);
-    connect(session_, &ControlsSession::panelChanged, this, &FrmCtrls::showPanel);
+    owned_ = std::make_unique<ControlsSession>(app::CurrentPort(), tickLength, view_);
+    session_ = owned_.get();
+    connect(session_, &ControlsSession::changed, this, &FrmCtrls::showPanel);
     ControlsSession* session = session_;
     for (int i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
@@ -81,7 +81,15 @@ FrmCtrls::FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::millisecond
         });
     }
     connect(lvSensor_, &QTreeWidget::currentItemChanged, this, &FrmCtrls::sensorSelected);
+    frame_.setWindowTitle(zav::window::withoutAccessKey(LangText(kTextTitle)));
+    frame_.setWindowIcon(zav::window::controlsIcon());
     showPanel();
+}
+
+FrmCtrls::~FrmCtrls() = default;
+
+std::unique_ptr<app::ToolSession> FrmCtrls::takeSession() {
+    return std::move(owned_);
 }
 
 QGroupBox* FrmCtrls::newGroup(Group group, const char* name, int textId) {
@@ -190,17 +198,15 @@ void FrmCtrls::buildControls() {
     layout->addLayout(closeButtons);
 }
 
-// The main window's area places a new child where it likes; the window goes
-// where it belongs once it shows, and its preparation starts once it is
-// visible, so the status line shows each step.
+// The preparation starts once the window is visible, so the status line
+// shows each step.
 void FrmCtrls::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (started_) return;
     started_ = true;
-    PlaceToolWindow(frame_);
     ControlsSession* session = session_;
     QTimer::singleShot(0, this, [this, session] {
-        if (!frame_.isClosing()) frame_.runSessionCall([session] { session->prepare(); });
+        if (!frame_.isClosing()) frame_.runSessionCall([session] { session->start(); });
     });
 }
 
@@ -253,16 +259,7 @@ void FrmCtrls::sensorSelected() {
 
 zav::window::ToolWindowFrame* openControlsWindow(zav::window::MainWindowControls& mainWindow,
                                                  std::chrono::milliseconds tickLength) {
-    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
-    auto* content = new FrmCtrls(*frame, tickLength);
-    ControlsSession* session = &content->session();
-    frame->attachSession(
-        std::unique_ptr<ControlsSession>(session),
-        {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
-    frame->setWidget(content);
-    frame->setWindowTitle(zav::window::withoutAccessKey(LangText(kTextTitle)));
-    frame->setWindowIcon(zav::window::controlsIcon());
-    return frame;
+    return zav::window::openToolWindow<FrmCtrls>(mainWindow, tickLength);
 }
 
 }  // namespace zav::controls::window

@@ -1,23 +1,20 @@
 #include "zav/controls/window/frm_rx_init_status.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/window/icons.h"
+#include "zav/window/results_list.h"
 #include "zav/window/tool_window_parts.h"
 
 namespace zav::controls::window {
 namespace {
 
 using zav::window::NewButton;
-using zav::window::Pixels;
-using zav::window::PlaceToolWindow;
 
 constexpr int kTextStart = 21;
 
@@ -36,22 +33,12 @@ FrmRXInitStatus::FrmRXInitStatus(zav::window::ToolWindowFrame& frame,
                                  std::chrono::milliseconds tickLength)
     : QWidget(&frame), frame_(frame), view_(nullptr) {
     setObjectName(QStringLiteral("frmRXInitStatus"));
-    lv1_ = new QTreeWidget(this);
-    lv1_->setObjectName(QStringLiteral("lv1"));
-    lv1_->setRootIsDecorated(false);
-    lv1_->setSelectionMode(QAbstractItemView::NoSelection);
-    lv1_->header()->setStretchLastSection(false);
-    QStringList titles;
-    int listWidth = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
-                    style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
-    for (const Column& column : kColumns) titles << QLatin1String(column.title);
-    lv1_->setHeaderLabels(titles);
-    lv1_->setAccessibleName(titles.first());
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-        const int width = Pixels(kColumns[i].widthTwips);
-        lv1_->setColumnWidth(i, width);
-        listWidth += width;
+    lv1_ = zav::window::NewList("lv1", this);
+    std::vector<zav::window::ListColumn> columns;
+    for (const Column& column : kColumns) {
+        columns.push_back({QLatin1String(column.title), column.widthTwips});
     }
+    const int listWidth = zav::window::SetListColumns(*lv1_, columns);
     lv1_->setMinimumSize(listWidth, 18 * fontMetrics().lineSpacing());
     bttnInitStart_ = NewButton("bttnInitStart", kTextStart, this);
 
@@ -62,19 +49,20 @@ FrmRXInitStatus::FrmRXInitStatus(zav::window::ToolWindowFrame& frame,
     layout->addWidget(lv1_, 1);
     layout->addLayout(buttons);
 
-    session_ = new InitialiseSession(app::CurrentPort(), tickLength, view_);
+    owned_ = std::make_unique<InitialiseSession>(app::CurrentPort(), tickLength, view_);
+    session_ = owned_.get();
     connect(session_, &InitialiseSession::changed, this, &FrmRXInitStatus::showState);
     InitialiseSession* session = session_;
     connect(bttnInitStart_, &QPushButton::clicked, this,
             [this, session] { frame_.runSessionCall([session] { session->start(); }); });
+    frame_.setWindowIcon(zav::window::programIcon());  // the main window's
     showState();
 }
 
-void FrmRXInitStatus::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) return;
-    placed_ = true;
-    PlaceToolWindow(frame_);
+FrmRXInitStatus::~FrmRXInitStatus() = default;
+
+std::unique_ptr<app::ToolSession> FrmRXInitStatus::takeSession() {
+    return std::move(owned_);
 }
 
 // One repaint per change of the session: the rows are rewritten in place,
@@ -94,27 +82,18 @@ void FrmRXInitStatus::showState() {
         item->setText(kStatusColumn, row.status);
         item->setText(2, row.gain1);
         item->setText(3, row.gain2);
-        if (row.colour) {
-            item->setForeground(kStatusColumn,
-                                QColor(row.colour->red, row.colour->green, row.colour->blue));
-        } else {
-            item->setData(kStatusColumn, Qt::ForegroundRole, QVariant());
-        }
+        zav::window::SetCellColour(*item, kStatusColumn,
+                                   row.colour
+                                       ? std::optional<QColor>(QColor(
+                                             row.colour->red, row.colour->green, row.colour->blue))
+                                       : std::nullopt);
     }
     lv1_->setUpdatesEnabled(true);
 }
 
 zav::window::ToolWindowFrame* openInitialiseWindow(zav::window::MainWindowControls& mainWindow,
                                                    std::chrono::milliseconds tickLength) {
-    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
-    auto* content = new FrmRXInitStatus(*frame, tickLength);
-    InitialiseSession* session = &content->session();
-    frame->attachSession(
-        std::unique_ptr<InitialiseSession>(session),
-        {[session] { session->requestClose(); }, [session] { return session->isClosed(); }});
-    frame->setWidget(content);
-    frame->setWindowIcon(zav::window::programIcon());  // the main window's
-    return frame;
+    return zav::window::openToolWindow<FrmRXInitStatus>(mainWindow, tickLength);
 }
 
 }  // namespace zav::controls::window

@@ -51,12 +51,11 @@ QString RunNote(RunEnd end, const QString& statusText) {
 // sensor type the test leaves out) is not tested. The green-paper test is
 // the last one, so only a run with a verdict reached it; the paper-less test
 // ran in every run that got past the mechanics, which its rows tell.
-Chart MakeChart(const ServiceReportInput& input, const QString& caption, bool reached,
-                bool paperColumns) {
+Chart MakeChart(const RunRecord& input, const QString& caption, bool reached, bool paperColumns) {
     Chart chart{caption, {}};
-    const app::ValidatorData& unit = input.results.unit;
+    const app::ValidatorData& unit = input.unit;
     for (int i = 0; i < unit.SensorCount; ++i) {
-        const ResultRow* result = input.results.table.SensorRow(i);
+        const ResultRow* result = input.table.SensorRow(i);
         const ResultRow row = result ? *result : ResultRow{};
         const std::uint8_t min = paperColumns ? row.PaperMin : row.PathMin;
         const std::uint8_t read = paperColumns ? row.PaperRead : row.PathRead;
@@ -88,8 +87,8 @@ QString Printable(const QString& text) {
     return safe;
 }
 
-ReportContent MakeReportContent(const ServiceReportInput& input) {
-    const DiagnosticResults& results = input.results;
+ReportContent MakeReportContent(const RunRecord& input) {
+    const DiagnosticResults results = input.results();
     const app::ValidatorData& unit = results.unit;
     ReportContent content;
     content.language = lang::currentLanguageCode().toLower();
@@ -100,7 +99,7 @@ ReportContent MakeReportContent(const ServiceReportInput& input) {
         {Label(text::kSerialNumber), SerialNumberText(unit.SerialNumber)},
         {Label(text::kFirmware), Printable(results.version.FullFirmware)},
         {Label(text::kDataset), Printable(results.dataset.DatasetCode)},
-        {QStringLiteral("Date"), input.runTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {QStringLiteral("Date"), input.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
         {QStringLiteral("Computer"), Printable(input.hostName)},
     };
     content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +

@@ -67,7 +67,7 @@ struct ReportContent {
     std::vector<RowStatus> tableStatus;  // per table row
 };
 
-ReportContent MakeReportContent(const ServiceReportInput& input);
+ReportContent MakeReportContent(const RunRecord& input);
 
 // Text from outside made safe for any document: characters that are not
 // printable (controls, lone surrogates, non-characters) become U+FFFD.

@@ -9,7 +9,6 @@
 #include "zav/app/global.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
-#include "zav/platform/system.h"
 
 namespace zav::diag {
 namespace {
@@ -36,24 +35,19 @@ QString DefaultReportFileName(const QString& unitType, const QDateTime& now, Rep
     return name + (format == ReportFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("html"));
 }
 
-ServiceReportInput ServiceReportOf(const DiagnosticSession& session, const QDateTime& runTime) {
-    return {session.ResultData(), session.Results(), session.LastRunEnd(),
-            session.StatusText(), runTime,           QString::fromLocal8Bit(platform::host_name())};
-}
-
-QByteArray ServiceReport(const ServiceReportInput& input, ReportFormat format) {
-    const report::ReportContent content = report::MakeReportContent(input);
+QByteArray ServiceReport(const RunRecord& run, ReportFormat format) {
+    const report::ReportContent content = report::MakeReportContent(run);
     return format == ReportFormat::Pdf ? report::PdfServiceReport(content)
                                        : report::HtmlServiceReport(content);
 }
 
-bool WriteServiceReport(const ServiceReportInput& input, const QString& path, QString* error) {
+bool WriteServiceReport(const RunRecord& run, const QString& path, QString* error) {
     QString why;
     const auto format = ReportFormatOf(path);
     QByteArray bytes;
     if (!format) {
         why = QStringLiteral("a report file name ends in .pdf or .html");
-    } else if (bytes = ServiceReport(input, *format); bytes.isEmpty()) {
+    } else if (bytes = ServiceReport(run, *format); bytes.isEmpty()) {
         why = QStringLiteral("a PDF report needs the program's graphical part");
     } else if (app::WriteFileAtomically(path, bytes, &why)) {
         return true;

@@ -10,11 +10,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/base/messages.h"
 #include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/service_report.h"
 #include "zav/window/icons.h"
+#include "zav/window/results_list.h"
 #include "zav/window/save_file_dialog.h"
 #include "zav/window/tool_window_parts.h"
 
@@ -24,33 +26,20 @@ namespace {
 using app::Global::LangText;
 using zav::window::NewButton;
 using zav::window::Pixels;
-using zav::window::PlaceToolWindow;
 
 // Room for a status text that wraps, and for the verdict's line break.
 constexpr int kStatusLines = 3;
-
-QTreeWidget* NewList(const char* name, QWidget* parent) {
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setRootIsDecorated(false);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->header()->setStretchLastSection(false);
-    return list;
-}
 
 // Rebuilds a list view as ShowResults describes it: its columns, then one
 // row per item with its status in the status colour.
 void ShowList(QTreeWidget* list, const std::vector<ResultListColumn>& columns,
               const std::vector<ResultListRow>& rows) {
     list->clear();
-    QStringList captions;
-    for (const ResultListColumn& column : columns) captions << column.caption;
-    list->setColumnCount(static_cast<int>(columns.size()));
-    list->setHeaderLabels(captions);
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        list->setColumnWidth(i, Pixels(columns[static_cast<std::size_t>(i)].widthTwips));
+    std::vector<zav::window::ListColumn> shown;
+    for (const ResultListColumn& column : columns) {
+        shown.push_back({column.caption, column.widthTwips});
     }
-    if (!captions.isEmpty()) list->setAccessibleName(captions.first());
+    zav::window::SetListColumns(*list, shown);
     for (const ResultListRow& row : rows) {
         auto* item = new QTreeWidgetItem(list, {row.text, StatusText(row.status)});
         item->setData(0, Qt::UserRole, row.key);
@@ -66,26 +55,35 @@ FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     : QWidget(&frame), frame_(frame), lblDownload_(new QLabel(this)), view_(lblDownload_) {
     setObjectName(QStringLiteral("frmDiag"));
     buildControls();
-    session_ = new DiagnosticSession(view_, tickLength);
-    connect(session_, &DiagnosticSession::buttonsChanged, this, &FrmDiag::showButtons);
-    connect(session_, &DiagnosticSession::resultsChanged, this, &FrmDiag::showResults);
-    connect(session_, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
-
+    owned_ = std::make_unique<DiagnosticSession>(app::CurrentPort(), tickLength, view_);
+    session_ = owned_.get();
     DiagnosticSession* session = session_;
-    connect(bttnDIAG_, &QPushButton::clicked, this, [this, session] {
-        runStart_ = QDateTime::currentDateTime();
-        frame_.runSessionCall([session] { session->StartDiagnostic(); });
+    connect(session, &DiagnosticSession::buttonsChanged, this, &FrmDiag::showButtons);
+    connect(session, &DiagnosticSession::resultsChanged, this, &FrmDiag::showResults);
+    connect(session, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
+
+    connect(bttnDIAG_, &QPushButton::clicked, this,
+            [this, session] { frame_.runSessionCall([session] { session->start(); }); });
+    connect(bttnOK_, &QPushButton::clicked, this, [this, session] {
+        frame_.runSessionCall([session] { session->press(DiagnosticButton::Ok); });
     });
-    connect(bttnOK_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->Ok(); }); });
-    connect(bttnCancel_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->Cancel(); }); });
+    connect(bttnCancel_, &QPushButton::clicked, this, [this, session] {
+        frame_.runSessionCall([session] { session->press(DiagnosticButton::Cancel); });
+    });
     connect(bttnSaveCSV_, &QPushButton::clicked, this, &FrmDiag::askSaveFile);
     connect(bttnReport_, &QPushButton::clicked, this, &FrmDiag::askReportFile);
 
+    frame_.setWindowTitle(LangText(text::kWindowTitle));
+    frame_.setWindowIcon(zav::window::diagnosticsIcon());
     showButtons();
     showResults();
     showProgress();
+}
+
+FrmDiag::~FrmDiag() = default;
+
+std::unique_ptr<app::ToolSession> FrmDiag::takeSession() {
+    return std::move(owned_);
 }
 
 void FrmDiag::buildControls() {
@@ -108,8 +106,8 @@ void FrmDiag::buildControls() {
     downloadProgress_->setObjectName(QStringLiteral("downloadProgress"));
     downloadProgress_->setFormat(QStringLiteral("%v / %m"));
 
-    lvSensor_ = NewList("lvSensor", this);
-    lvMotor_ = NewList("lvMotor", this);
+    lvSensor_ = zav::window::NewList("lvSensor", this);
+    lvMotor_ = zav::window::NewList("lvMotor", this);
 
     bttnDIAG_ = NewButton("bttnDIAG", text::kStartDiagnostic, this);
     bttnSaveCSV_ = NewButton("bttnSaveCSV", text::kSaveCsv, this);
@@ -150,17 +148,8 @@ void FrmDiag::buildControls() {
     layout->addLayout(buttons);
 }
 
-// The main window's area places a new child where it likes; the window
-// goes where it belongs once it shows.
-void FrmDiag::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) return;
-    placed_ = true;
-    PlaceToolWindow(frame_);
-}
-
 void FrmDiag::showButtons() {
-    const DiagnosticButtons enabled = session_->Buttons();
+    const DiagnosticButtons enabled = session_->buttons();
     bttnDIAG_->setEnabled(enabled.start);
     bttnOK_->setEnabled(enabled.ok);
     bttnCancel_->setEnabled(enabled.cancel);
@@ -169,7 +158,7 @@ void FrmDiag::showButtons() {
 }
 
 void FrmDiag::showResults() {
-    const ResultsView& results = session_->Results();
+    const ResultsView& results = session_->results();
     QString identity = results.identityText;
     identity.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lblRXType_->setText(identity);
@@ -178,7 +167,7 @@ void FrmDiag::showResults() {
 }
 
 void FrmDiag::showProgress() {
-    const RunProgress& progress = session_->Progress();
+    const RunProgress& progress = session_->progress();
     downloadProgress_->setVisible(progress.blocksTotal > 0);
     if (progress.blocksTotal > 0) {
         downloadProgress_->setRange(0, progress.blocksTotal);
@@ -189,53 +178,43 @@ void FrmDiag::showProgress() {
 }
 
 void FrmDiag::askSaveFile() {
-    if (!session_->Buttons().saveCsv) return;
+    if (!session_->buttons().saveCsv) return;
     DiagnosticSession* session = session_;
     zav::window::askSaveFileName(
         this,
         {QStringLiteral("Save test data"),
          {QStringLiteral("*.csv")},
-         session->DefaultCsvFileName(),
+         session->defaultCsvFileName(),
          zav::window::folderOf(LastCsvPath())},
         [this, session](const QString& path, const QString&) {
-            frame_.runSessionCall([session, path] { session->SaveResultsCsv(path); });
+            frame_.runSessionCall([session, path] { session->saveResults(path); });
         });
 }
 
 // The service report goes where the results go, as PDF or HTML by the
 // chosen filter; a report that cannot be written says why.
 void FrmDiag::askReportFile() {
-    if (!session_->Buttons().saveCsv) return;
+    if (!session_->buttons().saveCsv) return;
     DiagnosticSession* session = session_;
-    const QString name = DefaultReportFileName(session->ResultData().unit.UnitType,
+    const QString name = DefaultReportFileName(session->resultData().unit.UnitType,
                                                QDateTime::currentDateTime(), ReportFormat::Pdf);
-    zav::window::askSaveFileName(
-        this,
-        {QStringLiteral("Save service report"),
-         {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
-         name,
-         zav::window::folderOf(LastCsvPath())},
-        [this, session](const QString& path, const QString&) {
-            if (!session->Buttons().saveCsv) return;
-            QString error;
-            if (!WriteServiceReport(ServiceReportOf(*session, runStart_), path, &error)) {
-                base::showMessage(error, base::MessageIcon::Warning);
-            }
-        });
+    zav::window::askSaveFileName(this,
+                                 {QStringLiteral("Save service report"),
+                                  {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
+                                  name,
+                                  zav::window::folderOf(LastCsvPath())},
+                                 [this, session](const QString& path, const QString&) {
+                                     if (!session->buttons().saveCsv) return;
+                                     QString error;
+                                     if (!WriteServiceReport(session->lastRun(), path, &error)) {
+                                         base::showMessage(error, base::MessageIcon::Warning);
+                                     }
+                                 });
 }
 
 zav::window::ToolWindowFrame* openDiagnosticsWindow(zav::window::MainWindowControls& mainWindow,
                                                     std::chrono::milliseconds tickLength) {
-    auto* frame = new zav::window::ToolWindowFrame(mainWindow);
-    auto* content = new FrmDiag(*frame, tickLength);
-    DiagnosticSession* session = &content->session();
-    frame->attachSession(
-        std::unique_ptr<DiagnosticSession>(session),
-        {[session] { session->requestClose(); }, [session] { return session->IsClosed(); }});
-    frame->setWidget(content);
-    frame->setWindowTitle(LangText(text::kWindowTitle));
-    frame->setWindowIcon(zav::window::diagnosticsIcon());
-    return frame;
+    return zav::window::openToolWindow<FrmDiag>(mainWindow, tickLength);
 }
 
 }  // namespace zav::diag::window

@@ -5,12 +5,12 @@
 // closing. The window renders panel() and forwards presses; the command line
 // and the tests drive it the same way. Runs on the user-interface thread;
 // its waits keep the event loop running.
-#include <QObject>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 
 #include "zav/app/session_view.h"
+#include "zav/app/tool_session.h"
 #include "zav/app/validator_data.h"
 #include "zav/controls/control_panel.h"
 
@@ -21,27 +21,23 @@ constexpr int kDownloadWaitTicks = 150;
 
 class ControlsSessionCore;
 
-class ControlsSession : public QObject {
+class ControlsSession : public app::ToolSession {
     Q_OBJECT
   public:
     // `port` is the validator's port number for both channels; `tickLength`
-    // is the clock of every wait and of the sensor poll (100 ms in the
-    // program). The status line goes to `view` until the session is
-    // deleted, messages to the program's message sink.
+    // is the clock of every wait and of the sensor poll. The status line
+    // goes to `view` until the session is deleted, messages to the
+    // program's message sink.
     ControlsSession(std::int16_t port, std::chrono::milliseconds tickLength, app::SessionView& view,
                     QObject* parent = nullptr);
-    // Asks for the close (see close()); safe also during one of the
-    // session's waits, which then ends at its next check and unloads without
-    // this object or its view.
-    ~ControlsSession() override;
-    ControlsSession(const ControlsSession&) = delete;
-    ControlsSession& operator=(const ControlsSession&) = delete;
 
-    // Runs the preparation to its end and returns; the panel then shows what
-    // the engineer may use. A unit without sensor data, or a RAM utility
-    // channel that does not open, ends it early with every button disabled.
-    // Ends at once when the session is closed meanwhile.
-    void prepare();
+    // The preparation, run to its end: identify the unit, load and enter the
+    // RAM utility, download the sensor gains, hold the RAM utility channel
+    // open; the panel then shows what the engineer may use. A unit without
+    // sensor data, or a RAM utility channel that does not open, ends it
+    // early with every button disabled. Ends at once when the session is
+    // closed meanwhile.
+    void start() override;
 
     // Presses a button. Returns false, doing nothing, when it is not usable
     // now (hidden, disabled, in a hidden frame), and for an acknowledged
@@ -54,26 +50,17 @@ class ControlsSession : public QObject {
     // for it from the next tick on. False for a position outside the list.
     bool selectSensor(int position);
 
-    // The window goes away however it was closed: polling stops, the RAM
-    // utility gets its leave command 0x82 and the channel is closed, however
-    // preparation ended; then closed(). Runs now, or, while preparation or a
-    // command waits, once that wait has ended at its next check (its command
-    // then leaves the panel as it is). Safe at any time; once only.
-    void requestClose();
-    void close() { requestClose(); }
-    bool isClosed() const;
-
     const ControlPanel& panel() const;
     // The unit as identified (UnitType after the TM5-to-TM3 rule).
     const app::ValidatorData& validator() const;
 
   signals:
     // Something of panel() changed: buttons, frames, list, reading.
-    void panelChanged();
-    // After the unload; the window drops the session now (deleteLater).
-    void closed();
+    void changed();
 
   private:
+    ControlsSession(std::shared_ptr<ControlsSessionCore> core, QObject* parent);
+
     std::shared_ptr<ControlsSessionCore> core_;
 };
 

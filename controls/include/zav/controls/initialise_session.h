@@ -5,7 +5,6 @@
 // window renders caption(), rows() and startEnabled(); the command line and
 // the tests drive it the same way. Runs on the user-interface thread; its
 // waits keep the event loop running, so it can be closed during a run.
-#include <QObject>
 #include <QString>
 #include <chrono>
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "zav/app/session_view.h"
+#include "zav/app/tool_session.h"
 #include "zav/app/validator_data.h"
 #include "zav/controls/calibration_status.h"
 
@@ -30,37 +30,22 @@ struct SensorStatusRow {
 
 class InitialiseSessionCore;
 
-class InitialiseSession : public QObject {
+class InitialiseSession : public app::ToolSession {
     Q_OBJECT
   public:
     // `port` is the validator's port number; `tickLength` is the pause of
-    // each pass of the status loop (100 ms in the program). The mouse
-    // pointer goes to `view` until the session is deleted, messages to the
-    // program's message sink.
+    // each pass of the status loop. The mouse pointer goes to `view` until
+    // the session is deleted, messages to the program's message sink.
     InitialiseSession(std::int16_t port, std::chrono::milliseconds tickLength,
                       app::SessionView& view, QObject* parent = nullptr);
-    // Asks for the close (see requestClose); safe also during a run, which
-    // then ends at its next check and unloads without this object or its
-    // view.
-    ~InitialiseSession() override;
-    InitialiseSession(const InitialiseSession&) = delete;
-    InitialiseSession& operator=(const InitialiseSession&) = delete;
 
     // The Start button: clears the rows and runs the initialisation to its
-    // end with Start disabled and the hourglass shown. Returns true only
-    // when it ended with "Initialisation process complete"; false also when
+    // end with Start disabled and the hourglass shown. Does nothing when
     // Start is not enabled now or the session is closed.
-    bool start();
-
-    // The window goes away however it was closed (never refused): a run
-    // ends at its next check and sends nothing more over the link, which is
-    // closed; then the RAM utility gets its leave command 0x82 over the raw
-    // channel (a channel that does not open is reported in a message), and
-    // closed() follows. Runs now, or once the run's wait in progress has
-    // ended. Safe at any time; once only.
-    void requestClose();
-    void close() { requestClose(); }
-    bool isClosed() const;
+    void start() override;
+    // How the last run ended: true only when it ended with
+    // "Initialisation process complete".
+    bool completed() const;
 
     QString caption() const;
     const std::vector<SensorStatusRow>& rows() const;
@@ -70,10 +55,10 @@ class InitialiseSession : public QObject {
   signals:
     // The caption, a row or the Start button changed.
     void changed();
-    // After the unload; the window drops the session now (deleteLater).
-    void closed();
 
   private:
+    InitialiseSession(std::shared_ptr<InitialiseSessionCore> core, QObject* parent);
+
     std::shared_ptr<InitialiseSessionCore> core_;
 };
 

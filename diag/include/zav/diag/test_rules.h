@@ -3,10 +3,9 @@
 // unit's sensor targets and the per-model limits, writing limits, readings
 // and verdicts into the result table. Pure computations: nothing is sent.
 #include <cstdint>
-#include <initializer_list>
 #include <span>
-#include <vector>
 
+#include "zav/app/model_table.h"
 #include "zav/app/validator_data.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/result_table.h"
@@ -35,11 +34,10 @@ class TestRules {
     void EvaluatePaperTest(std::span<const std::uint8_t> readings);
 
   private:
-    bool IsModel(std::initializer_list<const char*> unitTypes) const;
-    std::vector<int> SensorsWithoutPaperTest() const;
     void EvaluatePaperThreshold(int sensor, ResultRow& row, std::uint8_t reading);
 
     const app::ValidatorData& unit_;
+    const app::ModelTraits* model_;  // nullptr for a type without rules
     const ModelTestLimits& limits_;
     ResultTable& table_;
 };

@@ -9,27 +9,21 @@
 //   3. once the session says it has closed and none of its calls is still
 //      running, the session is dropped, the main menus and the toolbar are
 //      enabled again, finished() is emitted and the frame deletes itself.
-// The main menus are disabled from the frame's construction on.
+// The main menus are disabled from the frame's construction on; the frame
+// goes to its place in the main window's area when it first shows.
 //
 // Every call into the session that can wait (a button press, the start of
 // a run) goes through runSessionCall(), so the session is never deleted
 // from inside one of its waits.
 #include <QMdiSubWindow>
+#include <chrono>
 #include <functional>
 #include <memory>
 
+#include "zav/app/tool_session.h"
 #include "zav/window/main_window_controls.h"
 
 namespace zav::window {
-
-// How the frame closes a session of any kind.
-struct SessionCloser {
-    // Asks the session to close; may return before it has (a running wait
-    // ends later). Called once, and only while isClosed() is false.
-    std::function<void()> requestClose;
-    // True once the session has closed.
-    std::function<bool()> isClosed;
-};
 
 class ToolWindowFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -40,11 +34,7 @@ class ToolWindowFrame : public QMdiSubWindow {
     // Gives the frame the window's session, which it owns from now on; its
     // closed() signal tells the frame that it has closed (by itself, after
     // its OK, or when asked to).
-    template <typename Session>
-    void attachSession(std::unique_ptr<Session> session, SessionCloser closer) {
-        connect(session.get(), &Session::closed, this, &ToolWindowFrame::sessionStateChanged);
-        holdSession(std::move(session), std::move(closer));
-    }
+    void attachSession(std::unique_ptr<app::ToolSession> session);
 
     // Runs `call` (a call into the session). The session outlives it even
     // when the window is closed meanwhile; the close path goes on after it
@@ -60,20 +50,33 @@ class ToolWindowFrame : public QMdiSubWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
-    void holdSession(std::unique_ptr<QObject> session, SessionCloser closer);
     // The session may have closed: the close path runs if it has.
     void sessionStateChanged();
     bool sessionClosed() const;
     void finishIfDone();
 
     MainWindowControls& mainWindow_;
-    std::unique_ptr<QObject> session_;
-    SessionCloser closer_;
+    std::unique_ptr<app::ToolSession> session_;
     int callsRunning_ = 0;
     bool closing_ = false;
     bool finished_ = false;
+    bool placed_ = false;
 };
+
+// A tool window of the main window: its frame, its content (a widget
+// built as Content(frame, tickLength), which makes its session and gives
+// it up with takeSession()) and the session, owned by the frame.
+template <typename Content>
+ToolWindowFrame* openToolWindow(MainWindowControls& mainWindow,
+                                std::chrono::milliseconds tickLength) {
+    auto* frame = new ToolWindowFrame(mainWindow);
+    auto* content = new Content(*frame, tickLength);
+    frame->attachSession(content->takeSession());
+    frame->setWidget(content);
+    return frame;
+}
 
 }  // namespace zav::window

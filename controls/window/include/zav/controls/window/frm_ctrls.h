@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <memory>
 
 #include "zav/controls/controls_session.h"
 #include "zav/window/status_line_view.h"
@@ -19,17 +20,17 @@ class QTreeWidget;
 
 namespace zav::controls::window {
 
-// The clock of the program's waits and of the sensor poll.
-constexpr std::chrono::milliseconds kProgramTick{100};
-
 class FrmCtrls : public QWidget {
     Q_OBJECT
   public:
-    // The window's content inside `frame`, with its session (which the
-    // frame owns); `tickLength` is the tick of the session's waits and poll.
+    // The window's content inside `frame`, with its session on the current
+    // port; `tickLength` is the tick of the session's waits and poll.
     FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    ~FrmCtrls() override;
 
     ControlsSession& session() { return *session_; }
+    // The session for the frame to own (see openToolWindow).
+    std::unique_ptr<app::ToolSession> takeSession();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +52,7 @@ class FrmCtrls : public QWidget {
     QLabel* lblFeedback_;
     // Before the session: it shows its first status text as it is made.
     zav::window::StatusLineView view_;
+    std::unique_ptr<ControlsSession> owned_;  // until the frame takes it
     ControlsSession* session_;
     QStringList shownSensors_;
     bool started_ = false;
@@ -60,6 +62,6 @@ class FrmCtrls : public QWidget {
 // ready to prepare when the window shows.
 zav::window::ToolWindowFrame* openControlsWindow(
     zav::window::MainWindowControls& mainWindow,
-    std::chrono::milliseconds tickLength = kProgramTick);
+    std::chrono::milliseconds tickLength = app::kProgramTick);
 
 }  // namespace zav::controls::window

@@ -4,9 +4,9 @@
 // the status list and the Start button show what the session reports.
 #include <QWidget>
 #include <chrono>
+#include <memory>
 
 #include "zav/controls/initialise_session.h"
-#include "zav/controls/window/frm_ctrls.h"
 #include "zav/window/status_line_view.h"
 #include "zav/window/tool_window_frame.h"
 
@@ -18,14 +18,14 @@ namespace zav::controls::window {
 class FrmRXInitStatus : public QWidget {
     Q_OBJECT
   public:
-    // The window's content inside `frame`, with its session (which the
-    // frame owns); `tickLength` is the pause of each status pass.
+    // The window's content inside `frame`, with its session on the current
+    // port; `tickLength` is the pause of each status pass.
     FrmRXInitStatus(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    ~FrmRXInitStatus() override;
 
     InitialiseSession& session() { return *session_; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
+    // The session for the frame to own (see openToolWindow).
+    std::unique_ptr<app::ToolSession> takeSession();
 
   private:
     void showState();
@@ -35,13 +35,13 @@ class FrmRXInitStatus : public QWidget {
     QPushButton* bttnInitStart_;
     // The window has no status line: the view carries the hourglass only.
     zav::window::StatusLineView view_;
+    std::unique_ptr<InitialiseSession> owned_;  // until the frame takes it
     InitialiseSession* session_;
-    bool placed_ = false;
 };
 
 // The initialise window as an MDI child of the main window.
 zav::window::ToolWindowFrame* openInitialiseWindow(
     zav::window::MainWindowControls& mainWindow,
-    std::chrono::milliseconds tickLength = kProgramTick);
+    std::chrono::milliseconds tickLength = app::kProgramTick);
 
 }  // namespace zav::controls::window

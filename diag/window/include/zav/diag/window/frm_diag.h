@@ -3,9 +3,9 @@
 // Its buttons call the session's, and its labels, lists, progress bar and
 // countdown show what the session reports; the run itself is the session's.
 // Beside Save, "Report…" writes the service report of the run.
-#include <QDateTime>
 #include <QWidget>
 #include <chrono>
+#include <memory>
 
 #include "zav/diag/diagnostic_session.h"
 #include "zav/window/status_line_view.h"
@@ -21,14 +21,14 @@ namespace zav::diag::window {
 class FrmDiag : public QWidget {
     Q_OBJECT
   public:
-    // The window's content inside `frame`, with its session (which the
-    // frame owns); `tickLength` is the tick of the session's waits.
+    // The window's content inside `frame`, with its session on the current
+    // port; `tickLength` is the tick of the session's waits.
     FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength);
+    ~FrmDiag() override;
 
     DiagnosticSession& session() { return *session_; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
+    // The session for the frame to own (see openToolWindow).
+    std::unique_ptr<app::ToolSession> takeSession();
 
   private:
     void buildControls();
@@ -52,15 +52,14 @@ class FrmDiag : public QWidget {
     QPushButton* bttnReport_;
     // Before the session: it shows its first status text as it is made.
     zav::window::StatusLineView view_;
+    std::unique_ptr<DiagnosticSession> owned_;  // until the frame takes it
     DiagnosticSession* session_;
-    bool placed_ = false;
-    QDateTime runStart_;  // when the last run was started, for its report
 };
 
 // The diagnostics window as an MDI child of the main window, placed at
 // 100 twips from the top and the left, its session ready.
 zav::window::ToolWindowFrame* openDiagnosticsWindow(
     zav::window::MainWindowControls& mainWindow,
-    std::chrono::milliseconds tickLength = kProgramTick);
+    std::chrono::milliseconds tickLength = app::kProgramTick);
 
 }  // namespace zav::diag::window

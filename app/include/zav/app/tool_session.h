@@ -1,0 +1,59 @@
+#pragma once
+// The shape of every tool's session (diagnostics, controls, initialise):
+// constructed with (port, tick, view, parent); start() runs the tool's own
+// job and returns when it has ended; its window's other buttons go to
+// press(); requestClose() ends it at any moment (see session_lifetime.h),
+// after which isClosed() is true and closed() has been emitted. The window
+// and zavdiag are two views of the same session.
+#include <QObject>
+#include <chrono>
+#include <memory>
+
+#include "zav/app/session_lifetime.h"
+
+namespace zav::app {
+
+// The tick of every wait of the program's sessions; tests pass shorter ones.
+inline constexpr std::chrono::milliseconds kProgramTick{100};
+
+class ToolSession : public QObject {
+    Q_OBJECT
+  public:
+    // Asks for the close; safe also during one of the session's waits,
+    // which then ends at its next check and unloads without this object or
+    // its view.
+    ~ToolSession() override;
+    ToolSession(const ToolSession&) = delete;
+    ToolSession& operator=(const ToolSession&) = delete;
+
+    // The tool's own job: a whole diagnostic, the controls' preparation, an
+    // initialisation. Returns when it has ended; does nothing when it cannot
+    // run now (its button disabled, the session closed).
+    virtual void start() = 0;
+
+    // The window goes away however it was closed: the session's wait in
+    // progress ends at its next check, the unload (0x82, channels closed)
+    // runs once, and closed() follows. Safe at any time; once only.
+    void requestClose();
+    bool isClosed() const;
+
+  signals:
+    // After the unload; the window drops the session now (deleteLater).
+    void closed();
+
+  protected:
+    // `lifetime` lives in the session's core and keeps that core alive: a
+    // call that may wait holds a copy, so the core outlives a session
+    // deleted during the wait.
+    ToolSession(std::shared_ptr<SessionLifetime> lifetime, QObject* parent);
+    // The lifetime of a core that has one (lifetime()), sharing its ownership.
+    template <typename Core>
+    static std::shared_ptr<SessionLifetime> lifetimeOf(const std::shared_ptr<Core>& core) {
+        return std::shared_ptr<SessionLifetime>(core, &core->lifetime());
+    }
+
+  private:
+    std::shared_ptr<SessionLifetime> lifetime_;
+};
+
+}  // namespace zav::app
