@@ -1,33 +1,27 @@
 #include "zav/about/about_box.h"
 
-#include "zav/lang/language_text.h"
+#include "zav/app/global.h"
+#include "zav/lang/text_ids.h"
 #include "zav/version.h"
 
 namespace zav::about {
 namespace {
 
-using lang::fetchText;
-
-constexpr int kCaptionText = 12;
-constexpr int kAppText = 59;
-constexpr int kProductsText = 58;
-constexpr int kVersionText = 61;
-constexpr int kNoticeText = 101;
-constexpr int kOkText = 1;
+using app::Global::LangText;
 
 }  // namespace
 
 AboutTexts aboutTexts() {
-    return {fetchText(kCaptionText),
+    return {LangText(lang::text::kAbout),
             QString::fromUtf8(version::kCompany),
-            fetchText(kAppText),
-            fetchText(kProductsText) + QString::fromUtf8(version::kComments),
-            fetchText(kVersionText) + QStringLiteral(" %1.%2.%3")
-                                          .arg(version::kMajor)
-                                          .arg(version::kMinor)
-                                          .arg(version::kRevision),
-            fetchText(kNoticeText),
-            fetchText(kOkText)};
+            LangText(lang::text::kProductName),
+            LangText(lang::text::kSupportedProducts) + QString::fromUtf8(version::kComments),
+            LangText(lang::text::kVersion) + QStringLiteral(" %1.%2.%3")
+                                                 .arg(version::kMajor)
+                                                 .arg(version::kMinor)
+                                                 .arg(version::kRevision),
+            LangText(lang::text::kRights),
+            LangText(lang::text::kOk)};
 }
 
 }  // namespace zav::about

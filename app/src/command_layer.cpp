@@ -6,6 +6,7 @@
 #include "zav/app/link_api.h"
 #include "zav/app/link_request.h"
 #include "zav/base/messages.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::app {
 namespace {
@@ -19,14 +20,6 @@ constexpr std::uint8_t kGetMotorInfo = 0x66;
 constexpr std::uint8_t kGetFullFirmware = 0x44;
 constexpr std::uint8_t kGetDatasetCode = 0x16;
 
-constexpr int kTextPortError = 74;       // "Error opening communication port!"
-constexpr int kTextNoSync = 75;          // "No sync response!"
-constexpr int kTextNoSerialNumber = 76;  // "No response to GET_serialnumber"
-constexpr int kTextNoSensorConfig = 77;  // "No response to GET_SENSOR_CONFIG_DATA"
-constexpr int kTextNoMotorConfig = 78;   // "No response to GET_MOTOR_CONFIG_DATA"
-constexpr int kTextBadMotorInfo = 79;    // "Bad Reply to GET_MOTOR_INFO_DATA command"
-constexpr int kTextNoFullFirmware = 80;  // "No response to GET_FULL_FIRMWARE"
-constexpr int kTextNoDatasetCode = 81;   // "No response to GET_DATASET_CODE"
 const char* const kBadSensorInfo = "Bad Reply to GET_SENSOR_INFO_DATA command";
 
 // Reply layout of the sensor configuration and information requests.
@@ -128,11 +121,11 @@ std::int16_t failAndClose(int textId) {
 bool openAndSync(std::int16_t port, LinkPacket& command, LinkPacket& reply) {
     QCoreApplication::processEvents();
     if (Link().OpenPort(port) != 1) {
-        base::showMessage(Global::LangText(kTextPortError), base::MessageIcon::Critical);
+        base::showMessage(Global::LangText(lang::text::kPortError), base::MessageIcon::Critical);
         return false;
     }
     if (!SendLinkRequest(command, reply, {kRequestSync})) {
-        failAndClose(kTextNoSync);
+        failAndClose(lang::text::kNoSync);
         return false;
     }
     return true;
@@ -154,19 +147,20 @@ std::int16_t ReadValidatorSensorData(std::int16_t port, LinkPacket& command, Lin
                                      ValidatorData& data) {
     if (!openAndSync(port, command, reply)) return kReadFailed;
     if (!SendLinkRequest(command, reply, {kGetSerialNumber})) {
-        return failAndClose(kTextNoSerialNumber);
+        return failAndClose(lang::text::kNoSerialNumber);
     }
     const std::uint8_t* d = reply.data;  // the reply to each request in turn
     data.SerialNumber = d[1] * 16777216.0 + d[2] * 65536.0 + d[3] * 256.0 + d[4];
 
-    if (!sendExpansion(command, reply, kGetSensorConfig)) return failAndClose(kTextNoSensorConfig);
+    if (!sendExpansion(command, reply, kGetSensorConfig))
+        return failAndClose(lang::text::kNoSensorConfig);
     data.SensorCount = static_cast<std::int16_t>(d[1] + d[2]);
     data.UnitType = unitTypeText(reply);
 
     if (!data.UnitType.startsWith(QLatin1String("RX")) &&
         !data.UnitType.startsWith(QLatin1String("TM"))) {
         if (!sendExpansion(command, reply, kGetFullFirmware)) {
-            return failAndClose(kTextNoFullFirmware);
+            return failAndClose(lang::text::kNoFullFirmware);
         }
         data.UnitType = modelFromFirmwareCode(replyText(reply, 1, kModelCodeLength));
         Link().CloseComm();
@@ -187,12 +181,13 @@ std::int16_t ReadValidatorSensorData(std::int16_t port, LinkPacket& command, Lin
 std::int16_t ReadMotorData(std::int16_t port, LinkPacket& command, LinkPacket& reply,
                            ValidatorData& data) {
     if (!openAndSync(port, command, reply)) return kReadFailed;
-    if (!sendExpansion(command, reply, kGetMotorConfig)) return failAndClose(kTextNoMotorConfig);
+    if (!sendExpansion(command, reply, kGetMotorConfig))
+        return failAndClose(lang::text::kNoMotorConfig);
     data.MotorCount = reply.data[1];
     data.ResizeMotorLists(data.MotorCount);
     for (int i = 0; i < data.MotorCount; ++i) {
         if (!sendIndexedExpansion(command, reply, kGetMotorInfo, i)) {
-            return failAndClose(kTextBadMotorInfo);
+            return failAndClose(lang::text::kBadMotorInfo);
         }
         data.MotorName[i] = trimBlanks(replyText(reply, 1, kNameLength));
         data.MotorByteA[i] = reply.data[21];
@@ -205,7 +200,8 @@ std::int16_t ReadMotorData(std::int16_t port, LinkPacket& command, LinkPacket& r
 std::int16_t ReadFullFirmware(std::int16_t port, LinkPacket& command, LinkPacket& reply,
                               VersionData& version) {
     if (!openAndSync(port, command, reply)) return kReadFailed;
-    if (!sendExpansion(command, reply, kGetFullFirmware)) return failAndClose(kTextNoFullFirmware);
+    if (!sendExpansion(command, reply, kGetFullFirmware))
+        return failAndClose(lang::text::kNoFullFirmware);
     version.FullFirmware = replyText(reply, 1, kFirmwareLength);
     return kReadOk;
 }
@@ -213,7 +209,8 @@ std::int16_t ReadFullFirmware(std::int16_t port, LinkPacket& command, LinkPacket
 std::int16_t ReadDatasetCode(std::int16_t port, LinkPacket& command, LinkPacket& reply,
                              DatasetData& dataset) {
     if (!openAndSync(port, command, reply)) return kReadFailed;
-    if (!sendExpansion(command, reply, kGetDatasetCode)) return failAndClose(kTextNoDatasetCode);
+    if (!sendExpansion(command, reply, kGetDatasetCode))
+        return failAndClose(lang::text::kNoDatasetCode);
     dataset.DatasetCode = replyText(reply, 1, kDatasetLength);
     return kReadOk;
 }

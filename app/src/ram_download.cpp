@@ -7,11 +7,10 @@
 #include "zav/app/model_table.h"
 #include "zav/app/ram_utility_file.h"
 #include "zav/base/messages.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::app {
 namespace {
-
-constexpr int kTextRamFileError = 82;  // "Error with RAM file "
 
 struct DownloadError {
     std::int32_t code;
@@ -30,8 +29,8 @@ constexpr DownloadError kDownloadErrors[] = {
 // Text 82 with the code's text, as a refused start shows it, and the reason
 // on a second line.
 void showRefusal(const RamFileRefusal& refusal) {
-    base::showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(refusal.code) +
-                      u'\n' + refusal.reason);
+    base::showMessage(Global::LangText(lang::text::kRamFileError) +
+                      DownloadErrorText(refusal.code) + u'\n' + refusal.reason);
 }
 
 }  // namespace
@@ -76,7 +75,7 @@ std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
     if (result <= kDownloadComplete) {
         poll.start();
     } else {
-        base::showMessage(Global::LangText(kTextRamFileError) + DownloadErrorText(result));
+        base::showMessage(Global::LangText(lang::text::kRamFileError) + DownloadErrorText(result));
     }
     return result;
 }

@@ -4,14 +4,10 @@
 #include "zav/app/link_api.h"
 #include "zav/app/ram_download.h"
 #include "zav/base/messages.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::app {
-namespace {
-
-constexpr int kTextDownloadError = 39;     // "Download error! "
-constexpr int kTextDownloadComplete = 40;  // "Ram file download completed!"
-
-}  // namespace
+namespace {}  // namespace
 
 RamDownloadPoll::RamDownloadPoll(SessionView* view, std::chrono::milliseconds interval,
                                  QObject* parent)
@@ -43,11 +39,11 @@ void RamDownloadPoll::poll() {
     if (view_) view_->setMousePointer(MousePointer::Arrow);
     stop();
     if (value > kDownloadComplete) {
-        base::showMessage(Global::LangText(kTextDownloadError) + DownloadErrorText(value));
+        base::showMessage(Global::LangText(lang::text::kDownloadError) + DownloadErrorText(value));
         if (view_) view_->setStatusText(QString());
         emit failed(value);
     } else {
-        if (view_) view_->setStatusText(Global::LangText(kTextDownloadComplete));
+        if (view_) view_->setStatusText(Global::LangText(lang::text::kDownloadComplete));
         emit finished();
     }
 }

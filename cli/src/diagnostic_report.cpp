@@ -6,7 +6,7 @@
 
 #include "zav/app/global.h"
 #include "zav/cli/printing_front_end.h"
-#include "zav/diag/diagnostic_texts.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::cli {
 namespace {
@@ -20,11 +20,11 @@ constexpr int kStatusWidth = 12;
 std::optional<QString> VerdictText(diag::RunEnd end) {
     switch (end) {
         case diag::RunEnd::Passed:
-            return LangText(diag::text::kPassed);
+            return LangText(lang::text::kPassed);
         case diag::RunEnd::Failed:
         case diag::RunEnd::TestsAborted:
         case diag::RunEnd::Cancelled:
-            return LangText(diag::text::kFailed);
+            return LangText(lang::text::kFailed);
         case diag::RunEnd::NotTested:
         case diag::RunEnd::None:
             break;
@@ -80,8 +80,8 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
     const diag::ResultsView& view = session.results();
     PrintIdentity(session);
     PrintLine();
-    PrintLine(LangText(diag::text::kSensorColumn).leftJustified(kNameWidth) +
-              LangText(diag::text::kStatusColumn).leftJustified(kStatusWidth) +
+    PrintLine(LangText(lang::text::kSensor).leftJustified(kNameWidth) +
+              LangText(lang::text::kStatus).leftJustified(kStatusWidth) +
               QStringLiteral("Path (min-max, read)   Paper (min-max, read)"));
     for (std::size_t i = 0; i < view.sensorRows.size(); ++i) {
         const diag::ResultListRow& sensor = view.sensorRows[i];
@@ -92,8 +92,8 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
                   Limits(row.PaperMin, row.PaperRead, row.PaperMax));
     }
     PrintLine();
-    PrintLine(LangText(diag::text::kMotorColumn).leftJustified(kNameWidth) +
-              LangText(diag::text::kStatusColumn));
+    PrintLine(LangText(lang::text::kMotor).leftJustified(kNameWidth) +
+              LangText(lang::text::kStatus));
     for (const diag::ResultListRow& mechanism : view.motorRows) {
         PrintLine(mechanism.text.leftJustified(kNameWidth) + diag::StatusText(mechanism.status));
     }

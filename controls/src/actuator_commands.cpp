@@ -1,6 +1,7 @@
 #include "actuator_commands.h"
 
 #include "zav/app/ram_utility_commands.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::controls {
 namespace {
@@ -8,12 +9,6 @@ namespace {
 namespace cmd = app::ram_command;
 using C = Control;
 
-constexpr int kTextTestingMotor = 50;         // "Testing motor..."
-constexpr int kTextTestingStacker = 51;       // "Testing stacker..."
-constexpr int kTextParkingStacker = 83;       // "Parking staker…"
-constexpr int kTextParkingStraightener = 85;  // "Parking straightener…"
-constexpr int kTextTestingStraightener = 86;  // "Testing straightener…"
-constexpr int kTextChangingBezel = 90;        // "Changing bezel color! "
 constexpr int kClearStatus = 0;
 
 constexpr int kStackerParkLimit = 80;  // ticks
@@ -38,23 +33,30 @@ constexpr ActuatorCommand park(C control, int text, std::uint8_t byte, int limit
 // the byte goes out and so also afterwards.
 constexpr ActuatorCommand bezel(C control, std::uint8_t byte) {
     const ControlSet others = kBezel & ~Bit(control);
-    return {control, kTextChangingBezel, byte,   kShortAckLimit, false,
-            others,  Bit(control),       others, Bit(control)};
+    return {control,      lang::text::kChangingBezel,
+            byte,         kShortAckLimit,
+            false,        others,
+            Bit(control), others,
+            Bit(control)};
 }
 
 constexpr ActuatorCommand kCommands[] = {
-    plain(C::MotorForward, kTextTestingMotor, cmd::kMotorForward, Bit(C::MotorStop), kMotorRunning),
-    plain(C::MotorReverse, kTextTestingMotor, cmd::kMotorReverse, Bit(C::MotorStop), kMotorRunning),
+    plain(C::MotorForward, lang::text::kTestingMotor, cmd::kMotorForward, Bit(C::MotorStop),
+          kMotorRunning),
+    plain(C::MotorReverse, lang::text::kTestingMotor, cmd::kMotorReverse, Bit(C::MotorStop),
+          kMotorRunning),
     plain(C::MotorStop, kClearStatus, cmd::kMotorStop, kMotorRunning, Bit(C::MotorStop)),
-    plain(C::StackerOn, kTextTestingStacker, cmd::kStackerOn, Bit(C::StackerOff), kStackerIdle),
+    plain(C::StackerOn, lang::text::kTestingStacker, cmd::kStackerOn, Bit(C::StackerOff),
+          kStackerIdle),
     plain(C::StackerOff, kClearStatus, cmd::kStackerOff, kStackerIdle, Bit(C::StackerOff)),
-    park(C::StackerPark, kTextParkingStacker, cmd::kStackerPark, kStackerParkLimit, kStackerIdle),
-    plain(C::StraightenerOn, kTextTestingStraightener, cmd::kStraightenerOn,
+    park(C::StackerPark, lang::text::kParkingStacker, cmd::kStackerPark, kStackerParkLimit,
+         kStackerIdle),
+    plain(C::StraightenerOn, lang::text::kTestingStraightener, cmd::kStraightenerOn,
           Bit(C::StraightenerOff), kStraightenerIdle),
     plain(C::StraightenerOff, kClearStatus, cmd::kStraightenerOff, kStraightenerIdle,
           Bit(C::StraightenerOff)),
-    park(C::StraightenerPark, kTextParkingStraightener, cmd::kStraightenerPark, kShortAckLimit,
-         kStraightenerIdle),
+    park(C::StraightenerPark, lang::text::kParkingStraightener, cmd::kStraightenerPark,
+         kShortAckLimit, kStraightenerIdle),
     bezel(C::BezelRed, cmd::kBezelRed),
     bezel(C::BezelGreen, cmd::kBezelGreen),
     bezel(C::BezelBlue, cmd::kBezelBlue),

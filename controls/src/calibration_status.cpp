@@ -2,18 +2,22 @@
 
 #include <array>
 
+#include "zav/lang/text_ids.h"
+
 namespace zav::controls {
 namespace {
 
+namespace text = lang::text;
+
 constexpr std::array<CalibrationStatus, 6> kStatuses{{
-    {111, Rgb{255, 0, 0}},      // "Not Calibrated"
-    {112, Rgb{128, 128, 128}},  // "Initialisation busy"
-    {113, Rgb{0, 128, 128}},    // "Initialisation complete"
-    {114, Rgb{0, 255, 255}},    // "Calibration busy"
-    {115, Rgb{0, 192, 0}},      // "Calibration complete"
-    {73, Rgb{255, 0, 0}},       // "FAILED"
+    {text::kNotCalibrated, Rgb{255, 0, 0}},
+    {text::kInitialisationBusy, Rgb{128, 128, 128}},
+    {text::kSensorInitialised, Rgb{0, 128, 128}},
+    {text::kCalibrationBusy, Rgb{0, 255, 255}},
+    {text::kCalibrationComplete, Rgb{0, 192, 0}},
+    {text::kFailed, Rgb{255, 0, 0}},
 }};
-constexpr CalibrationStatus kUnknownStatus{110, std::nullopt};  // "Initialise status not found"
+constexpr CalibrationStatus kUnknownStatus{text::kStatusNotFound, std::nullopt};
 
 }  // namespace
 

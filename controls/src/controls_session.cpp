@@ -13,24 +13,10 @@
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
 #include "zav/base/messages.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::controls {
 namespace {
-
-constexpr int kTextMotorDataError = 33;    // "Error getting motor data"
-constexpr int kTextNoSensorData = 34;      // "No sensor data for diagnostics found in this device."
-constexpr int kTextSensorDataError = 35;   // "Error getting sensor data"
-constexpr int kTextFirmwareError = 36;     // "Error getting firmware version"
-constexpr int kTextDataFetched = 38;       // "Data fetched!"
-constexpr int kTextDownloadError = 39;     // "Download error! "
-constexpr int kTextDownloadComplete = 40;  // "Ram file download completed!"
-constexpr int kTextGettingSensorData = 41;  // "Getting sensor data from device..."
-constexpr int kTextConnectionLost = 52;     // "Connection lost!"
-constexpr int kTextDownloadGains = 53;      // "Download sensor gains!"
-constexpr int kTextSelectSensor = 54;       // "Select a sensor and start reading."
-constexpr int kTextNotAnswering = 55;       // "Not answering command!"
-constexpr int kTextPortFailed = 56;         // "COM port failed to open!"
-constexpr int kTextPollingSensor = 57;      // "Polling sensor..."
 
 constexpr int kSettleTicks = 5;
 constexpr int kEnterAckTicks = 10;
@@ -102,10 +88,10 @@ void ControlsSessionCore::prepare() {
     if (closing()) return;
     const app::SessionLifetime::Busy busy(lifetime_);
     downloadComplete_ = false;
-    setStatus(kTextGettingSensorData);
+    setStatus(lang::text::kGettingSensorData);
     if (!identify() || !loadRamUtility()) return;
 
-    setStatus(kTextDownloadGains);
+    setStatus(lang::text::kDownloadGains);
     const std::int16_t opened = app::OpenRamChannel(port_);
     if (opened != app::kSerialOk) {
         lifetime_.view().setStatusText(app::SerialStatusText(opened));
@@ -118,27 +104,27 @@ void ControlsSessionCore::prepare() {
     panel_.readingBarEnabled = true;
     showSupportedGroups();
     emit panelChanged();
-    if (app::OpenRamChannel(port_) != app::kSerialOk) setStatus(kTextPortFailed);
+    if (app::OpenRamChannel(port_) != app::kSerialOk) setStatus(lang::text::kPortFailed);
 }
 
 // False when preparation ends here.
 bool ControlsSessionCore::identify() {
     const std::int16_t sensors = app::ReadValidatorSensorData(port_, command_, reply_, data_);
     if (sensors == app::kReadNoSensorData) {
-        showText(kTextNoSensorData);
+        showText(lang::text::kNoSensorData);
         return false;
     }
-    if (sensors == app::kReadFailed) showText(kTextSensorDataError);
+    if (sensors == app::kReadFailed) showText(lang::text::kErrorSensorData);
     if (closing()) return false;
     if (app::ReadMotorData(port_, command_, reply_, data_) == app::kReadOk) {
-        setStatus(kTextDataFetched);
+        setStatus(lang::text::kDataFetched);
     } else {
-        showText(kTextMotorDataError);
+        showText(lang::text::kErrorMotorData);
     }
     if (closing()) return false;
     const bool firmwareRead =
         app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
-    if (!firmwareRead) showText(kTextFirmwareError);
+    if (!firmwareRead) showText(lang::text::kErrorFirmware);
     app::ApplyFirmwareUnitType(data_, version_);
     if (closing()) {
         if (firmwareRead) app::Link().CloseComm();  // the read leaves the port open
@@ -161,19 +147,19 @@ bool ControlsSessionCore::loadRamUtility() {
     });
     clock_.stop();
     if (closing()) return false;
-    if (downloadComplete_) setStatus(kTextDownloadComplete);
+    if (downloadComplete_) setStatus(lang::text::kDownloadComplete);
     app::PauseTicks(clock_, kSettleTicks);
     return !closing();
 }
 
 void ControlsSessionCore::enterRamUtility() {
     if (!app::EnterRamUtility(kEnterAckTicks, port_, clock_)) {
-        if (!closing()) setStatus(kTextNotAnswering);
+        if (!closing()) setStatus(lang::text::kNotAnswering);
         return;
     }
     if (closing()) return;
     const bool gainsTaken = app::SendSensorGains(kGainsAckTicks, port_, clock_, data_);
-    if (!closing()) setStatus(gainsTaken ? kTextSelectSensor : kTextDownloadError);
+    if (!closing()) setStatus(gainsTaken ? lang::text::kSelectSensor : lang::text::kDownloadError);
 }
 
 // Fills the sensor list and shows the frames of the actuators the unit has:
@@ -244,7 +230,7 @@ void ControlsSessionCore::runCommand(const ActuatorCommand& command) {
         awaitingAck_ = false;
         if (closing()) return;
         if (!acknowledged) {
-            setStatus(kTextConnectionLost);
+            setStatus(lang::text::kConnectionLost);
         } else if (command.clearStatusOnAck) {
             lifetime_.view().setStatusText(QString());
         }
@@ -268,7 +254,7 @@ bool ControlsSessionCore::selectSensor(int position) {
 void ControlsSessionCore::startPolling() {
     panel_.enable(Bit(Control::StopPolling));
     panel_.disable(Bit(Control::StartPolling));
-    setStatus(kTextPollingSensor);
+    setStatus(lang::text::kPollingSensor);
     poll_.start();
     emit panelChanged();
 }
@@ -277,7 +263,7 @@ void ControlsSessionCore::stopPolling() {
     poll_.stop();
     panel_.readingValue = 0;
     panel_.readingText.clear();
-    setStatus(kTextSelectSensor);
+    setStatus(lang::text::kSelectSensor);
     panel_.readingBarEnabled = false;
     panel_.enable(Bit(Control::StartPolling));
     panel_.disable(Bit(Control::StopPolling));

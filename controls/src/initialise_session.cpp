@@ -13,26 +13,13 @@
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
 #include "zav/base/messages.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::controls {
 namespace {
 
 using base::MessageIcon;
 
-constexpr int kTextSerialPort = 8;        // "Serial Port"
-constexpr int kTextFirmwareError = 36;    // "Error getting firmware version"
-constexpr int kTextNotAnswering = 55;     // "Not answering command!"
-constexpr int kTextPortFailed = 56;       // "COM port failed to open!"
-constexpr int kTextFailed = 73;           // "FAILED"
-constexpr int kTextNoSync = 75;           // "No sync response!"
-constexpr int kTextNoSensorConfig = 77;   // "No response to GET_SENSOR_CONFIG_DATA"
-constexpr int kTextCaption = 102;         // "Initialise and Status"
-constexpr int kTextValidator = 104;       // "Validator"
-constexpr int kTextNoInitFunction = 105;  // "This validator version does not support ..."
-constexpr int kTextNoEepromData = 106;    // "Can not initialise. No EEPROM data"
-constexpr int kTextBadDataCollect = 107;  // "Bad Reply to data collect command"
-constexpr int kTextNoDataFunction = 108;  // "This RX Firmware does not support data ..."
-constexpr int kTextComplete = 109;        // "Initialisation process complete"
 const char kTextNoConnection[] = "No connection to validator detected";
 
 // Requests of the initialisation, in the expansion form 0x30 0x05 <request>.
@@ -107,7 +94,7 @@ InitialiseSessionCore::InitialiseSessionCore(std::int16_t port,
     : port_(port),
       clock_(tickLength),
       lifetime_(clock_, view, [this] { unload(); }),
-      caption_(app::Global::LangText(kTextCaption)) {}
+      caption_(app::Global::LangText(lang::text::kInitialiseAndStatus)) {}
 
 void InitialiseSessionCore::start() {
     if (!startEnabled_ || closing()) return;
@@ -128,7 +115,7 @@ void InitialiseSessionCore::start() {
 // that closes sends nothing more, and its unload closes the link port.
 bool InitialiseSessionCore::initialiseAndFollow() {
     if (!(readCapability() & kInitialisationDataFunction)) {
-        if (!closing()) showText(kTextNoInitFunction);
+        if (!closing()) showText(lang::text::kNoInitFunction);
         return false;
     }
     if (app::ReadValidatorSensorData(port_, command_, reply_, data_) == app::kReadFailed ||
@@ -142,7 +129,7 @@ bool InitialiseSessionCore::initialiseAndFollow() {
         return false;
     }
     if (!firmwareRead) {
-        showText(kTextFirmwareError);
+        showText(lang::text::kErrorFirmware);
         return false;
     }
     app::ApplyFirmwareUnitType(data_, version_);
@@ -172,10 +159,11 @@ std::uint8_t InitialiseSessionCore::readCapability() {
 }
 
 void InitialiseSessionCore::prepareList() {
-    caption_ = app::Global::LangText(kTextValidator) + QStringLiteral(": ") + data_.UnitType;
+    caption_ =
+        app::Global::LangText(lang::text::kValidator) + QStringLiteral(": ") + data_.UnitType;
     rows_.clear();
     if (data_.SensorCount == kNoSensorCount) {
-        showText(kTextNoSensorConfig);
+        showText(lang::text::kNoSensorConfig);
     } else {
         for (int i = 0; i < data_.SensorCount; ++i) {
             rows_.push_back({app::ValueAt(data_.SensorName, i), {}, {}, {}, {}});
@@ -188,7 +176,7 @@ void InitialiseSessionCore::prepareList() {
 // retry (left in force afterwards), then SYNC, initialise and data collect.
 bool InitialiseSessionCore::startInitialisation() {
     if (app::Link().OpenPort(port_) != kLinkOpen) {
-        showText(kTextPortFailed, MessageIcon::Critical);
+        showText(lang::text::kPortFailed, MessageIcon::Critical);
         return false;
     }
     linkOpen_ = true;
@@ -196,7 +184,7 @@ bool InitialiseSessionCore::startInitialisation() {
     const bool synced = app::SendLinkRequest(command_, reply_, {app::kRequestSync});
     if (closing()) return false;
     if (!synced) {
-        showText(kTextNoSync);
+        showText(lang::text::kNoSync);
         closeLink();
         return false;
     }
@@ -204,17 +192,17 @@ bool InitialiseSessionCore::startInitialisation() {
                          {app::kRequestExpansion, app::kExpansionSelector, kRequestInitialise});
     if (closing()) return false;
     if (reply_.data[0] == kReplyNoEepromData) {
-        showText(kTextNoEepromData, MessageIcon::Critical);
+        showText(lang::text::kNoEepromData, MessageIcon::Critical);
         closeLink();
         return false;
     }
-    if (reply_.data[0] != app::kReplyOk) showText(kTextNotAnswering);
+    if (reply_.data[0] != app::kReplyOk) showText(lang::text::kNotAnswering);
     const bool collecting = app::SendLinkRequest(command_, reply_,
                                                  {app::kRequestExpansion, app::kExpansionSelector,
                                                   kRequestDataCollect, kDataCollectParameter});
     if (closing()) return false;
     if (!collecting) {
-        showText(kTextBadDataCollect);
+        showText(lang::text::kBadDataCollect);
         closeLink();
         return false;
     }
@@ -231,7 +219,7 @@ bool InitialiseSessionCore::followStatus() {
         app::SendLinkRequest(command_, reply_, {kRequestPoll});
         if (closing()) return false;
         if (reply_.data[0] != app::kReplyOk && reply_.data[0] != kReplyPollOk) {
-            showText(kTextNotAnswering);
+            showText(lang::text::kNotAnswering);
             closeLink();
             return false;
         }
@@ -249,7 +237,7 @@ bool InitialiseSessionCore::followStatus() {
 bool InitialiseSessionCore::finish() {
     if (!requestStatus() || closing()) return false;
     closeLink();
-    showText(kTextComplete, MessageIcon::Information);
+    showText(lang::text::kInitialisationComplete, MessageIcon::Information);
     return true;
 }
 
@@ -261,7 +249,7 @@ bool InitialiseSessionCore::requestStatus() {
     app::SendLinkRequest(command_, reply_,
                          {app::kRequestExpansion, app::kExpansionSelector, kRequestStatus});
     if (reply_.data[0] == kReplyNoDataFunction) {
-        showText(kTextNoDataFunction);
+        showText(lang::text::kNoDataFunction);
         closeLink();
         return false;
     }
@@ -296,8 +284,8 @@ void InitialiseSessionCore::unload() {
         app::SendRamCommand(app::ram_command::kLeave);
         app::Serial().ClosePort();
     } else {
-        base::showMessage(app::Global::LangText(kTextSerialPort) + u' ' +
-                          app::Global::LangText(kTextFailed) + u' ' +
+        base::showMessage(app::Global::LangText(lang::text::kSerialPort) + u' ' +
+                          app::Global::LangText(lang::text::kFailed) + u' ' +
                           app::SerialStatusText(opened));
     }
     emit changed();

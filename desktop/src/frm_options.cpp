@@ -7,34 +7,30 @@
 #include <QVBoxLayout>
 
 #include "zav/app/current_port.h"
+#include "zav/app/global.h"
 #include "zav/app/port_description.h"
 #include "zav/app/port_list.h"
-#include "zav/lang/language_text.h"
+#include "zav/lang/text_ids.h"
 #include "zav/window/captions.h"
 
 namespace zav::desktop {
 namespace {
 
-using lang::fetchText;
-
-constexpr int kCaptionText = 8;
-constexpr int kPromptText = 60;
-constexpr int kOkText = 1;
-constexpr int kCancelText = 2;
+using app::Global::LangText;
 
 }  // namespace
 
 FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     : QDialog(parent),
       cmbCom_(new QComboBox),
-      lblOptions_(new QLabel(fetchText(kPromptText))),
+      lblOptions_(new QLabel(LangText(lang::text::kSelectSerialPort))),
       lblDescription_(new QLabel),
-      bttnOK_(new QPushButton(fetchText(kOkText))),
-      bttnCancel_(new QPushButton(fetchText(kCancelText))) {
+      bttnOK_(new QPushButton(LangText(lang::text::kOk))),
+      bttnCancel_(new QPushButton(LangText(lang::text::kCancel))) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(zav::window::withoutAccessKey(fetchText(kCaptionText)));
+    setWindowTitle(zav::window::withoutAccessKey(LangText(lang::text::kSerialPort)));
     cmbCom_->setObjectName(QStringLiteral("cmbCom"));
-    cmbCom_->setAccessibleName(zav::window::withoutAccessKey(fetchText(kCaptionText)));
+    cmbCom_->setAccessibleName(zav::window::withoutAccessKey(LangText(lang::text::kSerialPort)));
     lblOptions_->setObjectName(QStringLiteral("lblOptions"));
     lblOptions_->setBuddy(cmbCom_);
     bttnOK_->setObjectName(QStringLiteral("bttnOK"));

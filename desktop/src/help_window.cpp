@@ -4,24 +4,26 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "zav/app/global.h"
 #include "zav/base/messages.h"
 #include "zav/base/product.h"
 #include "zav/desktop/manual_pages.h"
-#include "zav/lang/language_text.h"
+#include "zav/lang/text_ids.h"
 #include "zav/window/captions.h"
 
 namespace zav::desktop {
 namespace {
 
 void showHelpMissing() {
-    base::showMessage(lang::fetchText(31), base::MessageIcon::Warning);
+    base::showMessage(app::Global::LangText(lang::text::kCannotFindHelp),
+                      base::MessageIcon::Warning);
 }
 
 }  // namespace
 
 ManualBrowser::ManualBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenExternalLinks(false);
-    setAccessibleName(zav::window::withoutAccessKey(lang::fetchText(11)));
+    setAccessibleName(zav::window::withoutAccessKey(app::Global::LangText(lang::text::kContent)));
 }
 
 QVariant ManualBrowser::loadResource(int type, const QUrl& name) {

@@ -10,9 +10,10 @@
 
 #include "zav/about/window/frm_about.h"
 #include "zav/app/current_port.h"
+#include "zav/app/global.h"
 #include "zav/desktop/frm_options.h"
 #include "zav/desktop/help_window.h"
-#include "zav/lang/language_text.h"
+#include "zav/lang/text_ids.h"
 #include "zav/lang/window/frm_lang.h"
 #include "zav/version.h"
 #include "zav/window/icons.h"
@@ -21,26 +22,10 @@
 namespace zav::desktop {
 namespace {
 
-using lang::fetchText;
+using app::Global::LangText;
 
 // Menu captions by language text number.
-constexpr int kFileText = 3;
-constexpr int kOptionsText = 4;
-constexpr int kUtilitiesText = 5;
-constexpr int kHelpText = 6;
-constexpr int kExitText = 7;
-constexpr int kSerialPortText = 8;
-constexpr int kDiagnosticsText = 9;
-constexpr int kControlsText = 10;
-constexpr int kContentText = 11;
-constexpr int kAboutText = 12;
-constexpr int kLanguageText = 96;
-constexpr int kInitialiseText = 103;
 // Caption parts and the toolbar's tool tips.
-constexpr int kCompanyText = 13;
-constexpr int kToolText = 14;
-constexpr int kDiagnosticsTipText = 98;
-constexpr int kControlsTipText = 99;
 
 int toolIndex(ToolKind kind) {
     return static_cast<int>(kind);
@@ -133,27 +118,28 @@ bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {
 }
 
 void MDIFormMain::setCaptions() {
-    setWindowTitle(fetchText(kCompanyText) + QStringLiteral(" - ") + fetchText(kToolText) +
+    setWindowTitle(LangText(lang::text::kCompany) + QStringLiteral(" - ") +
+                   LangText(lang::text::kDiagnosticsTool) +
                    QStringLiteral(" - %1.%2.%3 ")
                        .arg(version::kMajor)
                        .arg(version::kMinor)
                        .arg(version::kRevision) +
                    QString::fromUtf8(version::kFileDescription));
     // Stored captions are shown as they are; a "&" in one marks its access key.
-    mnuFile_->setTitle(fetchText(kFileText));
-    mnuFileExit_->setText(fetchText(kExitText));
-    mnuOptions_->setTitle(fetchText(kOptionsText));
-    mnuSerialPort_->setText(fetchText(kSerialPortText));
-    mnuLang_->setText(fetchText(kLanguageText));
-    mnuUtilities_->setTitle(fetchText(kUtilitiesText));
-    mnuDiagnostics_->setText(fetchText(kDiagnosticsText));
-    mnuDiagnostics_->setToolTip(fetchText(kDiagnosticsTipText));
-    mnuControls_->setText(fetchText(kControlsText));
-    mnuControls_->setToolTip(fetchText(kControlsTipText));
-    mnuInitialise_->setText(fetchText(kInitialiseText));
-    mnuHelp_->setTitle(fetchText(kHelpText));
-    mnuContent_->setText(fetchText(kContentText));
-    mnuAbout_->setText(fetchText(kAboutText));
+    mnuFile_->setTitle(LangText(lang::text::kFile));
+    mnuFileExit_->setText(LangText(lang::text::kExit));
+    mnuOptions_->setTitle(LangText(lang::text::kOptions));
+    mnuSerialPort_->setText(LangText(lang::text::kSerialPort));
+    mnuLang_->setText(LangText(lang::text::kLanguage));
+    mnuUtilities_->setTitle(LangText(lang::text::kUtilities));
+    mnuDiagnostics_->setText(LangText(lang::text::kDiagnostics));
+    mnuDiagnostics_->setToolTip(LangText(lang::text::kOpenDiagnostics));
+    mnuControls_->setText(LangText(lang::text::kControls));
+    mnuControls_->setToolTip(LangText(lang::text::kOpenControls));
+    mnuInitialise_->setText(LangText(lang::text::kInitialise));
+    mnuHelp_->setTitle(LangText(lang::text::kHelp));
+    mnuContent_->setText(LangText(lang::text::kContent));
+    mnuAbout_->setText(LangText(lang::text::kAbout));
 }
 
 void MDIFormMain::setToolWindowFactory(ToolKind kind, ToolWindowFactory factory) {

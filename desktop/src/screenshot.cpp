@@ -20,6 +20,7 @@
 #include "zav/app/global.h"
 #include "zav/base/program_directory.h"
 #include "zav/desktop/program.h"
+#include "zav/lang/text_ids.h"
 #include "zav/sim/simulator.h"
 #include "zav/window/tool_window_frame.h"
 
@@ -211,8 +212,6 @@ bool takeInitialiseShots(MDIFormMain& main, const QDir& out) {
 // (its countdown running) and at the PASSED verdict of the simulated unit.
 bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
     using zav::app::Global::LangText;
-    constexpr int kTextGreenPaper = 69;
-    constexpr int kTextPassed = 72;
     constexpr int kRunLimitMs = 120000;
     main.findChild<QAction*>(QStringLiteral("mnuDiagnostics"))->trigger();
     QTest::qWait(kSettleMs);
@@ -231,13 +230,14 @@ bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
     QElapsedTimer paperShown;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!greenPaper && status->text() == LangText(kTextGreenPaper)) {
+        if (!greenPaper && status->text() == LangText(zav::lang::text::kInsertGreenPaper)) {
             if (!paperShown.isValid()) paperShown.start();
             if (paperShown.elapsed() >= 1200) {
                 greenPaper = true;
                 taken = savePicture(window->grab(), out, "diagnostics-green-paper") && taken;
             }
-        } else if (!done && status->text().endsWith(LangText(kTextPassed)) && start->isEnabled()) {
+        } else if (!done && status->text().endsWith(LangText(zav::lang::text::kPassed)) &&
+                   start->isEnabled()) {
             done = true;
             QTest::qWait(kSettleMs);
             taken = savePicture(window->grab(), out, "diagnostics-passed") && taken;

@@ -12,8 +12,8 @@
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/messages.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
+#include "zav/lang/text_ids.h"
 #include "zav/platform/system.h"
 
 namespace zav::diag {
@@ -120,7 +120,7 @@ DiagnosticSessionCore::DiagnosticSessionCore(std::int16_t port,
     results_.identityText.clear();
     results_.sensorRows.clear();
     results_.motorRows.clear();
-    showStatusText(text::kMakeSureEquipmentOn);
+    showStatusText(lang::text::kMakeSureEquipmentOn);
 }
 
 void DiagnosticSessionCore::start() {
@@ -165,7 +165,7 @@ void DiagnosticSessionCore::cancel() {
 // once per run.
 void DiagnosticSessionCore::stopGreenPaperTest() {
     greenPaperStopped_ = true;
-    showStatusText(text::kFailed);
+    showStatusText(lang::text::kFailed);
     const std::int16_t status = app::OpenRamChannel(port_);
     if (status != app::kSerialOk) {
         showStatus(app::SerialStatusText(status));
@@ -183,7 +183,7 @@ bool DiagnosticSessionCore::saveResults(const QString& path) {
     if (!buttons_.saveCsv) return false;
     ProgramState().lastCsvPath = path;
     if (!diag::SaveResultsCsv(path, resultData(), results_)) return false;
-    showStatusText(text::kResultsSaved);
+    showStatusText(lang::text::kResultsSaved);
     return true;
 }
 

@@ -19,8 +19,8 @@
 #include "zav/app/serial_api.h"
 #include "zav/app/unit_type_rule.h"
 #include "zav/base/messages.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/test_rules.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::diag {
 namespace {
@@ -55,7 +55,7 @@ bool HasStraightener(const QString& unitType) {
 
 bool DiagnosticSessionCore::identify() {
     const app::SessionLifetime::Busy busy(lifetime_);
-    showStatusText(text::kGettingSensorData);
+    showStatusText(lang::text::kGettingSensorData);
     bool read = false;
     switch (app::ReadValidatorSensorData(port_, command_, reply_, unit_)) {
         case app::kReadOk:
@@ -64,10 +64,10 @@ bool DiagnosticSessionCore::identify() {
             read = readUnitDetails();
             break;
         case app::kReadNoSensorData:
-            showMessageText(text::kNoSensorData);
+            showMessageText(lang::text::kNoSensorData);
             break;
         default:
-            showMessageText(text::kErrorSensorData);
+            showMessageText(lang::text::kErrorSensorData);
             break;
     }
     DiagnosticProgramState& state = ProgramState();
@@ -88,14 +88,14 @@ bool DiagnosticSessionCore::readUnitDetails() {
     bool read = true;
     if (closing()) return false;
     if (app::ReadMotorData(port_, command_, reply_, unit_) != app::kReadOk) {
-        showMessageText(text::kErrorMotorData);
+        showMessageText(lang::text::kErrorMotorData);
         read = false;
     }
     if (closing()) return false;
     const bool firmwareRead =
         app::ReadFullFirmware(port_, command_, reply_, version_) == app::kReadOk;
     if (!firmwareRead) {
-        showMessageText(text::kErrorFirmware);
+        showMessageText(lang::text::kErrorFirmware);
         read = false;
     }
     app::ApplyFirmwareUnitType(unit_, version_);
@@ -104,9 +104,9 @@ bool DiagnosticSessionCore::readUnitDetails() {
         return false;
     }
     if (app::ReadDatasetCode(port_, command_, reply_, dataset_) == app::kReadOk) {
-        showStatusText(text::kDataFetched);
+        showStatusText(lang::text::kDataFetched);
     } else {
-        showMessageText(text::kErrorDataset);
+        showMessageText(lang::text::kErrorDataset);
         read = false;
     }
     return read;
@@ -127,7 +127,7 @@ void DiagnosticSessionCore::probe() {
 
     if (utilityRunning) {
         const DiagnosticProgramState& state = ProgramState();
-        if (!state.sensorDataLoaded) return fail(text::kRestartEquipment);
+        if (!state.sensorDataLoaded) return fail(lang::text::kRestartEquipment);
         // The unit as last identified, with a fresh result table: no verdict
         // of an earlier run may pass for one of this run.
         unit_ = state.unit;
@@ -141,7 +141,7 @@ void DiagnosticSessionCore::probe() {
         runStep_ = RunStep::Enter;
         return;
     }
-    if (!identify()) return fail(text::kConnectionLost);
+    if (!identify()) return fail(lang::text::kConnectionLost);
     runStep_ = RunStep::Download;
     showResults(false);
     table_.ClearReadings();
@@ -179,7 +179,7 @@ void DiagnosticSessionCore::downloadUtility() {
     if (ramFileLoaded_) {
         runStep_ = RunStep::Enter;
     } else if (!closing()) {
-        fail(text::kDownloadError);
+        fail(lang::text::kDownloadError);
     }
 }
 
@@ -188,7 +188,7 @@ void DiagnosticSessionCore::enterUtility() {
     app::PauseTicks(clock_, kPauseTicks);
     if (closing()) return;
     if (!app::EnterRamUtility(kEnterTicks, port_, clock_)) {
-        return fail(text::kNotAnswering);
+        return fail(lang::text::kNotAnswering);
     }
     app::PauseTicks(clock_, kPauseTicks);
     runStep_ = RunStep::Gains;
@@ -196,9 +196,9 @@ void DiagnosticSessionCore::enterUtility() {
 
 void DiagnosticSessionCore::sendGains() {
     if (!app::SendSensorGains(kGainTicks, port_, clock_, unit_)) {
-        return fail(text::kDownloadError);
+        return fail(lang::text::kDownloadError);
     }
-    showStatusText(text::kDownloadGains);
+    showStatusText(lang::text::kDownloadGains);
     runStep_ = RunStep::StartTests;
 }
 
@@ -206,16 +206,16 @@ void DiagnosticSessionCore::sendGains() {
 void DiagnosticSessionCore::startTests() {
     app::PauseTicks(clock_, kPauseTicks);
     if (closing()) return;
-    if (!startSensorTest(kStartTestTicks)) return fail(text::kNotAnswering);
+    if (!startSensorTest(kStartTestTicks)) return fail(lang::text::kNotAnswering);
     testsStarted_ = true;
-    showStatusText(text::kTesting);
+    showStatusText(lang::text::kTesting);
     runStep_ = HasStacker(unit_.UnitType) ? RunStep::Stacker : RunStep::OptoWheel;
 }
 
 void DiagnosticSessionCore::testStacker() {
-    if (!waitForReply(kStackerTicks)) return fail(text::kNotAnswering);
+    if (!waitForReply(kStackerTicks)) return fail(lang::text::kNotAnswering);
     TestRules(unit_, limits_, table_).EvaluateStacker(packetData());
-    showStatusText(text::kStackerTested);
+    showStatusText(lang::text::kStackerTested);
     runStep_ = RunStep::OptoWheel;
     clock_.reset();
     packet_.DataLength = 0;
@@ -223,23 +223,23 @@ void DiagnosticSessionCore::testStacker() {
 
 // A reply with another code is reported and the run goes on.
 void DiagnosticSessionCore::testOptoWheel() {
-    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
+    if (!waitForReply(kTestTicks)) return fail(lang::text::kNotAnswering);
     if (packet_.Code == kOptoWheelCode) {
         TestRules(unit_, limits_, table_).EvaluateOptoWheel(packetData());
-        showStatusText(text::kOptoWheelTested);
+        showStatusText(lang::text::kOptoWheelTested);
     } else {
-        showStatusText(text::kUnexpectedAnswer);
+        showStatusText(lang::text::kUnexpectedAnswer);
     }
     runStep_ = HasStraightener(unit_.UnitType) ? RunStep::Straightener : RunStep::PaperLess;
 }
 
 void DiagnosticSessionCore::testStraightener() {
-    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
+    if (!waitForReply(kTestTicks)) return fail(lang::text::kNotAnswering);
     if (packet_.Code == kStraightenerCode) {
         TestRules(unit_, limits_, table_).EvaluateStraightener(packetData());
-        showStatusText(text::kStraightenerTested);
+        showStatusText(lang::text::kStraightenerTested);
     } else {
-        showStatusText(text::kUnexpectedAnswer);
+        showStatusText(lang::text::kUnexpectedAnswer);
     }
     runStep_ = RunStep::PaperLess;
     clock_.reset();
@@ -247,10 +247,10 @@ void DiagnosticSessionCore::testStraightener() {
 }
 
 void DiagnosticSessionCore::testPaperLess() {
-    if (!waitForReply(kTestTicks)) return fail(text::kNotAnswering);
-    showStatusText(text::kSensorValuesReceived);
+    if (!waitForReply(kTestTicks)) return fail(lang::text::kNotAnswering);
+    showStatusText(lang::text::kSensorValuesReceived);
     TestRules(unit_, limits_, table_).EvaluatePathTest(packetData());
-    showStatusText(text::kPaperLessDone);
+    showStatusText(lang::text::kPaperLessDone);
     runStep_ = RunStep::GreenPaper;
     packet_.DataLength = 0;
 }
@@ -258,7 +258,7 @@ void DiagnosticSessionCore::testPaperLess() {
 // The engineer inserts a green paper, or cancels. The window counts down
 // the seconds left of the step's limit.
 void DiagnosticSessionCore::testGreenPaper() {
-    showStatusText(text::kInsertGreenPaper);
+    showStatusText(lang::text::kInsertGreenPaper);
     setButtons({buttons_.start, buttons_.ok, true, buttons_.saveCsv});
     const auto showTimeLeft = [this] {
         using std::chrono::milliseconds;
@@ -274,9 +274,9 @@ void DiagnosticSessionCore::testGreenPaper() {
     disconnect(countdown);
     setProgress({});
     if (paperRead) {
-        showStatusText(text::kSensorValuesReceived);
+        showStatusText(lang::text::kSensorValuesReceived);
         TestRules(unit_, limits_, table_).EvaluatePaperTest(packetData());
-        showStatusText(text::kPaperTestDone);
+        showStatusText(lang::text::kPaperTestDone);
         runStep_ = RunStep::Verdict;
         packet_.DataLength = 0;
     } else if (greenPaperStopped_ || closing()) {
@@ -288,7 +288,7 @@ void DiagnosticSessionCore::testGreenPaper() {
         endAbortedRun();
     } else {
         app::SendRamCommand(app::ram_command::kStopDiagnostic);
-        showStatusText(text::kNoGreenPaper);
+        showStatusText(lang::text::kNoGreenPaper);
         setButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});
         abortStep();
     }
@@ -297,7 +297,7 @@ void DiagnosticSessionCore::testGreenPaper() {
 void DiagnosticSessionCore::showVerdict() {
     showResults(true);
     const bool passed = table_.OverallVerdict();
-    showStatus(u'\n' + app::Global::LangText(passed ? text::kPassed : text::kFailed));
+    showStatus(u'\n' + app::Global::LangText(passed ? lang::text::kPassed : lang::text::kFailed));
     lastRunEnd_ = passed ? RunEnd::Passed : RunEnd::Failed;
     runStep_ = RunStep::Ended;
     setButtons({buttons_.start, buttons_.ok, buttons_.cancel, true});

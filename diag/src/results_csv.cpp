@@ -5,8 +5,8 @@
 #include "zav/app/file_write.h"
 #include "zav/app/global.h"
 #include "zav/base/messages.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/model_test_limits.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::diag {
 namespace {
@@ -89,8 +89,8 @@ QString DefaultCsvFileName(const QString& unitType, const QDateTime& now) {
 QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown) {
     using app::Global::LangText;
     const app::ValidatorData& unit = results.unit;
-    QByteArray csv = CsvLine({LangText(text::kType), LangText(text::kSerialNumber),
-                              LangText(text::kFirmware), LangText(text::kDataset)});
+    QByteArray csv = CsvLine({LangText(lang::text::kType), LangText(lang::text::kSerialNumber),
+                              LangText(lang::text::kFirmware), LangText(lang::text::kDataset)});
     csv += CsvLine({unit.UnitType, SerialNumberText(unit.SerialNumber),
                     results.version.FullFirmware, results.dataset.DatasetCode});
     csv += kLineEnd;
@@ -103,7 +103,8 @@ QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown) {
     if (!app::WriteFileAtomically(path, ResultsCsv(results, shown))) {
-        base::showMessage(app::Global::LangText(text::kCouldNotSave), base::MessageIcon::Warning);
+        base::showMessage(app::Global::LangText(lang::text::kCouldNotSave),
+                          base::MessageIcon::Warning);
         return false;
     }
     return true;

@@ -5,7 +5,7 @@
 
 #include "zav/app/global.h"
 #include "zav/app/model_table.h"
-#include "zav/diag/diagnostic_texts.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::diag {
 namespace {
@@ -21,33 +21,35 @@ RowStatus StatusOfRow(const ResultTable& table, int row, bool evaluated) {
 std::vector<ResultListColumn> Columns(const QString& firstKey, int firstCaptionId) {
     return {
         {firstKey, app::Global::LangText(firstCaptionId), kColumnWidthTwips},
-        {QStringLiteral("Status"), app::Global::LangText(text::kStatusColumn), kColumnWidthTwips}};
+        {QStringLiteral("Status"), app::Global::LangText(lang::text::kStatus), kColumnWidthTwips}};
 }
 
 QString IdentityText(const DiagnosticResults& results) {
     const auto line = [](int id, const QString& value) {
         return app::Global::LangText(id) + u' ' + value;
     };
-    return QStringList{line(text::kType, results.unit.UnitType),
-                       line(text::kSerialNumber, SerialNumberText(results.unit.SerialNumber)),
-                       line(text::kFirmware, results.version.FullFirmware),
-                       line(text::kDataset, results.dataset.DatasetCode)}
+    return QStringList{line(lang::text::kType, results.unit.UnitType),
+                       line(lang::text::kSerialNumber, SerialNumberText(results.unit.SerialNumber)),
+                       line(lang::text::kFirmware, results.version.FullFirmware),
+                       line(lang::text::kDataset, results.dataset.DatasetCode)}
         .join(QLatin1String("\r\n"));
 }
 
 std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool evaluated) {
     const app::ModelTraits* model = app::FindModel(results.unit.UnitType);
     std::vector<ResultListRow> rows = {
-        {QStringLiteral("Motor Fwd"), app::Global::LangText(text::kMotorFwd), RowStatus::Blank},
-        {QStringLiteral("Motor Rev"), app::Global::LangText(text::kMotorRev), RowStatus::Blank}};
+        {QStringLiteral("Motor Fwd"), app::Global::LangText(lang::text::kMotorFwd),
+         RowStatus::Blank},
+        {QStringLiteral("Motor Rev"), app::Global::LangText(lang::text::kMotorRev),
+         RowStatus::Blank}};
     // A type without a row lists a stacker, as the unit may well have one.
     if (!model || model->stacker) {
-        rows.push_back(
-            {QStringLiteral("Stacker"), app::Global::LangText(text::kStacker), RowStatus::Blank});
+        rows.push_back({QStringLiteral("Stacker"), app::Global::LangText(lang::text::kStacker),
+                        RowStatus::Blank});
     }
     if (model && model->straightener) {
-        rows.push_back({QStringLiteral("Straightener"), app::Global::LangText(text::kStraightener),
-                        RowStatus::Blank});
+        rows.push_back({QStringLiteral("Straightener"),
+                        app::Global::LangText(lang::text::kStraightener), RowStatus::Blank});
     }
     const int firstMechanicalRow = results.unit.SensorCount;
     const int count = std::min<int>(results.table.MechanismCount(), static_cast<int>(rows.size()));
@@ -63,11 +65,11 @@ std::vector<ResultListRow> MotorRows(const DiagnosticResults& results, bool eval
 QString StatusText(RowStatus status) {
     switch (status) {
         case RowStatus::NotTested:
-            return app::Global::LangText(text::kNotTested);
+            return app::Global::LangText(lang::text::kNotTested);
         case RowStatus::Ok:
-            return app::Global::LangText(text::kOk);
+            return app::Global::LangText(lang::text::kOk);
         case RowStatus::Fail:
-            return app::Global::LangText(text::kFail);
+            return app::Global::LangText(lang::text::kFail);
         case RowStatus::Blank:
             break;
     }
@@ -83,12 +85,12 @@ std::optional<RgbColour> StatusColour(RowStatus status) {
 ResultsView ShowResults(const DiagnosticResults& results, bool evaluated) {
     ResultsView view;
     view.identityText = IdentityText(results);
-    view.sensorColumns = Columns(QStringLiteral("Sensor"), text::kSensorColumn);
+    view.sensorColumns = Columns(QStringLiteral("Sensor"), lang::text::kSensor);
     for (int i = 0; i < results.unit.SensorCount; ++i) {
         const QString name = app::ValueAt(results.unit.SensorName, i);
         view.sensorRows.push_back({name, name, StatusOfRow(results.table, i, evaluated)});
     }
-    view.motorColumns = Columns(QStringLiteral("Motor"), text::kMotorColumn);
+    view.motorColumns = Columns(QStringLiteral("Motor"), lang::text::kMotor);
     view.motorRows = MotorRows(results, evaluated);
     return view;
 }

@@ -2,6 +2,7 @@
 
 #include "zav/lang/language_settings.h"
 #include "zav/lang/language_text.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::lang {
 namespace {
@@ -25,7 +26,7 @@ TwipsRect moduleOptionRect(int option) {
 }  // namespace
 
 LanguageWindow::LanguageWindow(const QString& moduleDirectory, const LanguageNames& languageName) {
-    options_.push_back({QString(), fetchText(100), kAutomaticOption});
+    options_.push_back({QString(), fetchText(text::kAutoSelectByLocale), kAutomaticOption});
     for (const QString& file : moduleFileNames(moduleDirectory)) {
         const QString code = moduleCodeOf(file);
         const int option = static_cast<int>(options_.size());
@@ -39,16 +40,16 @@ LanguageWindow::LanguageWindow(const QString& moduleDirectory, const LanguageNam
 }
 
 QString LanguageWindow::caption() const {
-    return fetchText(96);
+    return fetchText(text::kLanguage);
 }
 QString LanguageWindow::tip() const {
-    return fetchText(97);
+    return fetchText(text::kRestartForLanguage);
 }
 QString LanguageWindow::okCaption() const {
-    return fetchText(1);
+    return fetchText(text::kOk);
 }
 QString LanguageWindow::cancelCaption() const {
-    return fetchText(2);
+    return fetchText(text::kCancel);
 }
 
 void LanguageWindow::choose(int option) {

@@ -12,6 +12,7 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/lang/text_ids.h"
 #include "zav/window/captions.h"
 #include "zav/window/icons.h"
 #include "zav/window/tool_window_parts.h"
@@ -23,28 +24,6 @@ using zav::window::NewButton;
 using zav::window::Pixels;
 
 using app::Global::LangText;
-
-constexpr int kTextOk = 1;
-constexpr int kTextCancel = 2;
-constexpr int kTextTitle = 10;
-constexpr int kTextSensor = 15;
-constexpr int kTextMotor = 17;
-constexpr int kTextReading = 20;
-constexpr int kTextStart = 21;
-constexpr int kTextStop = 22;
-constexpr int kTextStacker = 23;
-constexpr int kTextOn = 24;
-constexpr int kTextOff = 25;
-constexpr int kTextPark = 26;
-constexpr int kTextForward = 27;
-constexpr int kTextReverse = 28;
-constexpr int kTextMotorStop = 29;
-constexpr int kTextStraightener = 84;
-constexpr int kTextBezel = 91;
-constexpr int kTextRed = 92;
-constexpr int kTextGreen = 93;
-constexpr int kTextBlue = 94;
-constexpr int kTextWhite = 95;
 
 constexpr int kSensorColumnTwips = 2000;
 constexpr int kReadingMaximum = 255;
@@ -81,7 +60,7 @@ FrmCtrls::FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::millisecond
         });
     }
     connect(lvSensor_, &QTreeWidget::currentItemChanged, this, &FrmCtrls::sensorSelected);
-    frame_.setWindowTitle(zav::window::withoutAccessKey(LangText(kTextTitle)));
+    frame_.setWindowTitle(zav::window::withoutAccessKey(LangText(lang::text::kControls)));
     frame_.setWindowIcon(zav::window::controlsIcon());
     showPanel();
 }
@@ -106,29 +85,29 @@ void FrmCtrls::addButton(Control control, const char* name, int textId) {
 }
 
 void FrmCtrls::buildControls() {
-    newGroup(Group::Motor, "frameMotor", kTextMotor);
-    newGroup(Group::Stacker, "frameStacker", kTextStacker);
-    newGroup(Group::Straightener, "frameStraightener", kTextStraightener);
-    newGroup(Group::BezelLed, "frameBezelLED", kTextBezel);
-    newGroup(Group::Reading, "frameReading", kTextReading);
+    newGroup(Group::Motor, "frameMotor", lang::text::kMotor);
+    newGroup(Group::Stacker, "frameStacker", lang::text::kStacker);
+    newGroup(Group::Straightener, "frameStraightener", lang::text::kStraightener);
+    newGroup(Group::BezelLed, "frameBezelLED", lang::text::kBezelColour);
+    newGroup(Group::Reading, "frameReading", lang::text::kReading);
 
-    addButton(Control::MotorForward, "bttnMotorFwd", kTextForward);
-    addButton(Control::MotorReverse, "bttnMotorRev", kTextReverse);
-    addButton(Control::MotorStop, "bttnMotorStop", kTextMotorStop);
-    addButton(Control::StackerOn, "bttnSTACKON", kTextOn);
-    addButton(Control::StackerOff, "bttnSTACKOFF", kTextOff);
-    addButton(Control::StackerPark, "bttnSTACKPark", kTextPark);
-    addButton(Control::StraightenerOn, "bttnSTRAIGHTON", kTextOn);
-    addButton(Control::StraightenerOff, "bttnSTRAIGHTOFF", kTextOff);
-    addButton(Control::StraightenerPark, "bttnSTRAIGHTPark", kTextPark);
-    addButton(Control::BezelRed, "bttnRed", kTextRed);
-    addButton(Control::BezelGreen, "bttnGreen", kTextGreen);
-    addButton(Control::BezelBlue, "bttnBlue", kTextBlue);
-    addButton(Control::BezelWhite, "bttnWhite", kTextWhite);
-    addButton(Control::StartPolling, "bttnPingSensor", kTextStart);
-    addButton(Control::StopPolling, "bttnStopPingSensor", kTextStop);
-    addButton(Control::Ok, "bttnOK", kTextOk);
-    addButton(Control::Cancel, "bttnCancel", kTextCancel);
+    addButton(Control::MotorForward, "bttnMotorFwd", lang::text::kForward);
+    addButton(Control::MotorReverse, "bttnMotorRev", lang::text::kReverse);
+    addButton(Control::MotorStop, "bttnMotorStop", lang::text::kMotorStop);
+    addButton(Control::StackerOn, "bttnSTACKON", lang::text::kOn);
+    addButton(Control::StackerOff, "bttnSTACKOFF", lang::text::kOff);
+    addButton(Control::StackerPark, "bttnSTACKPark", lang::text::kPark);
+    addButton(Control::StraightenerOn, "bttnSTRAIGHTON", lang::text::kOn);
+    addButton(Control::StraightenerOff, "bttnSTRAIGHTOFF", lang::text::kOff);
+    addButton(Control::StraightenerPark, "bttnSTRAIGHTPark", lang::text::kPark);
+    addButton(Control::BezelRed, "bttnRed", lang::text::kRed);
+    addButton(Control::BezelGreen, "bttnGreen", lang::text::kGreen);
+    addButton(Control::BezelBlue, "bttnBlue", lang::text::kBlue);
+    addButton(Control::BezelWhite, "bttnWhite", lang::text::kWhite);
+    addButton(Control::StartPolling, "bttnPingSensor", lang::text::kStart);
+    addButton(Control::StopPolling, "bttnStopPingSensor", lang::text::kStop);
+    addButton(Control::Ok, "bttnOK", lang::text::kOk);
+    addButton(Control::Cancel, "bttnCancel", lang::text::kCancel);
     setBackColour(buttons_[index(Control::BezelRed)], QColor(0xFF, 0x00, 0x00));
     setBackColour(buttons_[index(Control::BezelGreen)], QColor(0x00, 0xC0, 0x00));
     setBackColour(buttons_[index(Control::BezelBlue)], QColor(0xC0, 0xC0, 0xFF));
@@ -148,8 +127,8 @@ void FrmCtrls::buildControls() {
     lvSensor_->setObjectName(QStringLiteral("lvSensor"));
     lvSensor_->setRootIsDecorated(false);
     lvSensor_->setColumnCount(1);
-    lvSensor_->setHeaderLabels({LangText(kTextSensor)});
-    lvSensor_->setAccessibleName(LangText(kTextSensor));
+    lvSensor_->setHeaderLabels({LangText(lang::text::kSensor)});
+    lvSensor_->setAccessibleName(LangText(lang::text::kSensor));
     lvSensor_->header()->setStretchLastSection(false);
     lvSensor_->setColumnWidth(0, Pixels(kSensorColumnTwips));
     lvSensor_->setMinimumHeight(10 * fontMetrics().lineSpacing());

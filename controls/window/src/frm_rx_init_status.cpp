@@ -7,6 +7,7 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/lang/text_ids.h"
 #include "zav/window/icons.h"
 #include "zav/window/results_list.h"
 #include "zav/window/tool_window_parts.h"
@@ -15,8 +16,6 @@ namespace zav::controls::window {
 namespace {
 
 using zav::window::NewButton;
-
-constexpr int kTextStart = 21;
 
 // The list's columns: literal titles, not translated.
 struct Column {
@@ -40,7 +39,7 @@ FrmRXInitStatus::FrmRXInitStatus(zav::window::ToolWindowFrame& frame,
     }
     const int listWidth = zav::window::SetListColumns(*lv1_, columns);
     lv1_->setMinimumSize(listWidth, 18 * fontMetrics().lineSpacing());
-    bttnInitStart_ = NewButton("bttnInitStart", kTextStart, this);
+    bttnInitStart_ = NewButton("bttnInitStart", lang::text::kStart, this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bttnInitStart_);

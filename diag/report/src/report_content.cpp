@@ -2,10 +2,10 @@
 
 #include "zav/app/global.h"
 #include "zav/base/product.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
 #include "zav/lang/language_text.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::diag::report {
 namespace {
@@ -95,37 +95,37 @@ ReportContent MakeReportContent(const RunRecord& input) {
     content.title = ProductTitle();
     content.subtitle = QStringLiteral("Service report");
     content.identity = {
-        {Label(text::kType), Printable(unit.UnitType)},
-        {Label(text::kSerialNumber), SerialNumberText(unit.SerialNumber)},
-        {Label(text::kFirmware), Printable(results.version.FullFirmware)},
-        {Label(text::kDataset), Printable(results.dataset.DatasetCode)},
+        {Label(lang::text::kType), Printable(unit.UnitType)},
+        {Label(lang::text::kSerialNumber), SerialNumberText(unit.SerialNumber)},
+        {Label(lang::text::kFirmware), Printable(results.version.FullFirmware)},
+        {Label(lang::text::kDataset), Printable(results.dataset.DatasetCode)},
         {QStringLiteral("Date"), input.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
         {QStringLiteral("Computer"), Printable(input.hostName)},
     };
     content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +
                      SerialNumberText(unit.SerialNumber);
     content.passed = input.end == RunEnd::Passed;
-    content.verdict = LangText(content.passed ? text::kPassed : text::kFailed);
+    content.verdict = LangText(content.passed ? lang::text::kPassed : lang::text::kFailed);
     content.runNote = RunNote(input.end, input.statusText);
     if (!content.runNote.isEmpty()) {
         content.runNoteDetail =
             QStringLiteral(
                 "The results reached before the stop are shown; tests not reached "
                 "show \u201C%1\u201D.")
-                .arg(LangText(text::kNotTested));
+                .arg(LangText(lang::text::kNotTested));
     }
 
     content.mechanicsCaption = QStringLiteral("Mechanics");
-    content.motorCaption = LangText(text::kMotorColumn);
-    content.statusCaption = LangText(text::kStatusColumn);
+    content.motorCaption = LangText(lang::text::kMotor);
+    content.statusCaption = LangText(lang::text::kStatus);
     for (const ResultListRow& row : input.shown.motorRows) {
         content.mechanics.push_back({row.text, row.status});
     }
 
-    content.sensorCaption = LangText(text::kSensorColumn);
+    content.sensorCaption = LangText(lang::text::kSensor);
     content.limitsCaption = QStringLiteral("Limits");
-    content.readingCaption = LangText(text::kReadingColumn);
-    content.notTested = LangText(text::kNotTested);
+    content.readingCaption = LangText(lang::text::kReading);
+    content.notTested = LangText(lang::text::kNotTested);
     const bool mechanicsDone = input.end == RunEnd::Passed || input.end == RunEnd::Failed ||
                                input.end == RunEnd::TestsAborted || input.end == RunEnd::Cancelled;
     content.paperLess =

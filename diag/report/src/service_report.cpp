@@ -7,14 +7,14 @@
 #include "report_formats.h"
 #include "zav/app/file_write.h"
 #include "zav/app/global.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/results_csv.h"
+#include "zav/lang/text_ids.h"
 
 namespace zav::diag {
 namespace {
 
 QString Failure(const QString& path, const QString& reason) {
-    return app::Global::LangText(text::kCouldNotSave) + QStringLiteral(" ") +
+    return app::Global::LangText(lang::text::kCouldNotSave) + QStringLiteral(" ") +
            QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
 }
 

@@ -13,8 +13,8 @@
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/base/messages.h"
-#include "zav/diag/diagnostic_texts.h"
 #include "zav/diag/service_report.h"
+#include "zav/lang/text_ids.h"
 #include "zav/window/icons.h"
 #include "zav/window/results_list.h"
 #include "zav/window/save_file_dialog.h"
@@ -73,7 +73,7 @@ FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(bttnSaveCSV_, &QPushButton::clicked, this, &FrmDiag::askSaveFile);
     connect(bttnReport_, &QPushButton::clicked, this, &FrmDiag::askReportFile);
 
-    frame_.setWindowTitle(LangText(text::kWindowTitle));
+    frame_.setWindowTitle(LangText(lang::text::kDiagnostics));
     frame_.setWindowIcon(zav::window::diagnosticsIcon());
     showButtons();
     showResults();
@@ -109,13 +109,13 @@ void FrmDiag::buildControls() {
     lvSensor_ = zav::window::NewList("lvSensor", this);
     lvMotor_ = zav::window::NewList("lvMotor", this);
 
-    bttnDIAG_ = NewButton("bttnDIAG", text::kStartDiagnostic, this);
-    bttnSaveCSV_ = NewButton("bttnSaveCSV", text::kSaveCsv, this);
+    bttnDIAG_ = NewButton("bttnDIAG", lang::text::kStartDiagnostic, this);
+    bttnSaveCSV_ = NewButton("bttnSaveCSV", lang::text::kSave, this);
     bttnReport_ = new QPushButton(QString::fromUtf8("Report\u2026"), this);
     bttnReport_->setObjectName(QStringLiteral("bttnReport"));
     bttnReport_->setAccessibleName(bttnReport_->text());
-    bttnOK_ = NewButton("bttnOK", text::kOk, this);
-    bttnCancel_ = NewButton("bttnCancel", text::kCancel, this);
+    bttnOK_ = NewButton("bttnOK", lang::text::kOk, this);
+    bttnCancel_ = NewButton("bttnCancel", lang::text::kCancel, this);
 
     // Two lists of two 2000-twip columns side by side, the identity above.
     auto* lists = new QHBoxLayout;
