@@ -27,14 +27,18 @@ ManualBrowser::ManualBrowser(QWidget* parent) : QTextBrowser(parent) {
 }
 
 QVariant ManualBrowser::loadResource(int type, const QUrl& name) {
-    if (type != QTextDocument::HtmlResource) return QTextBrowser::loadResource(type, name);
-    // Pages come from the manual's own folder only, and only when whole.
-    const auto page = name.isLocalFile() ? readManualPage(name.toLocalFile()) : std::nullopt;
-    if (!page) {
-        emit pageUnreadable();
+    const bool page = type == QTextDocument::HtmlResource;
+    if (!page && type != QTextDocument::StyleSheetResource) {
+        return QTextBrowser::loadResource(type, name);
+    }
+    // Pages and their style sheet come from the manual's own folder only,
+    // and only when whole; a page without its style sheet still shows.
+    const auto text = name.isLocalFile() ? readManualPage(name.toLocalFile()) : std::nullopt;
+    if (!text) {
+        if (page) emit pageUnreadable();
         return {};
     }
-    return *page;
+    return *text;
 }
 
 HelpWindow* HelpWindow::open(QWidget* parent) {

@@ -50,13 +50,16 @@ class HelpWindowTest : public QObject {
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("ZAV Diagnostics Tool - ZAV Diagnostics Tool: Contents"));
-        // Every page of the manual it links to reads whole.
+        // Every page of the manual it links to reads whole, in the
+        // manual's own colours (its shared style sheet: headings #1c3047).
         const QDir manual(zav::desktop::manualDirectory());
         const QStringList pages = manual.entryList({QStringLiteral("*.html")});
         QVERIFY(pages.size() >= 8);
         for (const QString& page : pages) {
             window->browser()->setSource(QUrl::fromLocalFile(manual.filePath(page)));
             QVERIFY2(!window->browser()->toPlainText().isEmpty(), qPrintable(page));
+            QVERIFY2(window->browser()->toHtml().contains(QStringLiteral("#1c3047")),
+                     qPrintable(page));
         }
         QCOMPARE(shown.messages, QStringList());
     }
