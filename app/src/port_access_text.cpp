@@ -1,5 +1,7 @@
 #include "zav/app/port_access_text.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <cstring>
 
 #include "zav/platform/ports.h"
@@ -35,7 +37,19 @@ QString portAccessText(const platform::PortAccessReport& report) {
         .arg(QString::fromLocal8Bit(std::strerror(report.error)));
 }
 
-QString portProblem(int port) {
+namespace {
+
+PortProbe& portProbe() {
+    static PortProbe probe;
+    return probe;
+}
+
+QString& portAdvice() {
+    static QString advice;
+    return advice;
+}
+
+QString systemPortProblem(int port) {
     const std::string path = platform::port_device_path(port);
     const platform::PortAccessReport access = platform::probe_port_access(path);
     if (access.access == platform::PortAccess::Ready) return QString();
@@ -43,6 +57,29 @@ QString portProblem(int port) {
         .arg(port)
         .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
              portAccessText(access));
+}
+
+}  // namespace
+
+QString portProblem(int port) {
+    if (port <= 0) {
+        return QCoreApplication::translate("zav::app", "no serial port is chosen yet");
+    }
+    return portProbe() ? portProbe()(port) : systemPortProblem(port);
+}
+
+void setPortProbe(PortProbe probe) {
+    portProbe() = std::move(probe);
+}
+
+void setPortAdvice(const QString& advice) {
+    portAdvice() = advice;
+}
+
+QString portProblemMessage(const QString& failure, const QString& problem) {
+    QStringList lines{failure, problem};
+    if (!portAdvice().isEmpty()) lines << portAdvice();
+    return lines.join(u'\n');
 }
 
 }  // namespace zav::app

@@ -12,9 +12,12 @@ namespace zav::cli {
 CommandTarget::CommandTarget() = default;
 
 CommandTarget::~CommandTarget() {
-    // A port that opened may have gone with its unit (an adaptor pulled out).
-    if (portProblem_.isEmpty() && opened_) portProblem_ = app::portProblem(app::CurrentPort());
-    if (!portProblem_.isEmpty()) PrintError(portProblem_);
+    // A port that could be opened may have gone with its unit (an adaptor
+    // pulled out): the last line says so.
+    if (!opened_) return;
+    if (const QString problem = app::portProblem(app::CurrentPort()); !problem.isEmpty()) {
+        PrintError(problem);
+    }
 }
 
 bool CommandTarget::Open(const char* command, QStringList& arguments, Channels channels) {
@@ -37,9 +40,12 @@ bool CommandTarget::Open(const char* command, QStringList& arguments, Channels c
                        .arg(app::kHighestRamChannelPort));
         return false;
     }
-    // The command runs all the same, so that its own messages say what the
-    // window's would; the reason follows them.
-    portProblem_ = app::portProblem(port);
+    // A port that cannot be opened would fail every request of the command:
+    // one line says why instead.
+    if (const QString problem = app::portProblem(port); !problem.isEmpty()) {
+        PrintError(problem);
+        return false;
+    }
     opened_ = true;
     return true;
 }

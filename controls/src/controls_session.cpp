@@ -7,6 +7,7 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/model_table.h"
+#include "zav/app/port_access_text.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
@@ -89,7 +90,7 @@ void ControlsSessionCore::prepare() {
     const app::SessionLifetime::Busy busy(lifetime_);
     downloadComplete_ = false;
     setStatus(lang::text::kGettingSensorData);
-    if (!identify() || !loadRamUtility()) return;
+    if (!portUsable() || !identify() || !loadRamUtility()) return;
 
     setStatus(lang::text::kDownloadGains);
     const std::int16_t opened = app::OpenRamChannel(port_);
@@ -107,10 +108,25 @@ void ControlsSessionCore::prepare() {
     if (app::OpenRamChannel(port_) != app::kSerialOk) setStatus(lang::text::kPortFailed);
 }
 
+// A port that cannot be opened makes every later step fail with a message
+// of its own: the engineer gets one, with the reason and where to choose
+// another port, and preparation ends with every control disabled.
+bool ControlsSessionCore::portUsable() {
+    const QString problem = app::portProblem(port_);
+    if (problem.isEmpty()) return true;
+    setStatus(lang::text::kPortError);
+    base::showMessage(
+        app::portProblemMessage(app::Global::LangText(lang::text::kPortError), problem),
+        base::MessageIcon::Critical);
+    return false;
+}
+
 // False when preparation ends here.
 bool ControlsSessionCore::identify() {
     const std::int16_t sensors = app::ReadValidatorSensorData(port_, command_, reply_, data_);
     if (sensors == app::kReadNoSensorData) {
+        // Preparation ends here for good: the status line says why too.
+        setStatus(lang::text::kNoSensorData);
         showText(lang::text::kNoSensorData);
         return false;
     }

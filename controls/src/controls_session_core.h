@@ -38,6 +38,7 @@ class ControlsSessionCore : public QObject {
 
   private:
     bool closing() const { return lifetime_.closing(); }
+    bool portUsable();
     bool identify();
     bool loadRamUtility();
     void enterRamUtility();

@@ -8,6 +8,7 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/link_request.h"
+#include "zav/app/port_access_text.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_utility_commands.h"
 #include "zav/app/serial_api.h"
@@ -114,7 +115,12 @@ void InitialiseSessionCore::start() {
 // loop's yield and pause) is followed by a look at closing(): a session
 // that closes sends nothing more, and its unload closes the link port.
 bool InitialiseSessionCore::initialiseAndFollow() {
-    if (!(readCapability() & kInitialisationDataFunction)) {
+    if (!portUsable()) return false;
+    const std::optional<std::uint8_t> capability = readCapability();
+    // Without a connection nothing was asked of the unit: "No connection"
+    // stands alone.
+    if (!capability) return false;
+    if (!(*capability & kInitialisationDataFunction)) {
         if (!closing()) showText(lang::text::kNoInitFunction);
         return false;
     }
@@ -137,19 +143,33 @@ bool InitialiseSessionCore::initialiseAndFollow() {
     return startInitialisation() && followStatus() && finish();
 }
 
-// The capability byte, or 0 when the link does not open or the validator
-// does not answer.
-std::uint8_t InitialiseSessionCore::readCapability() {
-    if (app::Link().OpenPort(port_) != kLinkOpen) return 0;
+// A port that cannot be opened: "No connection to validator detected", why,
+// and where to choose another port, once; the run ends.
+bool InitialiseSessionCore::portUsable() {
+    const QString problem = app::portProblem(port_);
+    if (problem.isEmpty()) return true;
+    portProblemShown_ = true;
+    base::showMessage(app::portProblemMessage(QString::fromLatin1(kTextNoConnection), problem));
+    return false;
+}
+
+// The capability byte: 0 when the validator does not answer the request;
+// nothing when there is no connection (the link does not open, or SYNC goes
+// unanswered, which says so).
+std::optional<std::uint8_t> InitialiseSessionCore::readCapability() {
+    if (app::Link().OpenPort(port_) != kLinkOpen) {
+        if (!closing()) base::showMessage(QString::fromLatin1(kTextNoConnection));
+        return std::nullopt;
+    }
     const bool synced = app::SendLinkRequest(command_, reply_, {app::kRequestSync});
     if (closing()) {
         app::Link().CloseComm();
-        return 0;
+        return std::nullopt;
     }
     if (!synced) {
         base::showMessage(QString::fromLatin1(kTextNoConnection));
         app::Link().CloseComm();
-        return 0;
+        return std::nullopt;
     }
     const bool answered = app::SendLinkRequest(
         command_, reply_, {app::kRequestExpansion, app::kExpansionSelector, kRequestCapability});
@@ -283,7 +303,8 @@ void InitialiseSessionCore::unload() {
     if (opened == app::kSerialOk) {
         app::SendRamCommand(app::ram_command::kLeave);
         app::Serial().ClosePort();
-    } else {
+    } else if (!portProblemShown_) {
+        // A port already reported as unusable gets no second message.
         base::showMessage(app::Global::LangText(lang::text::kSerialPort) + u' ' +
                           app::Global::LangText(lang::text::kFailed) + u' ' +
                           app::SerialStatusText(opened));

@@ -6,6 +6,7 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "ZavtekVLP.h"
@@ -42,7 +43,8 @@ class InitialiseSessionCore : public QObject {
     bool followStatus();
     bool finish();
     bool requestStatus();
-    std::uint8_t readCapability();
+    bool portUsable();
+    std::optional<std::uint8_t> readCapability();
     void prepareList();
     void showStatusReply();
     void closeLink();
@@ -58,8 +60,9 @@ class InitialiseSessionCore : public QObject {
     QString caption_;
     std::vector<SensorStatusRow> rows_;
     bool startEnabled_ = true;
-    bool linkOpen_ = false;   // the run holds the link port
-    bool completed_ = false;  // the last run ended with text 109
+    bool linkOpen_ = false;          // the run holds the link port
+    bool completed_ = false;         // the last run ended with text 109
+    bool portProblemShown_ = false;  // the engineer was told why the port cannot be used
 };
 
 }  // namespace zav::controls

@@ -11,11 +11,13 @@
 #include "zav/about/window/frm_about.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/app/port_access_text.h"
 #include "zav/desktop/frm_options.h"
 #include "zav/desktop/help_window.h"
 #include "zav/lang/text_ids.h"
 #include "zav/lang/window/frm_lang.h"
 #include "zav/version.h"
+#include "zav/window/captions.h"
 #include "zav/window/icons.h"
 #include "zav/window/tool_window_frame.h"
 
@@ -112,6 +114,11 @@ bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {
     userLanguageId_ = language.userLanguageId;
     languageCode_ = language.languageCode;
     setCaptions();
+    // A tool that cannot use the port says where to choose another one, in
+    // the menus' own words.
+    app::setPortAdvice(tr("Choose the validator's port in %1 > %2.")
+                           .arg(zav::window::withoutAccessKey(LangText(lang::text::kOptions)),
+                                zav::window::withoutAccessKey(LangText(lang::text::kSerialPort))));
     mnuInitialise_->setVisible(true);
     setToolbarEnabled(true);
     return true;

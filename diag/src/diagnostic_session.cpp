@@ -271,8 +271,11 @@ void DiagnosticSessionCore::setProgress(const RunProgress& progress) {
 
 // A window that is going away raises no message box.
 void DiagnosticSessionCore::showMessageText(int textId) {
-    if (closing()) return;
-    base::showMessage(app::Global::LangText(textId), base::MessageIcon::Warning);
+    showMessage(app::Global::LangText(textId), base::MessageIcon::Warning);
+}
+
+void DiagnosticSessionCore::showMessage(const QString& text, base::MessageIcon icon) {
+    if (!closing()) base::showMessage(text, icon);
 }
 
 void DiagnosticSessionCore::setButtons(const DiagnosticButtons& buttons) {

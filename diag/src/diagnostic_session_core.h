@@ -16,6 +16,7 @@
 #include "zav/app/session_view.h"
 #include "zav/app/tick_clock.h"
 #include "zav/app/validator_data.h"
+#include "zav/base/messages.h"
 #include "zav/diag/diagnostic_session.h"
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/result_table.h"
@@ -109,6 +110,10 @@ class DiagnosticSessionCore : public QObject {
     void setButtons(const DiagnosticButtons& buttons);
     void setProgress(const RunProgress& progress);
     void showMessageText(int textId);
+    void showMessage(const QString& text, base::MessageIcon icon);
+    // When the port cannot be opened: one message, `failure` with the reason
+    // and where to choose another port; true then.
+    bool showPortProblem(const QString& failure);
 
     const std::int16_t port_;
     app::TickClock clock_;

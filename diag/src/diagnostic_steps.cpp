@@ -13,6 +13,7 @@
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/model_table.h"
+#include "zav/app/port_access_text.h"
 #include "zav/app/ram_channel.h"
 #include "zav/app/ram_download.h"
 #include "zav/app/ram_utility_commands.h"
@@ -55,6 +56,12 @@ bool HasStraightener(const QString& unitType) {
 
 bool DiagnosticSessionCore::identify() {
     const app::SessionLifetime::Busy busy(lifetime_);
+    // Every request would fail on a port that cannot be opened, each with a
+    // message of its own: one says why instead.
+    if (showPortProblem(app::Global::LangText(lang::text::kPortError))) {
+        ProgramState().sensorDataLoaded = false;
+        return false;
+    }
     showStatusText(lang::text::kGettingSensorData);
     bool read = false;
     switch (app::ReadValidatorSensorData(port_, command_, reply_, unit_)) {
@@ -117,6 +124,7 @@ void DiagnosticSessionCore::probe() {
     const std::int16_t status = app::OpenRamChannel(port_);
     if (status != app::kSerialOk) {
         showStatus(app::SerialStatusText(status));
+        showPortProblem(app::SerialStatusText(status));
         abortStep();
         return;
     }
@@ -329,6 +337,13 @@ bool DiagnosticSessionCore::startSensorTest(int tickLimit) {
 
 bool DiagnosticSessionCore::waitForReply(int tickLimit) {
     return app::WaitForUtilityPacket(tickLimit, clock_, packet_);
+}
+
+bool DiagnosticSessionCore::showPortProblem(const QString& failure) {
+    const QString problem = app::portProblem(port_);
+    if (problem.isEmpty()) return false;
+    showMessage(app::portProblemMessage(failure, problem), base::MessageIcon::Critical);
+    return true;
 }
 
 std::span<const std::uint8_t> DiagnosticSessionCore::packetData() const {

@@ -59,9 +59,9 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
     }
 }
 
-// After the program's own message, one line with the device path and a
-// reason the engineer can act on.
-TEST_F(ZavdiagTest, APortThatDoesNotOpenIsExplainedAfterTheProgramsOwnMessage) {
+// One line with the device path and a reason the engineer can act on, and
+// nothing else: every request would fail with a message of its own.
+TEST_F(ZavdiagTest, APortThatDoesNotOpenIsOneLineWithItsReason) {
     const QTemporaryDir directory;
     const struct {
         const char* path;
@@ -77,11 +77,7 @@ TEST_F(ZavdiagTest, APortThatDoesNotOpenIsExplainedAfterTheProgramsOwnMessage) {
         user.PointPort(100, c.path ? QString::fromLatin1(c.path) : directory.filePath("ttyUSB0"));
         const ZavdiagResult result = user.Run({"identify", "--port", "100"});
         EXPECT_EQ(result.exitCode, 2);
-        EXPECT_TRUE(result.err.endsWith(c.line)) << result.err.toStdString();
-        if (c.path && !*c.path) continue;  // no device: the library does not try
-        EXPECT_LT(result.err.indexOf(QLatin1String("Unable To open this port (COM100)")),
-                  result.err.indexOf(c.line))
-            << result.err.toStdString();
+        EXPECT_EQ(result.err, c.line);
     }
 
     // Another program holds the unit's port exclusively (root may still open

@@ -14,6 +14,7 @@
 
 #include "core_test_support.h"
 #include "fake_unit.h"
+#include "zav/app/port_access_text.h"
 
 namespace zav::controls {
 namespace {
@@ -135,6 +136,8 @@ TEST_F(ControlsSessionTest, UnitWithoutSensorDataStaysDisabledAndClosingStillLea
     EXPECT_EQ(
         frontEnd.messages(),
         QStringList({"message Warning: No sensor data for diagnostics found in this device."}));
+    // The status line says so too, instead of "Getting sensor data" for ever.
+    EXPECT_EQ(lastStatus(), "No sensor data for diagnostics found in this device.");
     EXPECT_TRUE(test::CallsStartingWith("DownloadRamFile").empty());
     for (int i = 0; i < kControlCount; ++i) {
         EXPECT_FALSE(usable(static_cast<Control>(i))) << i;
@@ -198,6 +201,27 @@ TEST_F(ControlsSessionTest, DownloadWaitEndsAtCompletionOrSilentlyAfter150Ticks)
     EXPECT_TRUE(frontEnd.messages().isEmpty());
     EXPECT_FALSE(statuses().contains("Ram file download completed!"));
     EXPECT_EQ(lastStatus(), "Select a sensor and start reading.");
+}
+
+// A port that cannot be opened would fail every step with a message of its
+// own: one message says why and where to choose another, nothing is sent,
+// every control stays disabled and closing still leaves.
+TEST_F(ControlsSessionTest, APortThatCannotOpenIsOneMessageWithItsReason) {
+    unit.portProblem = QStringLiteral("COM7 (/dev/ttyS6): no such device");
+    app::setPortAdvice(QStringLiteral("Choose the validator's port in Options > Serial Port."));
+    prepare();
+    app::setPortAdvice({});
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Critical: Error opening communication port!\n"
+                           "COM7 (/dev/ttyS6): no such device\n"
+                           "Choose the validator's port in Options > Serial Port."}));
+    EXPECT_EQ(lastStatus(), "Error opening communication port!");
+    EXPECT_TRUE(test::CallsStartingWith("Command").empty());
+    EXPECT_TRUE(test::CallsStartingWith("DownloadRamFile").empty());
+    for (int i = 0; i < kControlCount; ++i) EXPECT_FALSE(usable(static_cast<Control>(i))) << i;
+    session->requestClose();
+    EXPECT_TRUE(session->isClosed());
+    EXPECT_EQ(frontEnd.messages().size(), 1);
 }
 
 TEST_F(ControlsSessionTest, ChannelAndEntryFailuresShowOnTheStatusLine) {

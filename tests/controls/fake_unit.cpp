@@ -8,6 +8,7 @@
 
 #include "core_test_support.h"
 #include "zav/app/link_api.h"
+#include "zav/app/port_access_text.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
 
@@ -202,12 +203,14 @@ void Install() {
     linkOpen = false;
     app::OverrideLinkApi(&kFakeLink);
     app::OverrideSerialApi(&kFakeSerial);
+    app::setPortProbe([](int) { return unit.portProblem; });
     app::test::useMakersRamUtilityFiles();
 }
 
 void Uninstall() {
     app::OverrideLinkApi(nullptr);
     app::OverrideSerialApi(nullptr);
+    app::setPortProbe({});
     base::SetProgramDirectory(QString());
 }
 

@@ -31,6 +31,9 @@ struct FakeUnit {
     std::string firmware = "TM0006 V0100 TM6";  // 16 characters
     std::vector<FakeSensor> sensors;
     bool linkOpens = true;
+    // Why the port cannot be opened, as the system would say it; empty: it
+    // can be.
+    QString portProblem;
     // Successive replies that replace the built ones, by request; the last
     // one repeats, an empty one is no reply. Built: the calibration status
     // says "complete" for every sensor, POLL carries the end event 0xD0.

@@ -12,6 +12,7 @@
 
 #include "core_test_support.h"
 #include "fake_unit.h"
+#include "zav/app/port_access_text.h"
 
 namespace zav::controls {
 namespace {
@@ -158,12 +159,12 @@ TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
         bool portClosed;  // the last link call is CloseComm
     };
     const Case cases[] = {
+        // Nothing was asked of a unit that does not answer: no word of
+        // what its version supports.
         {"SYNC while reading the capability",
          kSync,
          {{}},
-         {"message Warning: No connection to validator detected",
-          "message Warning: This validator version does not support initialisation data "
-          "function"},
+         {"message Warning: No connection to validator detected"},
          true},
         {"firmware",
          {0x30, 0x05, 0x44},
@@ -213,8 +214,26 @@ TEST_F(InitialiseSessionTest, EveryFailureHasItsMessageIconAndPortRule) {
     session->start();
     EXPECT_FALSE(session->completed());
     EXPECT_EQ(frontEnd.messages(),
-              QStringList({"message Warning: This validator version does not support "
-                           "initialisation data function"}));
+              QStringList({"message Warning: No connection to validator detected"}));
+    EXPECT_TRUE(test::CallsStartingWith("Command").empty());
+}
+
+// A port that cannot be opened: one message with the reason and where to
+// choose another port, nothing sent, and no second message when the window
+// closes on the same port.
+TEST_F(InitialiseSessionTest, APortThatCannotOpenIsOneMessageWithItsReason) {
+    unit.portProblem = QStringLiteral("COM7 (/dev/ttyS6): no such device");
+    unit.channelOpenStatus = 4;
+    app::setPortAdvice(QStringLiteral("Choose the validator's port in Options > Serial Port."));
+    session->start();
+    EXPECT_FALSE(session->completed());
+    session->requestClose();
+    app::setPortAdvice({});
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList({"message Warning: No connection to validator detected\n"
+                           "COM7 (/dev/ttyS6): no such device\n"
+                           "Choose the validator's port in Options > Serial Port."}));
+    EXPECT_EQ(std::count(unit.calls.begin(), unit.calls.end(), "OpenPort"), 0);
     EXPECT_TRUE(test::CallsStartingWith("Command").empty());
 }
 

@@ -19,6 +19,7 @@
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
 #include "zav/app/link_api.h"
+#include "zav/app/port_access_text.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
 #include "zav/sim/fault_syntax.h"
@@ -298,13 +299,26 @@ TEST_F(DiagnosticSessionTest, CancelDuringTheGreenPaperEndsTheRunAtOnce) {
     EXPECT_EQ(Statuses(running.results().motorRows), QList<RowStatus>(4, RowStatus::Ok));
 }
 
+// The status line keeps the serial status; one message adds why and where
+// to choose another port. Identifying alone says it once, too.
 TEST_F(DiagnosticSessionTest, APortWithoutDeviceIsReportedWithTheSerialStatus) {
     app::SetCurrentPort(kPortWithoutDevice);
+    app::setPortAdvice(QStringLiteral("Choose the validator's port in Options > Serial Port."));
     DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
     TakeStatuses();
     session.start();
     EXPECT_EQ(TakeStatuses(), (QStringList{"", "INVALID PORT"}));
+    const QString reason = QStringLiteral(
+                               "COM%1 (no device): no such device\n"
+                               "Choose the validator's port in Options > Serial Port.")
+                               .arg(kPortWithoutDevice);
+    EXPECT_EQ(frontEnd.messages(), QStringList{"message Critical: INVALID PORT\n" + reason});
     EXPECT_EQ(session.lastRunEnd(), RunEnd::NotTested);
+    frontEnd.events.clear();
+    EXPECT_FALSE(session.identify());
+    EXPECT_EQ(frontEnd.messages(),
+              QStringList{"message Critical: Error opening communication port!\n" + reason});
+    app::setPortAdvice({});
     session.press(zav::diag::DiagnosticButton::Ok);
     EXPECT_EQ(TakeStatuses(), QStringList{} << "INVALID PORT");
     EXPECT_TRUE(session.isClosed());

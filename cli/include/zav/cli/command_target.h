@@ -14,17 +14,17 @@ enum class Channels { Link, RamUtility };
 class CommandTarget {
   public:
     CommandTarget();
-    // Stops a simulated unit. When the port could not be opened, or cannot
-    // be now, prints a line with its device path and the reason, after
-    // whatever the command has shown.
+    // Stops a simulated unit. When the port opened but cannot be opened now
+    // (its unit went away), prints a line with its device path and the
+    // reason, after whatever the command has shown.
     ~CommandTarget();
     CommandTarget(const CommandTarget&) = delete;
     CommandTarget& operator=(const CommandTarget&) = delete;
 
     // What each command does first: takes the options, refuses arguments
     // left over (with the usage of `command`), connects, and refuses a port
-    // the `channels` cannot reach. Prints why and returns false when the
-    // command cannot run.
+    // the `channels` cannot reach or that cannot be opened. Prints why and
+    // returns false when the command cannot run.
     bool Open(const char* command, QStringList& arguments, Channels channels);
 
     // The options alone (see unit::TargetUnit::TakeOptions).
@@ -38,7 +38,6 @@ class CommandTarget {
   private:
     unit::TargetUnit unit_;
     bool opened_ = false;  // Open() went through
-    QString portProblem_;  // why the port will not open, when it will not
 };
 
 }  // namespace zav::cli
