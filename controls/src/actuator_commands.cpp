@@ -65,6 +65,14 @@ constexpr ActuatorCommand kCommands[] = {
 
 }  // namespace
 
+ControlSet AcknowledgedControls() {
+    ControlSet controls = 0;
+    for (const ActuatorCommand& command : kCommands) {
+        if (command.ackLimitTicks > 0) controls |= Bit(command.control);
+    }
+    return controls;
+}
+
 const ActuatorCommand* FindActuatorCommand(Control control) {
     for (const ActuatorCommand& command : kCommands) {
         if (command.control == control) return &command;

@@ -25,4 +25,7 @@ struct ActuatorCommand {
 // The command of an actuator button, or nullptr for the other buttons.
 const ActuatorCommand* FindActuatorCommand(Control control);
 
+// The buttons of the commands that await an acknowledge.
+ControlSet AcknowledgedControls();
+
 }  // namespace zav::controls

@@ -211,7 +211,6 @@ bool ControlsSessionCore::press(Control control) {
     const app::SessionLifetime::Busy busy(lifetime_);
     switch (control) {
         case Control::StartPolling:
-            if (awaitingAck_) return false;
             startPolling();
             return true;
         case Control::StopPolling:
@@ -225,7 +224,7 @@ bool ControlsSessionCore::press(Control control) {
             break;
     }
     const ActuatorCommand* command = FindActuatorCommand(control);
-    if (!command || (command->ackLimitTicks > 0 && awaitingAck_)) return false;
+    if (!command) return false;
     runCommand(*command);
     return true;
 }
@@ -239,11 +238,14 @@ void ControlsSessionCore::runCommand(const ActuatorCommand& command) {
     if (command.ackLimitTicks > 0) {
         panel_.enable(command.busyEnable);
         panel_.disable(command.busyDisable);
+        // A second wait would stop this one's clock, and the poll would take
+        // its acknowledge: the other acknowledged commands and Start show
+        // disabled until it is over.
+        panel_.block((AcknowledgedControls() | Bit(Control::StartPolling)) & ~Bit(command.control));
         emit panelChanged();
         app::SendRamCommand(command.byte);
-        awaitingAck_ = true;
         const bool acknowledged = app::WaitForAck(command.ackLimitTicks, clock_);
-        awaitingAck_ = false;
+        panel_.unblock();
         if (closing()) return;
         if (!acknowledged) {
             setStatus(lang::text::kConnectionLost);
@@ -270,6 +272,7 @@ bool ControlsSessionCore::selectSensor(int position) {
 void ControlsSessionCore::startPolling() {
     panel_.enable(Bit(Control::StopPolling));
     panel_.disable(Bit(Control::StartPolling));
+    panel_.readingBarEnabled = true;  // Stop greyed it
     setStatus(lang::text::kPollingSensor);
     poll_.start();
     emit panelChanged();

@@ -62,7 +62,6 @@ class ControlsSessionCore : public QObject {
     LinkPacket command_{};
     LinkPacket reply_{};
     bool downloadComplete_ = false;
-    bool awaitingAck_ = false;
 };
 
 }  // namespace zav::controls

@@ -351,8 +351,10 @@ TEST_F(ControlsSessionTest, CommandsPausePollingAndOnlyPlainCommandsRunDuringAWa
     runFor(5 * kTick);
     std::uint8_t lastSentDuringWait = 0;
     bool bezelTaken = true, startTaken = true, motorTaken = false;
+    bool bezelShownEnabled = true;
     QTimer::singleShot(5 * kTick, [&] {
         lastSentDuringWait = unit.delivered.back();
+        bezelShownEnabled = session->panel().control(Control::BezelRed).enabled;
         bezelTaken = session->press(Control::BezelRed);
         startTaken = session->press(Control::StartPolling);
         motorTaken = session->press(Control::MotorForward);
@@ -360,6 +362,8 @@ TEST_F(ControlsSessionTest, CommandsPausePollingAndOnlyPlainCommandsRunDuringAWa
     ASSERT_TRUE(session->press(Control::StackerPark));
     EXPECT_EQ(lastSentDuringWait, 0x9A) << "no poll request while the command waits";
     EXPECT_FALSE(bezelTaken) << "a second wait would freeze the first";
+    EXPECT_FALSE(bezelShownEnabled) << "a button that cannot run shows disabled";
+    EXPECT_TRUE(session->panel().control(Control::BezelRed).enabled) << "and again after the wait";
     EXPECT_FALSE(startTaken);
     EXPECT_TRUE(motorTaken);
     EXPECT_EQ(unit.delivered.back(), 0x91);

@@ -161,6 +161,7 @@ TEST_F(SensorPollTest, StopResetsTheDisplayAndAQueuedByteWaitsForTheNextStart) {
     QObject::connect(session.get(), &ControlsSession::changed, &watcher,
                      [&] { shown << session->panel().readingText; });
     ASSERT_TRUE(session->press(Control::StartPolling));
+    EXPECT_TRUE(panel.readingBarEnabled) << "the bar moves again, so it shows enabled";
     runFor(3 * kTick);
     shown.removeAll(QString());
     ASSERT_FALSE(shown.isEmpty());

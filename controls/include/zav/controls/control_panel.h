@@ -58,7 +58,12 @@ class ControlPanel {
     // hidden bezel buttons, the list empty, the reading empty.
     ControlPanel();
 
-    Visibility control(Control control) const { return controls_[index(control)]; }
+    // A button as shown: disabled also while it is blocked (see block()).
+    Visibility control(Control control) const {
+        Visibility shown = controls_[index(control)];
+        shown.enabled = shown.enabled && !(blocked_ & Bit(control));
+        return shown;
+    }
     Visibility group(Group group) const { return groups_[static_cast<std::size_t>(group)]; }
     // A button the engineer can press now: shown and enabled, in a shown frame.
     bool usable(Control control) const;
@@ -68,6 +73,11 @@ class ControlPanel {
     void enable(ControlSet controls) { setEnabled(controls, true); }
     void disable(ControlSet controls) { setEnabled(controls, false); }
     void showGroup(Group group) { groups_[static_cast<std::size_t>(group)] = {true, true}; }
+    // Shows `controls` disabled until unblock(), keeping the state each
+    // would have: buttons that cannot run while a command awaits its
+    // acknowledge.
+    void block(ControlSet controls) { blocked_ = controls; }
+    void unblock() { blocked_ = 0; }
 
     // The sensor list, in the unit's sensor order; position p (from 1) is
     // sensor p - 1. 0 = nothing selected.
@@ -85,6 +95,7 @@ class ControlPanel {
 
     std::array<Visibility, kControlCount> controls_{};
     std::array<Visibility, kGroupCount> groups_{};
+    ControlSet blocked_ = 0;
 };
 
 }  // namespace zav::controls

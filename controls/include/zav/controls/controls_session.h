@@ -40,10 +40,9 @@ class ControlsSession : public app::ToolSession {
     void start() override;
 
     // Presses a button. Returns false, doing nothing, when it is not usable
-    // now (hidden, disabled, in a hidden frame), and for an acknowledged
-    // command or Start while another command awaits its acknowledge (a
-    // second wait would stop the first one's clock, and the poll would take
-    // its acknowledge). OK and Cancel close the session.
+    // now (hidden, disabled, in a hidden frame); while a command awaits its
+    // acknowledge the other acknowledged commands and Start are shown
+    // disabled. OK and Cancel close the session.
     bool press(Control control);
 
     // Selects the sensor at list position `position` (from 1); polling asks
