@@ -33,9 +33,7 @@ std::int16_t LoadCurrentPort() {
 
 void StoreCurrentPort(std::int16_t port) {
     currentPort = port;
-    const auto settings = base::settings::openUserSettings();
-    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
-    settings->setValue(QLatin1String(base::settings::kPortKey), QString::number(port));
+    base::settings::store(base::settings::kPortKey, QString::number(port));
 }
 
 }  // namespace zav::app

@@ -4,6 +4,7 @@
 
 #include "zav/app/arguments.h"
 #include "zav/app/current_port.h"
+#include "zav/base/settings.h"
 #include "zav/lang/startup_language.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/fault_text.h"
@@ -62,6 +63,7 @@ Program::Program()
 Program::~Program() {
     // The windows and their sessions go before the unit they talk to.
     mainWindow_.reset();
+    base::settings::setStoring(true);
 }
 
 bool Program::start(QStringList arguments, QString* error) {
@@ -70,6 +72,9 @@ bool Program::start(QStringList arguments, QString* error) {
         *error = why;
         return false;
     }
+    // A run on a simulated unit, or on a port given for this run, shows and
+    // uses its own port but stores nothing a real run reads.
+    if (unit_->Given()) base::settings::setStoring(false);
     if (!mainWindow_->startUp(lang::LanguageEnvironment::ofThisProgram())) {
         error->clear();
         return false;

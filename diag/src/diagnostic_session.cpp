@@ -143,6 +143,7 @@ void DiagnosticSessionCore::start() {
         if (!closing()) runStep(runStep_);
     }
     running_ = false;
+    runEndStatus_ = statusText_;
     setProgress({});
     lifetime_.view().setMousePointer(app::MousePointer::Arrow);
     setButtons({true, true, true, buttons_.saveCsv});
@@ -183,7 +184,9 @@ bool DiagnosticSessionCore::saveResults(const QString& path) {
     if (!buttons_.saveCsv) return false;
     ProgramState().lastCsvPath = path;
     if (!diag::SaveResultsCsv(path, resultData(), results_)) return false;
-    showStatusText(lang::text::kResultsSaved);
+    // The run's verdict (or why it stopped) stays on the line, text 88 below.
+    const QString saved = app::Global::LangText(lang::text::kResultsSaved);
+    showStatus(runEndStatus_.isEmpty() ? saved : runEndStatus_ + u'\n' + saved);
     return true;
 }
 
@@ -192,9 +195,9 @@ QString DiagnosticSessionCore::defaultCsvFileName() const {
 }
 
 RunRecord DiagnosticSessionCore::lastRun() const {
-    return {unit_,       version_,    dataset_,
-            table_,      results_,    lastRunEnd_,
-            statusText_, runStarted_, QString::fromLocal8Bit(platform::host_name())};
+    return {unit_,         version_,    dataset_,
+            table_,        results_,    lastRunEnd_,
+            runEndStatus_, runStarted_, QString::fromLocal8Bit(platform::host_name())};
 }
 
 // The window unloads: a transfer still running is stopped, and the RAM

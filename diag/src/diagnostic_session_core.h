@@ -140,6 +140,7 @@ class DiagnosticSessionCore : public QObject {
     QDateTime runStarted_;
     DiagnosticButtons buttons_;
     QString statusText_;
+    QString runEndStatus_;  // the status line as the last run left it
     ResultsView results_;
     RunProgress progress_;
 };

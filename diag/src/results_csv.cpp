@@ -1,5 +1,6 @@
 #include "zav/diag/results_csv.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include "zav/app/file_write.h"
@@ -100,11 +101,16 @@ QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown
     return csv;
 }
 
+QString CouldNotSaveText(const QString& path, const QString& reason) {
+    return app::Global::LangText(lang::text::kCouldNotSave) + QStringLiteral("\n") +
+           QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+}
+
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown) {
-    if (!app::WriteFileAtomically(path, ResultsCsv(results, shown))) {
-        base::showMessage(app::Global::LangText(lang::text::kCouldNotSave),
-                          base::MessageIcon::Warning);
+    QString why;
+    if (!app::WriteFileAtomically(path, ResultsCsv(results, shown), &why)) {
+        base::showMessage(CouldNotSaveText(path, why), base::MessageIcon::Warning);
         return false;
     }
     return true;

@@ -6,15 +6,6 @@
 #include "zav/base/settings.h"
 
 namespace zav::lang {
-namespace {
-
-void store(const char* key, const QString& value) {
-    const auto settings = base::settings::openUserSettings();
-    settings->beginGroup(QLatin1String(base::settings::kStartupGroup));
-    settings->setValue(QLatin1String(key), value);
-}
-
-}  // namespace
 
 LanguageSettings readLanguageSettings() {
     const auto settings = base::settings::openUserSettings();
@@ -34,11 +25,11 @@ LanguageSettings readLanguageSettings() {
 }
 
 void storeCountryCode(const QString& code) {
-    store(base::settings::kCountryCodeKey, code);
+    base::settings::store(base::settings::kCountryCodeKey, code);
 }
 
 void storeCountryCodeOption(int option) {
-    store(base::settings::kCountryCodeOptionKey, QString::number(option));
+    base::settings::store(base::settings::kCountryCodeOptionKey, QString::number(option));
 }
 
 }  // namespace zav::lang

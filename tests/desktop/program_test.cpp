@@ -2,13 +2,18 @@
 // unit and the port it leaves stored.
 #include "zav/desktop/program.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 #include "gui_test_support.h"
 #include "zav/app/current_port.h"
+#include "zav/app/port_list.h"
 #include "zav/base/settings.h"
+#include "zav/desktop/frm_options.h"
+#include "zav/lang/language_settings.h"
 
 using zav::desktop::Program;
 
@@ -55,6 +60,18 @@ class ProgramTest : public QObject {
         auto* notice = program.mainWindow().findChild<QLabel*>(QStringLiteral("lblRunNotice"));
         QCOMPARE(notice->text(), QStringLiteral("Simulated TM6 on COM%1").arg(port));
         QCOMPARE(zav::test::storedSetting(zav::base::settings::kPortKey), QStringLiteral("5"));
+
+        // The port options show the simulated port; OK keeps it for this run
+        // and leaves the stored one as it was, so the next real start finds
+        // its own port, not a simulator that is gone.
+        zav::desktop::FrmOptions options(&program.mainWindow());
+        QCOMPARE(zav::app::PortNumberFromText(options.cmbCom()->currentText()), port);
+        QTest::mouseClick(options.bttnOK(), Qt::LeftButton);
+        QCOMPARE(zav::app::CurrentPort(), port);
+        QCOMPARE(zav::test::storedSetting(zav::base::settings::kPortKey), QStringLiteral("5"));
+        // Nor does the language choice reach the settings.
+        zav::lang::storeCountryCode(QStringLiteral("de"));
+        QCOMPARE(zav::test::storedSetting(zav::base::settings::kCountryCodeKey), QString());
     }
 
     void withoutOptionsTheStoredPortIsUsedAndNothingIsNoticed() {

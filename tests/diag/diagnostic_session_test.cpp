@@ -335,14 +335,16 @@ TEST_F(DiagnosticSessionTest, SavingIsOpenOnlyAfterAVerdictAndReportsFailure) {
     session.start();
     TakeStatuses();
     ASSERT_TRUE(session.saveResults(path));
-    EXPECT_EQ(TakeStatuses(), QStringList{"Diagnostics results saved in .CSV file."});
+    // The verdict stays on the status line, the saved note below it.
+    EXPECT_EQ(TakeStatuses(), QStringList{"\nPASSED\nDiagnostics results saved in .CSV file."});
     EXPECT_EQ(LastCsvPath(), path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith(" Type,  Serial Nb.,"));
 
     EXPECT_FALSE(session.saveResults(directory.path()));
-    EXPECT_EQ(frontEnd.messages(), QStringList{"message Warning: Couldn't save results!"});
+    EXPECT_EQ(frontEnd.messages(), QStringList{"message Warning: Couldn't save results!\n" +
+                                               directory.path() + ": this is a folder"});
     EXPECT_TRUE(TakeStatuses().isEmpty());
     EXPECT_TRUE(session.defaultCsvFileName().startsWith("RX3_"));
 }

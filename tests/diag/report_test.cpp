@@ -429,9 +429,10 @@ TEST_F(ServiceReportTest, FolderThatCannotBeWrittenFailsWithAClearMessageAndLeav
             written = WriteServiceReport(Input(), path, &error);
         }
         EXPECT_FALSE(written);
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results! ") + path + ": "))
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results!\n") + path + ": "))
             << error.toStdString();
-        EXPECT_GT(error.size(), QStringLiteral("Couldn't save results! ").size() + path.size() + 3);
+        EXPECT_GT(error.size(),
+                  QStringLiteral("Couldn't save results!\n").size() + path.size() + 3);
     }
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{"earlier.html"});
@@ -457,7 +458,7 @@ TEST_F(ServiceReportTest, ADeviceIsWrittenInPlaceAndAFullOneFailsWithItsReason) 
     RunTm6();
     QString error;
     EXPECT_FALSE(WriteServiceReport(Input(), path, &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results! ") + path + ": "))
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Couldn't save results!\n") + path + ": "))
         << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("space"), Qt::CaseInsensitive))
         << error.toStdString();

@@ -57,7 +57,7 @@ TEST_F(ReportZavdiagTest, ReportThatCannotBeMadeIsRefusedWithAReason) {
     const ZavdiagResult noFolder = ZavdiagUser().Run(
         {"diagnose", "--simulate", "TM6", "--paper-delay", "0", "--report", missing});
     EXPECT_EQ(noFolder.exitCode, 0) << "the unit passed; only the file is missing";
-    EXPECT_TRUE(noFolder.err.contains(QStringLiteral("zavdiag diagnose: Couldn't save results! ") +
+    EXPECT_TRUE(noFolder.err.contains(QStringLiteral("zavdiag diagnose: Couldn't save results!\n") +
                                       missing + ": "))
         << noFolder.err.toStdString();
     EXPECT_FALSE(QFile::exists(missing));

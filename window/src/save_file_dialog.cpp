@@ -10,9 +10,7 @@ namespace zav::window {
 QFileDialog* askSaveFileName(
     QWidget* parent, const SaveFileRequest& request,
     std::function<void(const QString& path, const QString& filter)> chosen) {
-    const QString folder = request.folder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : request.folder;
+    const QString folder = request.folder.isEmpty() ? proposedFolder({}) : request.folder;
     auto* dialog = new QFileDialog(parent, request.title, folder);
     dialog->setObjectName(QStringLiteral("saveFileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -40,10 +38,14 @@ QFileDialog* askSaveFileName(
     return dialog;
 }
 
-QString folderOf(const QString& lastPath) {
-    if (lastPath.isEmpty()) return QString();
-    const QFileInfo file(lastPath);
-    return file.dir().exists() ? file.absolutePath() : QString();
+QString proposedFolder(const QString& lastPath) {
+    if (!lastPath.isEmpty()) {
+        const QFileInfo file(lastPath);
+        if (file.dir().exists()) return file.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
 }
 
 }  // namespace zav::window

@@ -11,15 +11,6 @@
 #include "zav/lang/text_ids.h"
 
 namespace zav::diag {
-namespace {
-
-QString Failure(const QString& path, const QString& reason) {
-    return app::Global::LangText(lang::text::kCouldNotSave) + QStringLiteral(" ") +
-           QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
-}
-
-}  // namespace
-
 std::optional<ReportFormat> ReportFormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("pdf")) return ReportFormat::Pdf;
@@ -52,7 +43,7 @@ bool WriteServiceReport(const RunRecord& run, const QString& path, QString* erro
     } else if (app::WriteFileAtomically(path, bytes, &why)) {
         return true;
     }
-    if (error) *error = Failure(path, why);
+    if (error) *error = CouldNotSaveText(path, why);
     return false;
 }
 

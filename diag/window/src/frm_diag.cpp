@@ -185,7 +185,7 @@ void FrmDiag::askSaveFile() {
         {QStringLiteral("Save test data"),
          {QStringLiteral("*.csv")},
          session->defaultCsvFileName(),
-         zav::window::folderOf(LastCsvPath())},
+         zav::window::proposedFolder(LastCsvPath())},
         [this, session](const QString& path, const QString&) {
             frame_.runSessionCall([session, path] { session->saveResults(path); });
         });
@@ -202,7 +202,7 @@ void FrmDiag::askReportFile() {
                                  {QStringLiteral("Save service report"),
                                   {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
                                   name,
-                                  zav::window::folderOf(LastCsvPath())},
+                                  zav::window::proposedFolder(LastCsvPath())},
                                  [this, session](const QString& path, const QString&) {
                                      if (!session->buttons().saveCsv) return;
                                      QString error;

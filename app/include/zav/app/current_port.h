@@ -18,7 +18,8 @@ void SetCurrentPort(std::int16_t port);
 // An absent key, or a value that is not a 16-bit integer, gives 0.
 std::int16_t LoadCurrentPort();
 
-// Makes `port` the current port and stores it under "Port" as decimal text.
+// Makes `port` the current port and stores it under "Port" as decimal text
+// (when the run stores settings at all, see base::settings::setStoring).
 void StoreCurrentPort(std::int16_t port);
 
 }  // namespace zav::app

@@ -19,4 +19,12 @@ inline constexpr char kCountryCodeOptionKey[] = "CountryCodeOption";
 // (XDG_CONFIG_HOME), organisation and application the product name.
 std::unique_ptr<QSettings> openUserSettings();
 
+// Writes `value` under `key` of section Startup, unless storing is off.
+void store(const char* key, const QString& value);
+
+// A run whose unit is not the stored one (training mode on a simulated
+// unit, a port given for this run alone) reads the settings but writes
+// none, so the next real run finds them as they were. On by default.
+void setStoring(bool on);
+
 }  // namespace zav::base::settings

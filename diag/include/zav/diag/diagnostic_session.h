@@ -65,9 +65,10 @@ class DiagnosticSession : public app::ToolSession {
     // ends it.
     void press(DiagnosticButton button);
     // Save: writes the results file to `path` (the save dialog is the
-    // window's). Returns true and shows text 88 on the status line when it
-    // was written; shows text 89 and returns false when not. Does nothing
-    // and returns false while the button is disabled.
+    // window's). Returns true and shows text 88 on the status line below the
+    // run's verdict when it was written; shows text 89 with the reason and
+    // returns false when not. Does nothing and returns false while the
+    // button is disabled.
     bool saveResults(const QString& path);
     // The file name the save dialog proposes now.
     QString defaultCsvFileName() const;

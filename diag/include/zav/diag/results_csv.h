@@ -25,10 +25,14 @@ QStringList SensorFields(const DiagnosticResults& results, const ResultsView& sh
 // a field holding a comma, a double quote or a line break is quoted.
 QByteArray ResultsCsv(const DiagnosticResults& results, const ResultsView& shown);
 
+// Text 89 ("Couldn't save results!") with the file and the system's reason:
+// what the engineer reads when a results file or report was not written.
+QString CouldNotSaveText(const QString& path, const QString& reason);
+
 // Writes the results file to `path`, replacing any file there only once the
 // new one is whole. Returns true when it was written; otherwise shows
-// "Couldn't save results!" and returns false, leaving no file of its own and
-// any earlier file at `path` as it was.
+// CouldNotSaveText and returns false, leaving no file of its own and any
+// earlier file at `path` as it was.
 bool SaveResultsCsv(const QString& path, const DiagnosticResults& results,
                     const ResultsView& shown);
 

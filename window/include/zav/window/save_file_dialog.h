@@ -15,7 +15,7 @@ struct SaveFileRequest {
     QString title;
     QStringList nameFilters;  // the first is selected at first
     QString fileName;         // proposed in `folder`
-    QString folder;           // empty: the user's documents folder
+    QString folder;           // where the dialog opens (see proposedFolder)
 };
 
 // Opens the dialog, window-modal over `parent`, and returns at once. The
@@ -28,7 +28,10 @@ QFileDialog* askSaveFileName(
     QWidget* parent, const SaveFileRequest& request,
     std::function<void(const QString& path, const QString& filter)> chosen);
 
-// The folder of `lastPath` when there is one and it exists, else empty.
-QString folderOf(const QString& lastPath);
+// A folder that exists to propose for a new file: that of `lastPath` when
+// it still exists, else the user's documents folder when there is one, else
+// the home folder (an account without a desktop session's folders has no
+// Documents).
+QString proposedFolder(const QString& lastPath);
 
 }  // namespace zav::window
