@@ -49,7 +49,8 @@ FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     cmbCom_->addItems(list.entries);
     cmbCom_->setCurrentIndex(list.selected);
     lblDescription_->setObjectName(QStringLiteral("lblPortDescription"));
-    lblDescription_->setAccessibleName(QStringLiteral("Port description"));
+    // Its name is the description itself, read out as it changes.
+    lblDescription_->setAccessibleDescription(tr("Port description"));
     lblDescription_->setWordWrap(true);
     lblDescription_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     describeSelection();

@@ -1,5 +1,7 @@
 #include "zav/desktop/help_window.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -59,6 +61,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addWidget(browser_);
     resize(760, 600);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
+    // Esc and Ctrl+W close it, as they close other viewers; so does the
+    // desktop's own Close keys where they differ (two shortcuts on the same
+    // keys would take each other's).
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!closeKeys.contains(keys)) closeKeys << keys;
+    }
+    for (const QKeySequence& keys : closeKeys) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
     // A broken page stays a message, never an empty window or a crash; the
     // page shown before stays.
     connect(browser_, &ManualBrowser::pageUnreadable, this, &showHelpMissing, Qt::QueuedConnection);

@@ -20,6 +20,7 @@
 #include "zav/window/captions.h"
 #include "zav/window/icons.h"
 #include "zav/window/tool_window_frame.h"
+#include "zav/window/tool_window_parts.h"
 
 namespace zav::desktop {
 namespace {
@@ -44,7 +45,7 @@ MDIFormMain::MDIFormMain(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     buildToolbar();
     runNotice_ = new QLabel;
     runNotice_->setObjectName(QStringLiteral("lblRunNotice"));
-    runNotice_->setAccessibleName(QStringLiteral("Status line"));
+    window::MakeStatusLine(*runNotice_);
     statusBar()->addWidget(runNotice_, 1);
     resize(800, 600);
 }
@@ -103,6 +104,14 @@ void MDIFormMain::buildToolbar() {
     Toolbar1_->addAction(mnuDiagnostics_);
     Toolbar1_->addAction(mnuControls_);
     Toolbar1_->setEnabled(false);
+    // The overflow buttons Qt adds to the toolbar (a checkable one) and the
+    // menu bar get names too.
+    if (auto* more = Toolbar1_->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(tr("More tools"));
+    }
+    if (auto* more = menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"))) {
+        more->setAccessibleName(tr("More menus"));
+    }
 }
 
 bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,22 @@ class HelpWindowTest : public QObject {
                      qPrintable(page));
         }
         QCOMPARE(shown.messages, QStringList());
+    }
+
+    // Esc and Ctrl+W close the window, as they close other viewers.
+    void escapeAndControlWClose_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void escapeAndControlWClose() {
+        QFETCH(QKeySequence, keys);
+        QPointer<HelpWindow> window = HelpWindow::open(nullptr);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window->browser(), keys);
+        QTRY_VERIFY(!window);  // closed, and deleted on close
     }
 
     void linksLeadToTheOtherPages() {

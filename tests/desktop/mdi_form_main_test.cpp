@@ -96,7 +96,12 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(action(window, "mnuInitialise")->isVisible());
         QVERIFY(toolbar(window)->isEnabled());
-        QCOMPARE(zav::test::unnamedControls(window), QStringList());
+        QCOMPARE(zav::test::unnamedControls(window).join(u','), QString());
+        // The status line is read out as what it says.
+        window.showRunNotice(QStringLiteral("Simulated TM6 on COM97"));
+        QCOMPARE(
+            zav::test::accessibleName(window.findChild<QLabel*>(QStringLiteral("lblRunNotice"))),
+            QStringLiteral("Simulated TM6 on COM97"));
     }
 
     void frenchCaptionsKeepTheirAccessKeyMarkers() {
@@ -167,7 +172,7 @@ class MainWindowTest : public QObject {
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), window);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(zav::test::unnamedControls(*dialog), QStringList());
+        QCOMPARE(zav::test::unnamedControls(*dialog).join(u','), QString());
         QPointer<QWidget> open = dialog;
         dialog->close();
         QTRY_VERIFY(!open);
@@ -182,7 +187,7 @@ class MainWindowTest : public QObject {
         auto* help = main.findChild<zav::desktop::HelpWindow*>();
         QVERIFY(help);
         QVERIFY(help->isVisible());
-        QCOMPARE(zav::test::unnamedControls(*help), QStringList());
+        QCOMPARE(zav::test::unnamedControls(*help).join(u','), QString());
         // Content again shows the same window.
         action(main, "mnuContent")->trigger();
         QCOMPARE(main.findChildren<zav::desktop::HelpWindow*>().size(), 1);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
+#include <QProgressBar>
 #include <QTextEdit>
 #include <cstdlib>
 
@@ -45,12 +46,15 @@ void storeSetting(const char* key, const QString& value) {
 QStringList unnamedControls(const QWidget& root) {
     QStringList unnamed;
     for (QWidget* widget : root.findChildren<QWidget*>()) {
-        const bool acted =
-            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
-            qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QTextEdit*>(widget);
-        // Qt's own parts (a menu bar's or toolbar's overflow button) are Qt's.
-        if (!acted || widget->objectName().startsWith(QLatin1String("qt_")) ||
-            qobject_cast<QAbstractItemView*>(widget->parentWidget())) {
+        const bool acted = qobject_cast<QAbstractButton*>(widget) ||
+                           qobject_cast<QComboBox*>(widget) ||
+                           qobject_cast<QAbstractItemView*>(widget) ||
+                           qobject_cast<QTextEdit*>(widget) || qobject_cast<QProgressBar*>(widget);
+        // The parts of Qt's own complex widgets (a scroll area's, an item
+        // view's, a dialog box's) are named by those widgets.
+        if (!acted || qobject_cast<QAbstractItemView*>(widget->parentWidget()) ||
+            (widget->objectName().startsWith(QLatin1String("qt_")) &&
+             !widget->objectName().endsWith(QLatin1String("_ext_button")))) {
             continue;
         }
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -65,6 +69,26 @@ QStringList unnamedControls(const QWidget& root) {
         }
     }
     return unnamed;
+}
+
+QStringList tabOrder(const QWidget& root) {
+    QStringList order;
+    QWidget* first = nullptr;
+    for (QWidget* widget = root.nextInFocusChain(); widget && widget != &root;
+         widget = widget->nextInFocusChain()) {
+        if (widget == first) break;
+        if (!first) first = widget;
+        if (root.isAncestorOf(widget) && !widget->objectName().isEmpty() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            order << widget->objectName();
+        }
+    }
+    return order;
+}
+
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
 RecordedMessages::RecordedMessages() {

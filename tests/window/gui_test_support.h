@@ -26,6 +26,14 @@ void storeSetting(const char* key, const QString& value);
 // text views, menus' entries) that have no accessible name, by object name.
 QStringList unnamedControls(const QWidget& root);
 
+// The named widgets under `root` that Tab reaches, in the order it reaches
+// them from the first; hidden and disabled ones included, as their places
+// in the order are fixed.
+QStringList tabOrder(const QWidget& root);
+
+// What a screen reader hears as `widget`'s name.
+QString accessibleName(QWidget* widget);
+
 // Records every message as "<Icon>: <text>" (with " [<title>]" when the
 // title is not the product name) while it lives.
 class RecordedMessages final : public base::MessageSink {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "zav/window/captions.h"
 #include "zav/window/tool_window_parts.h"
 
 namespace zav::window {
@@ -48,6 +49,10 @@ void ToolWindowFrame::closeEvent(QCloseEvent* event) {
         if (session_ && !sessionClosed()) session_->requestClose();
     }
     finishIfDone();
+}
+
+void ToolWindowFrame::setTitle(const QString& caption) {
+    setWindowTitle(withoutAccessKey(caption));
 }
 
 // The main window's area places a new child where it likes; the window

@@ -1,8 +1,11 @@
 #include "zav/window/tool_window_parts.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 
 #include "zav/app/global.h"
+#include "zav/window/captions.h"
 
 namespace zav::window {
 namespace {
@@ -23,8 +26,24 @@ void PlaceToolWindow(QWidget& frame) {
 QPushButton* NewButton(const char* name, int textId, QWidget* parent) {
     auto* button = new QPushButton(app::Global::LangText(textId), parent);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(button->text());
+    button->setAccessibleName(withoutAccessKey(button->text()));
     return button;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void MakeStatusLine(QLabel& label) {
+    // Its name is its text, so a screen reader hears each new line; what it
+    // is goes in the description.
+    label.setAccessibleName(QString());
+    label.setAccessibleDescription(QCoreApplication::translate("zav::window", "Status line"));
+    label.setTextFormat(Qt::PlainText);
 }
 
 }  // namespace zav::window

@@ -37,10 +37,15 @@ std::size_t index(Group group) {
     return static_cast<std::size_t>(group);
 }
 
+// The face in exactly this colour: the style's own shading of a palette
+// colour would show red as pink. A disabled button (the colour in use)
+// keeps its face and greys its text.
 void setBackColour(QPushButton* button, const QColor& colour) {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colour);
-    button->setPalette(palette);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; "
+                                         "border: 1px solid #606060; padding: 4px 10px; }"
+                                         "QPushButton:disabled { color: #505050; }"
+                                         "QPushButton:focus { border: 2px solid #202020; }")
+                              .arg(colour.name()));
 }
 
 }  // namespace
@@ -60,7 +65,7 @@ FrmCtrls::FrmCtrls(zav::window::ToolWindowFrame& frame, std::chrono::millisecond
         });
     }
     connect(lvSensor_, &QTreeWidget::currentItemChanged, this, &FrmCtrls::sensorSelected);
-    frame_.setWindowTitle(zav::window::withoutAccessKey(LangText(lang::text::kControls)));
+    frame_.setTitle(LangText(lang::text::kControls));
     frame_.setWindowIcon(zav::window::controlsIcon());
     showPanel();
 }
@@ -136,6 +141,7 @@ void FrmCtrls::buildControls() {
     barSensorReading_->setObjectName(QStringLiteral("barSensorReading"));
     barSensorReading_->setRange(0, kReadingMaximum);
     barSensorReading_->setTextVisible(false);
+    barSensorReading_->setAccessibleName(LangText(lang::text::kReading));
     lblSensorVal_ = new QLabel(reading);
     lblSensorVal_->setObjectName(QStringLiteral("lblSensorVal"));
     lblSensorVal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -153,7 +159,7 @@ void FrmCtrls::buildControls() {
     readingLayout->addLayout(value);
 
     lblFeedback_->setObjectName(QStringLiteral("lblFeedback"));
-    lblFeedback_->setTextFormat(Qt::PlainText);
+    zav::window::MakeStatusLine(*lblFeedback_);
     lblFeedback_->setWordWrap(true);
     lblFeedback_->setMinimumHeight(kStatusLines * fontMetrics().lineSpacing());
 
@@ -175,6 +181,18 @@ void FrmCtrls::buildControls() {
     layout->addLayout(groupsRow, 1);
     layout->addWidget(lblFeedback_);
     layout->addLayout(closeButtons);
+
+    // The keyboard goes through the actuators first, then the reading, then
+    // OK and Cancel.
+    const auto button = [this](Control control) { return buttons_[index(control)]; };
+    zav::window::SetTabOrder(
+        {button(Control::MotorForward), button(Control::MotorReverse), button(Control::MotorStop),
+         button(Control::StackerOn), button(Control::StackerOff), button(Control::StackerPark),
+         button(Control::StraightenerOn), button(Control::StraightenerOff),
+         button(Control::StraightenerPark), button(Control::BezelRed), button(Control::BezelGreen),
+         button(Control::BezelBlue), button(Control::BezelWhite), lvSensor_,
+         button(Control::StartPolling), button(Control::StopPolling), button(Control::Ok),
+         button(Control::Cancel)});
 }
 
 // The preparation starts once the window is visible, so the status line

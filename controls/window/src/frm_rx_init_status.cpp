@@ -67,7 +67,7 @@ std::unique_ptr<app::ToolSession> FrmRXInitStatus::takeSession() {
 // One repaint per change of the session: the rows are rewritten in place,
 // so the list keeps its scroll position during a run.
 void FrmRXInitStatus::showState() {
-    frame_.setWindowTitle(session_->caption());
+    frame_.setTitle(session_->caption());
     bttnInitStart_->setEnabled(session_->startEnabled());
     const std::vector<SensorStatusRow>& rows = session_->rows();
     const int count = static_cast<int>(rows.size());

@@ -73,7 +73,7 @@ FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(bttnSaveCSV_, &QPushButton::clicked, this, &FrmDiag::askSaveFile);
     connect(bttnReport_, &QPushButton::clicked, this, &FrmDiag::askReportFile);
 
-    frame_.setWindowTitle(LangText(lang::text::kDiagnostics));
+    frame_.setTitle(LangText(lang::text::kDiagnostics));
     frame_.setWindowIcon(zav::window::diagnosticsIcon());
     showButtons();
     showResults();
@@ -94,7 +94,7 @@ void FrmDiag::buildControls() {
     lblRXType_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblDownload_->setObjectName(QStringLiteral("lblDownload"));
-    lblDownload_->setTextFormat(Qt::PlainText);
+    zav::window::MakeStatusLine(*lblDownload_);
     lblDownload_->setWordWrap(true);
     lblDownload_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblDownload_->setMinimumHeight(kStatusLines * fontMetrics().lineSpacing());
@@ -105,13 +105,18 @@ void FrmDiag::buildControls() {
     downloadProgress_ = new QProgressBar(this);
     downloadProgress_->setObjectName(QStringLiteral("downloadProgress"));
     downloadProgress_->setFormat(QStringLiteral("%v / %m"));
+    downloadProgress_->setAccessibleName(tr("RAM utility download"));
+    // Its room stays when it hides, so the status line above keeps its lines.
+    QSizePolicy keepRoom = downloadProgress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    downloadProgress_->setSizePolicy(keepRoom);
 
     lvSensor_ = zav::window::NewList("lvSensor", this);
     lvMotor_ = zav::window::NewList("lvMotor", this);
 
     bttnDIAG_ = NewButton("bttnDIAG", lang::text::kStartDiagnostic, this);
     bttnSaveCSV_ = NewButton("bttnSaveCSV", lang::text::kSave, this);
-    bttnReport_ = new QPushButton(QString::fromUtf8("Report\u2026"), this);
+    bttnReport_ = new QPushButton(tr("Report…"), this);
     bttnReport_->setObjectName(QStringLiteral("bttnReport"));
     bttnReport_->setAccessibleName(bttnReport_->text());
     bttnOK_ = NewButton("bttnOK", lang::text::kOk, this);
@@ -146,6 +151,11 @@ void FrmDiag::buildControls() {
     layout->addLayout(status);
     layout->addWidget(downloadProgress_);
     layout->addLayout(buttons);
+
+    // The keyboard starts at Start Diagnostic and reaches the lists last.
+    zav::window::SetTabOrder(
+        {bttnDIAG_, bttnSaveCSV_, bttnReport_, bttnOK_, bttnCancel_, lvSensor_, lvMotor_});
+    setFocusProxy(bttnDIAG_);
 }
 
 void FrmDiag::showButtons() {

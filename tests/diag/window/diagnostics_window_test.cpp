@@ -85,6 +85,7 @@ class DiagnosticsWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void init() {
+        statusSqueezed_ = false;
         zav::test::setUpProgram();
         messages_ = std::make_unique<zav::test::RecordedMessages>();
         main_ = std::make_unique<MDIFormMain>();
@@ -102,6 +103,28 @@ class DiagnosticsWindowTest : public QObject {
         messages_.reset();
         zav::app::Link().CloseComm();
         zav::app::Serial().ClosePort();
+    }
+
+    // Tab starts at Start Diagnostic and reaches the lists last; every
+    // control has a name, and the status line's name is what it says.
+    void keyboardAndScreenReadersFindTheirWay() {
+        openFromMenu();
+        QCOMPARE(zav::test::tabOrder(*window()),
+                 (QStringList{"bttnDIAG", "bttnSaveCSV", "bttnReport", "bttnOK", "bttnCancel",
+                              "lvSensor", "lvMotor"}));
+        QCOMPARE(window()->widget()->focusProxy(), button("bttnDIAG"));
+        QCOMPARE(zav::test::unnamedControls(*window()).join(u','), QString());
+        QCOMPARE(zav::test::accessibleName(label("lblDownload")), kMakeSure);
+        QCOMPARE(zav::test::accessibleName(window()->findChild<QProgressBar*>()),
+                 QStringLiteral("RAM utility download"));
+    }
+
+    // The French text 9 is "&Diagnostics", for the menu's access key; the
+    // window's title drops it.
+    void titleHasNoAccessKey() {
+        zav::test::setUpProgram(QStringLiteral("fr"));
+        openFromMenu();
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Diagnostics"));
     }
 
     // Opened from the toolbar: placed, titled and captioned as it loads;
@@ -150,6 +173,7 @@ class DiagnosticsWindowTest : public QObject {
             greenPaperAsked = greenPaperAsked || m.status == kGreenPaper;
             QCOMPARE(m.cancel, greenPaperAsked);
             downloadShown = downloadShown || m.progressShown;
+            QVERIFY(!statusSqueezed_);
             countdownShown = countdownShown || !m.countdown.isEmpty();
         }
         QVERIFY(downloadShown);
@@ -531,6 +555,13 @@ class DiagnosticsWindowTest : public QObject {
             if (!window()) return;
             const Moment m = now();
             if (moments.isEmpty() || !(moments.last() == m)) moments << m;
+            // The status line keeps its room and stays below the lists,
+            // also while the download's bar shows.
+            const QLabel* status = label("lblDownload");
+            if (status->height() < status->minimumHeight() ||
+                status->geometry().top() < list("lvSensor")->geometry().bottom()) {
+                statusSqueezed_ = true;
+            }
         });
         watch.start(1);
         QTest::mouseClick(button("bttnDIAG"), Qt::LeftButton);
@@ -558,6 +589,7 @@ class DiagnosticsWindowTest : public QObject {
     std::unique_ptr<zav::test::RecordedMessages> messages_;
     std::unique_ptr<Simulator> unit_;
     std::unique_ptr<MDIFormMain> main_;
+    bool statusSqueezed_ = false;
 };
 
 QTEST_MAIN(DiagnosticsWindowTest)

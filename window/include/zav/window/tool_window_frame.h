@@ -43,6 +43,10 @@ class ToolWindowFrame : public QMdiSubWindow {
 
     bool isClosing() const { return closing_; }
 
+    // The window's title: a language text without its access keys (the
+    // French texts carry "&" for the menus).
+    void setTitle(const QString& caption);
+
   signals:
     // The window is gone for the user, its session dropped and the main
     // window enabled again. The frame deletes itself next.
