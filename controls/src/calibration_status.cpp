@@ -15,7 +15,7 @@ constexpr std::array<CalibrationStatus, 6> kStatuses{{
     {text::kSensorInitialised, Rgb{0, 128, 128}},
     {text::kCalibrationBusy, Rgb{0, 255, 255}},
     {text::kCalibrationComplete, Rgb{0, 192, 0}},
-    {text::kFailed, Rgb{255, 0, 0}},
+    {text::kFailed, Rgb{255, 0, 0}, true},
 }};
 constexpr CalibrationStatus kUnknownStatus{text::kStatusNotFound, std::nullopt};
 

@@ -186,7 +186,7 @@ void InitialiseSessionCore::prepareList() {
         showText(lang::text::kNoSensorConfig);
     } else {
         for (int i = 0; i < data_.SensorCount; ++i) {
-            rows_.push_back({app::ValueAt(data_.SensorName, i), {}, {}, {}, {}});
+            rows_.push_back({app::ValueAt(data_.SensorName, i), {}, {}, {}, {}, false});
         }
     }
     emit changed();
@@ -286,6 +286,7 @@ void InitialiseSessionCore::showStatusReply() {
         SensorStatusRow& row = rows_[static_cast<std::size_t>(k)];
         row.status = app::Global::LangText(status.textId);
         row.colour = status.colour;
+        row.failed = status.failed;
         row.gain1 = QString::number(bytes[1]);
         row.gain2 = QString::number(bytes[2]);
     }

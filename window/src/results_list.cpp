@@ -1,6 +1,9 @@
 #include "zav/window/results_list.h"
 
 #include <QHeaderView>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyle>
 #include <QTreeWidget>
 
@@ -33,12 +36,30 @@ int SetListColumns(QTreeWidget& list, const std::vector<ListColumn>& columns) {
     return width;
 }
 
-void SetCellColour(QTreeWidgetItem& item, int column, const std::optional<QColor>& colour) {
-    if (colour) {
-        item.setForeground(column, *colour);
-    } else {
-        item.setData(column, Qt::ForegroundRole, QVariant());
+void SetCellSwatch(QTreeWidgetItem& item, int column, const std::optional<QColor>& colour) {
+    if (!colour) {
+        item.setData(column, Qt::DecorationRole, QVariant());
+        return;
     }
+    constexpr int kSwatch = 12;
+    QPixmap swatch(kSwatch, kSwatch);
+    swatch.fill(*colour);
+    QPainter frame(&swatch);
+    frame.setPen(colour->darker(160));
+    frame.drawRect(0, 0, kSwatch - 1, kSwatch - 1);
+    frame.end();
+    item.setIcon(column, QIcon(swatch));
+}
+
+int FitColumnToContents(QTreeWidget& list, int column) {
+    const int now = list.columnWidth(column);
+    list.resizeColumnToContents(column);
+    const int needed = list.columnWidth(column);
+    if (needed <= now) {
+        list.setColumnWidth(column, now);
+        return 0;
+    }
+    return needed - now;
 }
 
 }  // namespace zav::window

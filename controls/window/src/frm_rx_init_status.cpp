@@ -1,9 +1,11 @@
 #include "zav/controls/window/frm_rx_init_status.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
@@ -81,13 +83,43 @@ void FrmRXInitStatus::showState() {
         item->setText(kStatusColumn, row.status);
         item->setText(2, row.gain1);
         item->setText(3, row.gain2);
-        zav::window::SetCellColour(*item, kStatusColumn,
+        zav::window::SetCellSwatch(*item, kStatusColumn,
                                    row.colour
                                        ? std::optional<QColor>(QColor(
                                              row.colour->red, row.colour->green, row.colour->blue))
                                        : std::nullopt);
     }
+    // Whole names and statuses, the window growing with the columns, and as
+    // many rows in sight as the main window has room for.
+    const int grown = zav::window::FitColumnToContents(*lv1_, 0) +
+                      zav::window::FitColumnToContents(*lv1_, kStatusColumn);
+    if (grown > 0) lv1_->setMinimumWidth(lv1_->minimumWidth() + grown);
+    const bool taller = showRows(count);
+    if ((grown > 0 || taller) && frame_.widget() == this) frame_.adjustSize();
     lv1_->setUpdatesEnabled(true);
+    // A sensor whose calibration failed is in sight without scrolling by hand.
+    const auto failed = std::find_if(rows.begin(), rows.end(),
+                                     [](const SensorStatusRow& row) { return row.failed; });
+    if (failed != rows.end()) {
+        lv1_->scrollToItem(lv1_->topLevelItem(static_cast<int>(failed - rows.begin())));
+    }
+}
+
+// Makes the list tall enough for `count` rows, within the room the main
+// window's area leaves below the window's place. True when it grew.
+bool FrmRXInitStatus::showRows(int count) {
+    if (count == 0) return false;
+    const int rowHeight = lv1_->sizeHintForRow(0);
+    if (rowHeight <= 0) return false;
+    int wanted = lv1_->header()->sizeHint().height() + count * rowHeight + 2 * lv1_->frameWidth();
+    if (const QWidget* area = frame_.parentWidget()) {
+        // The frame's title, the Start button and the margins around them.
+        const int around = frame_.height() - lv1_->height();
+        wanted = std::min(wanted, area->height() - frame_.y() - around);
+    }
+    if (wanted <= lv1_->minimumHeight()) return false;
+    lv1_->setMinimumHeight(wanted);
+    return true;
 }
 
 zav::window::ToolWindowFrame* openInitialiseWindow(zav::window::MainWindowControls& mainWindow,

@@ -320,10 +320,13 @@ class ControlsWindowTest : public QObject {
 
     // A whole run: the caption names the unit, the rows change colour per
     // status reply while Start is disabled and the hourglass shows, and the
-    // end shows every sensor's final state with its gains.
+    // end shows every sensor's final state with its gains. The status
+    // colour is a swatch beside text in the list's own colour; the failed
+    // sensor's row (the last one) is in sight and every name is whole.
     void initialiseRunShowsEachSensor() {
+        constexpr int kFailing = 25;
         zav::sim::InitialisationOptions initialisation;
-        initialisation.failing_sensors = {1};
+        initialisation.failing_sensors = {kFailing};
         initialisation.step_ms = 40;
         startUnit("TM6", 30, initialisation);
         main_->findChild<QAction*>(QStringLiteral("mnuInitialise"))->trigger();
@@ -334,7 +337,7 @@ class ControlsWindowTest : public QObject {
         const int widths[] = {100, 140, 53, 53};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(list->headerItem()->text(i), titles[i]);
-            QCOMPARE(list->columnWidth(i), widths[i]);
+            QCOMPARE(list->columnWidth(i), widths[i]);  // before the names are known
         }
         QCOMPARE(button("bttnInitStart")->text(), QStringLiteral("Start"));
         QVERIFY(button("bttnInitStart")->isEnabled());
@@ -360,13 +363,19 @@ class ControlsWindowTest : public QObject {
         QCOMPARE(window()->windowTitle(), QStringLiteral("Validator: TM6"));
         QVERIFY(button("bttnInitStart")->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        QVERIFY(list->topLevelItemCount() >= 14);
+        QCOMPARE(list->topLevelItemCount(), kFailing + 1);
+        const QRect shown = list->viewport()->rect();
+        QVERIFY(shown.contains(list->visualItemRect(list->topLevelItem(kFailing))));
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = list->topLevelItem(i);
-            const bool failed = i == 1;
+            const bool failed = i == kFailing;
             QCOMPARE(row->text(1),
                      failed ? QStringLiteral("FAILED") : QStringLiteral("Calibration complete"));
-            QCOMPARE(row->foreground(1).color(), failed ? kRed : kGreen);
+            const QImage swatch = row->icon(1).pixmap(12, 12).toImage();
+            QCOMPARE(swatch.pixelColor(6, 6), failed ? kRed : kGreen);
+            QVERIFY(!row->data(1, Qt::ForegroundRole).isValid());
+            QVERIFY2(list->fontMetrics().horizontalAdvance(row->text(0)) < list->columnWidth(0),
+                     qPrintable(row->text(0)));
             bool number = false;
             QVERIFY(row->text(2).toInt(&number) >= 0 && number);
             QVERIFY(row->text(3).toInt(&number) <= 255 && number);

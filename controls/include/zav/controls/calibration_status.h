@@ -17,6 +17,7 @@ struct Rgb {
 struct CalibrationStatus {
     int textId;                 // number of the text in the language table
     std::optional<Rgb> colour;  // none: the list's own text colour
+    bool failed = false;        // the sensor's calibration failed
 };
 
 // 0 "Not Calibrated" red, 1 "Initialisation busy" grey, 2 "Initialisation

@@ -26,6 +26,7 @@ struct SensorStatusRow {
     std::optional<Rgb> colour;  // none: the list's own text colour
     QString gain1;
     QString gain2;
+    bool failed = false;  // its calibration failed
 };
 
 class InitialiseSessionCore;

@@ -26,7 +26,13 @@ QTreeWidget* NewList(const char* name, QWidget* parent);
 // list's frame and a vertical scroll bar.
 int SetListColumns(QTreeWidget& list, const std::vector<ListColumn>& columns);
 
-// The text colour of one cell; none gives it back the list's own.
-void SetCellColour(QTreeWidgetItem& item, int column, const std::optional<QColor>& colour);
+// Marks one cell with a swatch of `colour` before its text, which keeps the
+// list's own colour and so stays legible whatever the mark (cyan text on
+// white barely reads); none takes the mark away.
+void SetCellSwatch(QTreeWidgetItem& item, int column, const std::optional<QColor>& colour);
+
+// Widens the list's column to its longest text when that is wider than the
+// column now; returns the pixels it grew by.
+int FitColumnToContents(QTreeWidget& list, int column);
 
 }  // namespace zav::window

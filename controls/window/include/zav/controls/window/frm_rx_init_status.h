@@ -29,6 +29,7 @@ class FrmRXInitStatus : public QWidget {
 
   private:
     void showState();
+    bool showRows(int count);
 
     zav::window::ToolWindowFrame& frame_;
     QTreeWidget* lv1_;
