@@ -107,8 +107,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
-# The desktop program draws its SVG icon through Qt's SVG plugins, which no
-# binary links.
+# The desktop program draws its SVG icons with Qt's SVG module; named here
+# as well, so that the package keeps it whatever the binary links.
 if(TARGET ZAVDiagnostics)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 endif()
