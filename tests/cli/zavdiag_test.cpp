@@ -215,6 +215,27 @@ TEST_F(ZavdiagTest, UnitWithoutSensorDataCannotBeDiagnosed) {
         << result.out.toStdString();
 }
 
+// Standard output holds what the run obtained and nothing else: no identity
+// of a unit that never answered, no headers over empty lists.
+TEST_F(ZavdiagTest, DiagnosePrintsOnlyWhatTheRunObtained) {
+    platform::PseudoTerminal silent;
+    ASSERT_TRUE(silent.open());
+    ZavdiagUser user;
+    user.PointPort(100, QString::fromStdString(silent.slave_path()));
+    const ZavdiagResult unanswered = user.Run({"diagnose", "--port", "100"});
+    EXPECT_EQ(unanswered.exitCode, 2);
+    EXPECT_TRUE(unanswered.err.contains(QLatin1String("No sync response")))
+        << unanswered.err.toStdString();
+    EXPECT_EQ(unanswered.out, QString());
+
+    // Identified, without sensor data: the identity alone.
+    const ZavdiagResult noSensors = ZavdiagUser().Run({"diagnose", "--simulate", "PQ1"});
+    EXPECT_EQ(noSensors.exitCode, 2);
+    EXPECT_TRUE(noSensors.out.startsWith(QLatin1String(" Type PQ1\n")))
+        << noSensors.out.toStdString();
+    EXPECT_EQ(noSensors.out.count(u'\n'), 4) << noSensors.out.toStdString();
+}
+
 // A unit on the stored port, in Spanish: the status lines, the identity
 // labels and the port list.
 TEST_F(ZavdiagTest, StoredPortAndTheUsersLanguageAreThoseOfTheProgram) {
