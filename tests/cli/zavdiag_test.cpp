@@ -236,6 +236,31 @@ TEST_F(ZavdiagTest, DiagnosePrintsOnlyWhatTheRunObtained) {
     EXPECT_EQ(noSensors.out.count(u'\n'), 4) << noSensors.out.toStdString();
 }
 
+// A machine without serial ports: an empty COM<n> hides a real device, so
+// every number the devices map to is emptied. The listing did its job (0),
+// and says what it found.
+TEST_F(ZavdiagTest, PortsSaysWhenNoSerialPortWasFound) {
+    ZavdiagUser user;
+    for (int n = 1; n <= 96; ++n) user.PointPort(n, QString());
+    const ZavdiagResult none = user.Run({"ports"});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, QString());
+    EXPECT_TRUE(none.err.startsWith(QLatin1String("zavdiag ports: no serial port was found")))
+        << none.err.toStdString();
+
+    user.StorePort(5);
+    const ZavdiagResult stored = user.Run({"ports"});
+    EXPECT_EQ(stored.exitCode, 0);
+    EXPECT_EQ(stored.out, QStringLiteral("* COM5 (INACTIVE)\n"));
+    EXPECT_TRUE(stored.err.contains(QLatin1String("no serial port was found")));
+
+    user.PointPort(100, QStringLiteral("/dev/null"));
+    const ZavdiagResult one = user.Run({"ports"});
+    EXPECT_EQ(one.exitCode, 0);
+    EXPECT_TRUE(one.out.contains(QLatin1String("  COM100\n"))) << one.out.toStdString();
+    EXPECT_EQ(one.err, QString());
+}
+
 // A unit on the stored port, in Spanish: the status lines, the identity
 // labels and the port list.
 TEST_F(ZavdiagTest, StoredPortAndTheUsersLanguageAreThoseOfTheProgram) {
