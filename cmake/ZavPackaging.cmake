@@ -107,6 +107,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+# No maintainer scripts. CPack would write a postinst and a postrm calling
+# ldconfig for any library under /usr/lib, but ours are private, found
+# through the programs' run path ($ORIGIN), so the cache has nothing to
+# learn (lintian: maintscript-calls-ldconfig). Naming scripts of those names
+# that do not exist stops CPack writing its own and adds none.
+set(ZAV_NO_MAINTAINER_SCRIPTS ${ZAV_PACKAGING_BUILD_DIR}/no-maintainer-scripts/postinst
+  ${ZAV_PACKAGING_BUILD_DIR}/no-maintainer-scripts/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${ZAV_NO_MAINTAINER_SCRIPTS}")
 # The desktop program draws its SVG icon through Qt's SVG plugins, which no
 # binary links.
 if(TARGET ZAVDiagnostics)
