@@ -10,6 +10,7 @@
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/lang/startup_language.h"
+#include "zav/platform/runtime_directory.h"
 #include "zav/version.h"
 
 namespace {
@@ -32,6 +33,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--report") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            zav::platform::ensure_runtime_directory();
             return std::make_unique<QGuiApplication>(argc, argv);
         }
     }
