@@ -10,8 +10,9 @@
 namespace zav::cli {
 
 QString RamChannelPortRule() {
-    return QStringLiteral("the port number must be 1 to %1, as the RAM utility's channel "
-                          "reaches no higher")
+    return QStringLiteral(
+               "the port number must be 1 to %1, as the RAM utility's channel "
+               "reaches no higher")
         .arg(app::kHighestRamChannelPort);
 }
 

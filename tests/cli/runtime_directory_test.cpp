@@ -25,7 +25,7 @@ class RuntimeDirectoryTest : public ::testing::Test {
     // Starts a program of the build with XDG_RUNTIME_DIR as `runtime`
     // (unset when nothing) and a temporary folder of the test's own.
     Outcome Start(const char* program, const QStringList& arguments,
-              const std::optional<QString>& runtime) {
+                  const std::optional<QString>& runtime) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
         environment.insert(QStringLiteral("TMPDIR"), tmp_.path());
@@ -34,9 +34,9 @@ class RuntimeDirectoryTest : public ::testing::Test {
         if (runtime) environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), *runtime);
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.start(QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + u'/' +
-                          QLatin1String(program),
-                      arguments);
+        process.start(
+            QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + u'/' + QLatin1String(program),
+            arguments);
         if (!process.waitForFinished(120'000)) return {};
         return {process.exitCode(), process.readAllStandardError()};
     }
@@ -91,9 +91,9 @@ TEST_F(RuntimeDirectoryTest, NoWarningWhenItIsUnsetOrUnusable) {
 
     // The service report, which zavdiag writes without a display.
     const Outcome report = Start("zavdiag",
-                             {"diagnose", "--simulate", "TM6", "--paper-delay", "0", "--report",
-                              tmp_.filePath(QStringLiteral("r.pdf"))},
-                             std::nullopt);
+                                 {"diagnose", "--simulate", "TM6", "--paper-delay", "0", "--report",
+                                  tmp_.filePath(QStringLiteral("r.pdf"))},
+                                 std::nullopt);
     EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
     EXPECT_FALSE(report.err.contains("XDG_RUNTIME_DIR")) << report.err.toStdString();
     EXPECT_FALSE(report.err.contains("runtime directory")) << report.err.toStdString();

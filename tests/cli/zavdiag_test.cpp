@@ -207,6 +207,9 @@ TEST_F(ZavdiagTest, VersionAndHelpAnswerOnStandardOutput) {
     const ZavdiagResult help = ZavdiagUser().Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(QLatin1String("Usage: zavdiag"))) << help.out.toStdString();
+    EXPECT_TRUE(
+        help.out.contains(QLatin1String("(--report) is PDF or HTML, written without a display")))
+        << help.out.toStdString();
 
     const QString zavsim = QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + "/zavsim";
     const struct {
