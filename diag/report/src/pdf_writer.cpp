@@ -19,6 +19,8 @@ constexpr double kKappa = 0.5522847498;
 
 constexpr const char* kFaceNames[] = {"Helvetica", "Helvetica-Bold", "Helvetica-Oblique"};
 constexpr int kFirstCode = 32;
+constexpr double kA4Width = 595.276;  // points
+constexpr double kA4Height = 841.89;
 constexpr int kLastCode = 255;
 
 // WinAnsiEncoding's codes 128 to 159 and the characters they stand for
@@ -148,7 +150,7 @@ void Writer::NewPage(double width, double height) {
 }
 
 QByteArray& Writer::Content() {
-    if (pages_.empty()) NewPage(595.276, 841.89);  // A4, should nobody have started a page
+    if (pages_.empty()) NewPage(kA4Width, kA4Height);  // should nobody have started a page
     return pages_.back().content;
 }
 
@@ -230,7 +232,7 @@ QByteArray Writer::Finish() const {
     std::vector<QByteArray> objects;
     QByteArray kids;
     const std::vector<Page> pages =
-        pages_.empty() ? std::vector<Page>{{595.276, 841.89, {}}} : pages_;
+        pages_.empty() ? std::vector<Page>{{kA4Width, kA4Height, {}}} : pages_;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         kids += QByteArray::number(kFirstPage + 2 * static_cast<int>(i)) + " 0 R ";
     }
