@@ -147,8 +147,9 @@ if(TARGET ZAVDiagnostics)
   set(CPACK_DEBIAN_DESKTOP_PACKAGE_NAME ${ZAV_PACKAGE_NAME})
   set(CPACK_DEBIAN_DESKTOP_DESCRIPTION
     "service tool for ZAV banknote validators, desktop program\n${ZAV_DESCRIPTION}\n${ZAV_DESKTOP_DESCRIPTION}")
-  # The command line of the same version, and Qt's SVG plugins, through
-  # which the desktop program draws its icon and which no binary links.
+  # The command line of the same version, and Qt's SVG module, with which
+  # the desktop program draws its icons: named here as well, so that the
+  # package keeps it whatever the binary links.
   set(CPACK_DEBIAN_DESKTOP_PACKAGE_DEPENDS
     "${ZAV_CLI_PACKAGE_NAME} (= ${PROJECT_VERSION}), libqt6svg6")
 endif()
