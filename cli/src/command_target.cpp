@@ -9,6 +9,13 @@
 
 namespace zav::cli {
 
+QString RamChannelPortRule() {
+    return QStringLiteral(
+               "the port number must be 1 to %1, as the RAM utility's channel "
+               "reaches no higher")
+        .arg(app::kHighestRamChannelPort);
+}
+
 CommandTarget::CommandTarget() = default;
 
 CommandTarget::~CommandTarget() {
@@ -22,6 +29,16 @@ CommandTarget::~CommandTarget() {
 
 bool CommandTarget::Open(const char* command, QStringList& arguments, Channels channels) {
     QString error;
+    // A command on the RAM utility's channel takes fewer ports than the
+    // port list names; its one rule is said for any --port it cannot take.
+    if (channels == Channels::RamUtility) {
+        QStringList peek = arguments;
+        const auto port = app::TakeValue(peek, QStringLiteral("--port"), &error);
+        if (port && !app::ParseInteger(*port, 1, app::kHighestRamChannelPort)) {
+            RefuseArguments(command, RamChannelPortRule());
+            return false;
+        }
+    }
     if (!unit_.TakeOptions(arguments, &error) || !app::NoArgumentsLeft(arguments, &error)) {
         RefuseArguments(command, error);
         return false;
@@ -33,11 +50,10 @@ bool CommandTarget::Open(const char* command, QStringList& arguments, Channels c
     if (const QString notice = unit_.ConnectionNotice(); !notice.isEmpty()) PrintError(notice);
     const int port = app::CurrentPort();
     if (channels == Channels::RamUtility && port > app::kHighestRamChannelPort) {
-        PrintError(QStringLiteral("zavdiag %1: COM%2 cannot carry the RAM utility, whose channel "
-                                  "reaches COM1 to COM%3 only; give a port of 1 to %3")
+        PrintError(QStringLiteral("zavdiag %1: the stored port is COM%2; %3")
                        .arg(QLatin1String(command))
                        .arg(port)
-                       .arg(app::kHighestRamChannelPort));
+                       .arg(RamChannelPortRule()));
         return false;
     }
     // A port that cannot be opened would fail every request of the command:

@@ -78,11 +78,23 @@ void PrintIdentity(const diag::DiagnosticSession& session) {
 
 void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
     const diag::ResultsView& view = session.results();
-    PrintIdentity(session);
-    PrintLine();
-    PrintLine(LangText(lang::text::kSensor).leftJustified(kNameWidth) +
-              LangText(lang::text::kStatus).leftJustified(kStatusWidth) +
-              QStringLiteral("Path (min-max, read)   Paper (min-max, read)"));
+    // Only what the run obtained, each block after a blank line: no identity
+    // of a unit that never answered, no header over an empty list.
+    bool first = true;
+    const auto block = [&first] {
+        if (!first) PrintLine();
+        first = false;
+    };
+    if (!session.resultData().unit.UnitType.isEmpty()) {
+        block();
+        PrintIdentity(session);
+    }
+    if (!view.sensorRows.empty()) {
+        block();
+        PrintLine(LangText(lang::text::kSensor).leftJustified(kNameWidth) +
+                  LangText(lang::text::kStatus).leftJustified(kStatusWidth) +
+                  QStringLiteral("Path (min-max, read)   Paper (min-max, read)"));
+    }
     for (std::size_t i = 0; i < view.sensorRows.size(); ++i) {
         const diag::ResultListRow& sensor = view.sensorRows[i];
         const diag::ResultRow& row = RowOf(session, static_cast<int>(i));
@@ -91,14 +103,16 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
                   Limits(row.PathMin, row.PathRead, row.PathMax) + QStringLiteral("   ") +
                   Limits(row.PaperMin, row.PaperRead, row.PaperMax));
     }
-    PrintLine();
-    PrintLine(LangText(lang::text::kMotor).leftJustified(kNameWidth) +
-              LangText(lang::text::kStatus));
+    if (!view.motorRows.empty()) {
+        block();
+        PrintLine(LangText(lang::text::kMotor).leftJustified(kNameWidth) +
+                  LangText(lang::text::kStatus));
+    }
     for (const diag::ResultListRow& mechanism : view.motorRows) {
         PrintLine(mechanism.text.leftJustified(kNameWidth) + diag::StatusText(mechanism.status));
     }
     if (const auto verdict = VerdictText(session.lastRunEnd())) {
-        PrintLine();
+        block();
         PrintLine(*verdict);
     }
 }

@@ -14,8 +14,9 @@ namespace zav::cli {
 // The identity lines of the unit the session knows.
 void PrintIdentity(const diag::DiagnosticSession& session);
 
-// The identity, the sensor and mechanism lines as the lists show them, and
-// the verdict when the run reached one.
+// The identity once the unit was identified, the sensor and mechanism lines
+// as the lists show them (each list only when it has rows), and the verdict
+// when the run reached one.
 void PrintDiagnosticReport(const diag::DiagnosticSession& session);
 
 // The same as one JSON document, with the messages shown during the run and

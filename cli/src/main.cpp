@@ -2,9 +2,6 @@
 // validator on a serial port or a simulated one, printing what the windows
 // would show.
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <memory>
-#include <string_view>
 
 #include "zav/app/current_port.h"
 #include "zav/cli/printing_front_end.h"
@@ -22,20 +19,10 @@ void PrintUsage(void (*print)(const QString&)) {
         print(QStringLiteral("  zavdiag %1").arg(QString::fromUtf8(command.synopsis)));
         print(QStringLiteral("      %1").arg(QString::fromUtf8(command.summary)));
     }
+    print(
+        QStringLiteral("The service report (--report) is PDF or HTML, written without a display "
+                       "or any graphics library."));
     print(QStringLiteral("Exit status: 0 passed, 1 failed, 2 could not run."));
-}
-
-// A service report is drawn with Qt's painting, which needs a GUI
-// application; zavdiag shows no window, so it paints offscreen. Every other
-// run keeps the lighter core application.
-std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--report") {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
-    }
-    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 }  // namespace
@@ -43,7 +30,8 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 int main(int argc, char** argv) {
     // Before any thread starts, so that every thread leaves the signals to it.
     zav::cli::Interruption interruption;
-    const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
+    // Qt Core alone: even the service report needs no display library.
+    const QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         PrintUsage(&zav::cli::PrintError);

@@ -15,7 +15,16 @@ int RunPorts(Invocation& invocation) {
     }
     app::PortList list;
     const int current = app::CurrentPort();
-    app::FillPortList(list, current);
+    const std::vector<platform::PortEntry> found = platform::discover_ports();
+    app::FillPortList(list, current, found);
+    // Finding none is an answer, not a failure to run: standard output
+    // stays the list (empty, or the stored port alone) and the status 0.
+    if (found.empty()) {
+        PrintError(
+            QStringLiteral("zavdiag ports: no serial port was found; plug in the "
+                           "adaptor (a USB one shows within seconds) or point a number "
+                           "at a device with ZAV_COM<n>"));
+    }
     for (qsizetype i = 0; i < list.entries.size(); ++i) {
         const bool isCurrent = current > 0 && i == list.selected;
         PrintLine((isCurrent ? QStringLiteral("* ") : QStringLiteral("  ")) + list.entries[i]);

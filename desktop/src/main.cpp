@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "zav/desktop/program.h"
+#include "zav/platform/runtime_directory.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
         std::fputc('\n', stdout);
         return 0;
     }
+    // Under su, sudo or cron Qt would warn about the runtime directory.
+    zav::platform::ensure_runtime_directory();
     QApplication application(argc, argv);
     // The program ends when its main window has closed, never while a tool
     // window's session still waits for the unit.

@@ -35,7 +35,7 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         {{}, "Usage: zavdiag"},
         {{"repair"}, "unknown command repair"},
         {{"diagnose"}, "no serial port is stored"},
-        {{"diagnose", "--port", "0"}, "the port number must be 1 to 255"},
+        {{"identify", "--port", "0"}, "the port number must be 1 to 255\nUsage: zavdiag identify"},
         {{"diagnose", "--simulate", "TM9"}, "unknown model TM9"},
         {{"diagnose", "--port", "3", "--simulate", "TM6"}, "do not go together"},
         {{"diagnose", "--fault", "nopaper"}, "need --simulate"},
@@ -45,16 +45,43 @@ TEST_F(ZavdiagTest, ArgumentsThatCannotWorkEndWithStatusTwoAndAReason) {
         {{"identify", "--json"}, "unknown argument --json\nUsage: zavdiag identify [--port N"},
         {{"--verbose"}, "unknown option --verbose\nUsage: zavdiag COMMAND"},
         {{"ports", "--all"}, "unknown argument --all\nUsage: zavdiag ports"},
-        // The RAM utility's channel reaches COM127 at most: refused before
-        // anything is sent, where identify would work.
-        {{"diagnose", "--port", "150"}, "COM150 cannot carry the RAM utility"},
-        {{"controls", "--port", "128"}, "COM128 cannot carry the RAM utility"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const ZavdiagResult result = ZavdiagUser().Run(c.arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.contains(QLatin1String(c.reason))) << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+}
+
+// The RAM utility's channel reaches COM127 at most: one rule, said once for
+// any port a diagnose or controls cannot take (given or stored), before
+// anything is sent; identify takes the port list's numbers.
+TEST_F(ZavdiagTest, APortTheRamUtilityCannotReachIsRefusedByOneRule) {
+    const QString rule = QStringLiteral(
+        "the port number must be 1 to 127, as the RAM utility's channel reaches no higher\n");
+    const struct {
+        QStringList arguments;
+        int storedPort;
+        QString err;
+    } cases[] = {
+        {{"diagnose", "--port", "150"}, 0, "zavdiag diagnose: " + rule},
+        {{"diagnose", "--port", "0"}, 0, "zavdiag diagnose: " + rule},
+        {{"controls", "--port", "128"}, 0, "zavdiag controls: " + rule},
+        {{"controls", "--port", "256"}, 0, "zavdiag controls: " + rule},
+        {{"controls", "--port", "x"}, 0, "zavdiag controls: " + rule},
+        {{"controls"}, 200, "zavdiag controls: the stored port is COM200; " + rule},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        ZavdiagUser user;
+        if (c.storedPort) user.StorePort(c.storedPort);
+        user.PointPort(c.storedPort ? c.storedPort : 100, QStringLiteral("/dev/null"));
+        const ZavdiagResult result = user.Run(c.arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.err.startsWith(c.err)) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QLatin1String("255"))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
     }
 }
@@ -180,6 +207,9 @@ TEST_F(ZavdiagTest, VersionAndHelpAnswerOnStandardOutput) {
     const ZavdiagResult help = ZavdiagUser().Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(QLatin1String("Usage: zavdiag"))) << help.out.toStdString();
+    EXPECT_TRUE(
+        help.out.contains(QLatin1String("(--report) is PDF or HTML, written without a display")))
+        << help.out.toStdString();
 
     const QString zavsim = QString::fromLocal8Bit(qgetenv("ZAV_DIST_DIR")) + "/zavsim";
     const struct {
@@ -213,6 +243,52 @@ TEST_F(ZavdiagTest, UnitWithoutSensorDataCannotBeDiagnosed) {
         << result.err.toStdString();
     EXPECT_TRUE(result.out.contains(QLatin1String("\"verdict\": null")))
         << result.out.toStdString();
+}
+
+// Standard output holds what the run obtained and nothing else: no identity
+// of a unit that never answered, no headers over empty lists.
+TEST_F(ZavdiagTest, DiagnosePrintsOnlyWhatTheRunObtained) {
+    platform::PseudoTerminal silent;
+    ASSERT_TRUE(silent.open());
+    ZavdiagUser user;
+    user.PointPort(100, QString::fromStdString(silent.slave_path()));
+    const ZavdiagResult unanswered = user.Run({"diagnose", "--port", "100"});
+    EXPECT_EQ(unanswered.exitCode, 2);
+    EXPECT_TRUE(unanswered.err.contains(QLatin1String("No sync response")))
+        << unanswered.err.toStdString();
+    EXPECT_EQ(unanswered.out, QString());
+
+    // Identified, without sensor data: the identity alone.
+    const ZavdiagResult noSensors = ZavdiagUser().Run({"diagnose", "--simulate", "PQ1"});
+    EXPECT_EQ(noSensors.exitCode, 2);
+    EXPECT_TRUE(noSensors.out.startsWith(QLatin1String(" Type PQ1\n")))
+        << noSensors.out.toStdString();
+    EXPECT_EQ(noSensors.out.count(u'\n'), 4) << noSensors.out.toStdString();
+}
+
+// A machine without serial ports: an empty COM<n> hides a real device, so
+// every number the devices map to is emptied. The listing did its job (0),
+// and says what it found.
+TEST_F(ZavdiagTest, PortsSaysWhenNoSerialPortWasFound) {
+    ZavdiagUser user;
+    for (int n = 1; n <= 96; ++n) user.PointPort(n, QString());
+    const ZavdiagResult none = user.Run({"ports"});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, QString());
+    EXPECT_TRUE(none.err.startsWith(QLatin1String("zavdiag ports: no serial port was found")))
+        << none.err.toStdString();
+
+    user.StorePort(5);
+    const ZavdiagResult stored = user.Run({"ports"});
+    EXPECT_EQ(stored.exitCode, 0);
+    EXPECT_EQ(stored.out, QStringLiteral("* COM5 (INACTIVE)\n"));
+    EXPECT_TRUE(stored.err.contains(QLatin1String("no serial port was found")));
+
+    user.PointPort(100, QStringLiteral("/dev/null"));
+    const ZavdiagResult one = user.Run({"ports"});
+    EXPECT_EQ(one.exitCode, 0);
+    EXPECT_TRUE(one.out.contains(QLatin1String("  COM100\n"))) << one.out.toStdString();
+    EXPECT_EQ(one.err, QString());
 }
 
 // A unit on the stored port, in Spanish: the status lines, the identity

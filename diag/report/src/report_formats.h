@@ -9,7 +9,7 @@ namespace zav::diag::report {
 // One self-contained HTML file, UTF-8.
 QByteArray HtmlServiceReport(const ReportContent& content);
 
-// A4 pages as PDF. Needs a QGuiApplication.
+// A4 pages as PDF.
 QByteArray PdfServiceReport(const ReportContent& content);
 
 }  // namespace zav::diag::report

@@ -38,9 +38,8 @@ bool WriteServiceReport(const RunRecord& run, const QString& path, QString* erro
     QByteArray bytes;
     if (!format) {
         why = QStringLiteral("a report file name ends in .pdf or .html");
-    } else if (bytes = ServiceReport(run, *format); bytes.isEmpty()) {
-        why = QStringLiteral("a PDF report needs the program's graphical part");
-    } else if (app::WriteFileAtomically(path, bytes, &why)) {
+    } else if (bytes = ServiceReport(run, *format);
+               app::WriteFileAtomically(path, bytes, &why)) {
         return true;
     }
     if (error) *error = CouldNotSaveText(path, why);

@@ -11,6 +11,9 @@ namespace zav::cli {
 // link and the RAM utility's channel, which reaches COM1 to COM127 only.
 enum class Channels { Link, RamUtility };
 
+// The ports a command on the RAM utility's channel takes, as one text.
+QString RamChannelPortRule();
+
 class CommandTarget {
   public:
     CommandTarget();
@@ -23,8 +26,9 @@ class CommandTarget {
 
     // What each command does first: takes the options, refuses arguments
     // left over (with the usage of `command`), connects, and refuses a port
-    // the `channels` cannot reach or that cannot be opened. Prints why and
-    // returns false when the command cannot run.
+    // the `channels` cannot reach (given or stored: RamChannelPortRule) or
+    // that cannot be opened. Prints why and returns false when the command
+    // cannot run.
     bool Open(const char* command, QStringList& arguments, Channels channels);
 
     // The options alone (see unit::TargetUnit::TakeOptions).

@@ -5,9 +5,8 @@
 // mechanics, a chart of each sensor test with every reading against its
 // limits, and the sensor table of the results file.
 //
-// Writing a PDF draws with Qt's painting, so the process must run a
-// QGuiApplication (the offscreen platform will do); HTML needs Qt Core only.
-// Texts come from the loaded language module where it has them.
+// Both formats need Qt Core only. Texts come from the loaded language module
+// where it has them.
 //
 // The diagnostics window's "Report…" button calls, after the save dialog:
 //     QString error;
@@ -31,8 +30,7 @@ std::optional<ReportFormat> ReportFormatOf(const QString& path);
 // ("<UnitType>_yyyyMMdd_HHmmss") with the extension of `format`.
 QString DefaultReportFileName(const QString& unitType, const QDateTime& now, ReportFormat format);
 
-// The report of `run` in `format`. Empty when a PDF is asked for
-// without a QGuiApplication.
+// The report of `run` in `format`.
 QByteArray ServiceReport(const RunRecord& run, ReportFormat format);
 
 // Writes the report to `path` in the format its extension chooses. The file
