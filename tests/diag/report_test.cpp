@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
@@ -286,11 +285,9 @@ TEST_F(ServiceReportTest, PdfIsWellFormed) {
     } readers[] = {{"pdftotext", {path, dir_.filePath(QStringLiteral("checked.txt"))}},
                    {"pdftoppm", {"-r", "20", path, dir_.filePath(QStringLiteral("checked"))}}};
     for (const auto& [tool, arguments] : readers) {
-        QProcess reader;
-        reader.start(QLatin1String(tool), arguments);
-        ASSERT_TRUE(reader.waitForFinished(60'000));
-        EXPECT_EQ(reader.exitCode(), 0) << tool;
-        EXPECT_EQ(reader.readAllStandardError(), QByteArray()) << tool;
+        const test::ToolOutput reader = test::RunTool(QLatin1String(tool), arguments);
+        EXPECT_EQ(reader.exitCode, 0) << tool;
+        EXPECT_EQ(reader.err, QByteArray()) << tool;
     }
 }
 
