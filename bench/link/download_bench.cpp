@@ -73,16 +73,16 @@ Run download_once(const std::string& file) {
     const double cpu_start = cpu_seconds();
     const auto start = Clock::now();
     Run run;
-    if (DownloadRamFile(file.c_str(), kSimPort) >= 0x100000) return run;
+    if (DownloadRamFile(file.c_str(), kSimPort) >= ZAV_DOWNLOAD_DONE) return run;
     // Polled as the program's timer polls it, but every 10 ms, to time the end.
     std::int32_t value = GetRamDownloadData();
-    while (value < 0x100000) {
+    while (value < ZAV_DOWNLOAD_DONE) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         value = GetRamDownloadData();
     }
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.cpu_seconds = cpu_seconds() - cpu_start;
-    run.ok = value == 0x100000;
+    run.ok = value == ZAV_DOWNLOAD_DONE;
     return run;
 }
 

@@ -596,7 +596,7 @@ class FaultMatrixTest : public ::testing::Test {
         app::TickClock clock(20ms);
         clock.start();
         app::EventWait(clock).until([&] {
-            return app::Link().GetRamDownloadData() >= app::kDownloadComplete ||
+            return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE ||
                    clock.ticks() >= 1000;
         });
     }
