@@ -30,8 +30,6 @@
 #include "zav/controls/controls_session.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/diag/diagnostic_session.h"
-#include "zav/sim/fault_syntax.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 namespace zav {
@@ -596,23 +594,13 @@ class FaultMatrixTest : public ::testing::Test {
         app::TickClock clock(20ms);
         clock.start();
         app::EventWait(clock).until([&] {
-            return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE ||
-                   clock.ticks() >= 1000;
+            return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE || clock.ticks() >= 1000;
         });
     }
 
     static void AddFault(sim::Simulator& unit, const char* text) {
         std::string why;
-        if (sim::names_raw_fault(text)) {
-            sim::RawFault fault;
-            ASSERT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
-            unit.add_raw_fault(fault);
-        } else {
-            sim::CommandKey key;
-            sim::Fault fault;
-            ASSERT_TRUE(sim::parse_fault(text, &key, &fault, &why)) << why;
-            unit.set_fault(key, fault);
-        }
+        ASSERT_TRUE(unit.add_fault_text(text, &why)) << text << ": " << why;
     }
 
     static void RunSession(const Scenario& scenario, app::test::RecordingFrontEnd&,
