@@ -24,7 +24,6 @@
 #include "zav/diag/diagnostic_session.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 namespace zav::diag {
@@ -59,10 +58,8 @@ class ServiceReportTest : public ::testing::Test {
         options.paper_delay_ms = 0;
         unit_ = std::make_unique<sim::Simulator>(options);
         for (const char* text : faults) {
-            sim::RawFault fault;
             std::string why;
-            EXPECT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
-            unit_->add_raw_fault(fault);
+            EXPECT_TRUE(unit_->add_fault_text(text, &why)) << text << ": " << why;
         }
         std::string why;
         EXPECT_TRUE(unit_->start(&why)) << why;
