@@ -1,7 +1,9 @@
 #include "zav/lang/translations.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTranslator>
 #include <memory>
@@ -14,16 +16,25 @@ namespace {
 // Ours are a few kilobytes; anything far larger is not one of them.
 constexpr qint64 kMaxTranslationBytes = 4 * 1024 * 1024;
 
-std::unique_ptr<QTranslator>& installed() {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
+// The translator reads the file's bytes where they lie, so they stay with it.
+// They are a copy in memory, not a mapping of the file: a file cut short
+// while the program runs cannot pull the ground from under a lookup.
+struct InstalledTranslation {
+    QByteArray contents;
+    std::unique_ptr<QTranslator> translator;
+};
+
+InstalledTranslation& installed() {
+    static InstalledTranslation translation;
+    return translation;
 }
 
 void removeInstalled() {
-    if (installed() && QCoreApplication::instance()) {
-        QCoreApplication::removeTranslator(installed().get());
+    if (installed().translator && QCoreApplication::instance()) {
+        QCoreApplication::removeTranslator(installed().translator.get());
     }
-    installed().reset();
+    installed().translator.reset();
+    installed().contents.clear();
 }
 
 bool isLanguageCode(const QString& code) {
@@ -43,14 +54,20 @@ bool installTranslations(const QString& code, const QString& directory) {
     if (!isLanguageCode(code) || !QCoreApplication::instance()) return false;
     const QString lower = code.toLower();
     if (lower == QLatin1String("en")) return false;
-    const QFileInfo file(QDir(directory).filePath(QStringLiteral("zav_%1.qm").arg(lower)));
-    if (!file.isFile() || file.size() > kMaxTranslationBytes) return false;
+    QFile file(QDir(directory).filePath(QStringLiteral("zav_%1.qm").arg(lower)));
+    if (!QFileInfo(file).isFile() || file.size() > kMaxTranslationBytes ||
+        !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    QByteArray contents = file.read(kMaxTranslationBytes + 1);
+    if (contents.size() > kMaxTranslationBytes) return false;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(file.filePath()) ||
+    if (!translator->load(reinterpret_cast<const uchar*>(contents.constData()),
+                          static_cast<int>(contents.size())) ||
         !QCoreApplication::installTranslator(translator.get())) {
         return false;
     }
-    installed() = std::move(translator);
+    installed() = {std::move(contents), std::move(translator)};
     return true;
 }
 
