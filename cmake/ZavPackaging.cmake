@@ -47,7 +47,7 @@ function(zav_install_program program component)
 endfunction()
 
 # The command line: the programs, the libraries they bind at run time, the
-# language modules and the data the build puts beside them. Only the
+# language modules, the translations of our own texts and the data the build puts beside them. Only the
 # stand-in images are taken from simulator/, so nothing else copied there by
 # hand is ever installed.
 zav_install_program(zavdiag cli)
@@ -56,6 +56,8 @@ install(TARGETS ZavtekVLP zav_serial LIBRARY DESTINATION ${ZAV_INSTALL_PROGRAM_D
 get_property(ZAV_LANGUAGE_MODULES TARGET zav_lang_modules PROPERTY MANUALLY_ADDED_DEPENDENCIES)
 install(TARGETS ${ZAV_LANGUAGE_MODULES} LIBRARY DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}/Lang
   COMPONENT cli)
+install(DIRECTORY ${ZAV_DIST_DIR}/translations DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}
+  COMPONENT cli FILES_MATCHING PATTERN "zav_*.qm")
 install(FILES ${ZAV_DIST_DIR}/ISO-639-2_utf-8.txt DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}
   COMPONENT cli)
 install(DIRECTORY ${ZAV_DIST_DIR}/simulator DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}

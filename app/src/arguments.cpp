@@ -1,5 +1,7 @@
 #include "zav/app/arguments.h"
 
+#include <QCoreApplication>
+
 namespace zav::app {
 
 bool TakeFlag(QStringList& arguments, const QString& flag) {
@@ -10,7 +12,7 @@ QStringList TakeValues(QStringList& arguments, const QString& option, QString* e
     QStringList values;
     for (qsizetype i = arguments.indexOf(option); i >= 0; i = arguments.indexOf(option, i)) {
         if (i + 1 >= arguments.size()) {
-            *error = option + QStringLiteral(" needs a value");
+            *error = QCoreApplication::translate("zav", "%1 needs a value").arg(option);
             arguments.removeAt(i);
             break;
         }
@@ -22,7 +24,8 @@ QStringList TakeValues(QStringList& arguments, const QString& option, QString* e
 
 std::optional<QString> TakeValue(QStringList& arguments, const QString& option, QString* error) {
     const QStringList values = TakeValues(arguments, option, error);
-    if (values.size() > 1) *error = option + QStringLiteral(" is given more than once");
+    if (values.size() > 1)
+        *error = QCoreApplication::translate("zav", "%1 is given more than once").arg(option);
     if (values.isEmpty()) return std::nullopt;
     return values.first();
 }
@@ -36,7 +39,7 @@ std::optional<int> ParseInteger(const QString& text, int min, int max) {
 
 bool NoArgumentsLeft(const QStringList& arguments, QString* error) {
     if (arguments.isEmpty()) return true;
-    *error = QStringLiteral("unknown argument ") + arguments.first();
+    *error = QCoreApplication::translate("zav", "unknown argument %1").arg(arguments.first());
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "zav/app/file_write.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,16 +15,18 @@ bool Refuse(QString* error, const QString& why) {
 
 // Why a write that the device did not refuse still fell short.
 QString ShortWriteReason(const QFileDevice& file) {
-    return file.error() != QFileDevice::NoError ? file.errorString()
-                                                : QStringLiteral("not every byte was written");
+    return file.error() != QFileDevice::NoError
+               ? file.errorString()
+               : QCoreApplication::translate("zav", "not every byte was written");
 }
 
 }  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
     const QFileInfo target(path);
-    if (path.isEmpty()) return Refuse(error, QStringLiteral("no file name"));
-    if (target.isDir()) return Refuse(error, QStringLiteral("this is a folder"));
+    if (path.isEmpty()) return Refuse(error, QCoreApplication::translate("zav", "no file name"));
+    if (target.isDir())
+        return Refuse(error, QCoreApplication::translate("zav", "this is a folder"));
     if (target.exists() && !target.isFile()) {
         QFile special(path);
         if (!special.open(QIODevice::WriteOnly)) return Refuse(error, special.errorString());

@@ -1,5 +1,6 @@
 #include "zav/app/library_binding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "zav/base/messages.h"
@@ -16,11 +17,12 @@ LibraryBinder::LibraryBinder(const char* fileName) : fileName_(QString::fromLati
 
 platform::SharedLibrary LibraryBinder::finish() {
     if (!library_.is_loaded()) {
-        base::showMessage(QStringLiteral("Cannot load the library %1 from %2 (%3).")
-                              .arg(fileName_, base::ProgramDirectory(), loadError_),
-                          base::MessageIcon::Critical);
+        base::showMessage(
+            QCoreApplication::translate("zav", "Cannot load the library %1 from %2 (%3).")
+                .arg(fileName_, base::ProgramDirectory(), loadError_),
+            base::MessageIcon::Critical);
     } else if (!missingCalls_.isEmpty()) {
-        base::showMessage(QStringLiteral("The library %1 lacks the call(s) %2.")
+        base::showMessage(QCoreApplication::translate("zav", "The library %1 lacks the call(s) %2.")
                               .arg(fileName_, missingCalls_.join(QStringLiteral(", "))),
                           base::MessageIcon::Critical);
     }

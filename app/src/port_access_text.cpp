@@ -12,28 +12,30 @@ QString portAccessText(const platform::PortAccessReport& report) {
     using platform::PortAccess;
     switch (report.access) {
         case PortAccess::Ready:
-            return QStringLiteral("ready");
+            return QCoreApplication::translate("zav", "ready");
         case PortAccess::NoSuchDevice:
-            return QStringLiteral("no such device");
+            return QCoreApplication::translate("zav", "no such device");
         case PortAccess::InUse:
-            return QStringLiteral("in use by another program");
+            return QCoreApplication::translate("zav", "in use by another program");
         case PortAccess::NotSerialDevice:
-            return QStringLiteral("not a serial device");
+            return QCoreApplication::translate("zav", "not a serial device");
         case PortAccess::PermissionDenied:
             if (!report.group.empty()) {
-                return QStringLiteral(
+                return QCoreApplication::translate(
+                           "zav",
                            "permission denied: add your user to the group `%1` and log in again")
                     .arg(QString::fromStdString(report.group));
             }
             // No group may use it: joining one would not help.
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "zav",
                        "permission denied: only `%1` may open it; ask the administrator to "
                        "give it to a group such as `dialout`")
                 .arg(QString::fromStdString(report.owner));
         case PortAccess::Failed:
             break;
     }
-    return QStringLiteral("cannot be opened: %1")
+    return QCoreApplication::translate("zav", "cannot be opened: %1")
         .arg(QString::fromLocal8Bit(std::strerror(report.error)));
 }
 
@@ -55,7 +57,8 @@ QString systemPortProblem(int port) {
     if (access.access == platform::PortAccess::Ready) return QString();
     return QStringLiteral("COM%1 (%2): %3")
         .arg(port)
-        .arg(path.empty() ? QStringLiteral("no device") : QString::fromStdString(path),
+        .arg(path.empty() ? QCoreApplication::translate("zav", "no device")
+                          : QString::fromStdString(path),
              portAccessText(access));
 }
 
@@ -63,7 +66,7 @@ QString systemPortProblem(int port) {
 
 QString portProblem(int port) {
     if (port <= 0) {
-        return QCoreApplication::translate("zav::app", "no serial port is chosen yet");
+        return QCoreApplication::translate("zav", "no serial port is chosen yet");
     }
     return portProbe() ? portProbe()(port) : systemPortProblem(port);
 }

@@ -1,5 +1,6 @@
 #include "zav/app/ram_utility_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,9 @@ QString withSeparator(QString folder) {
 QString folderList(const QStringList& folders, const QString& lastJoin) {
     QString text;
     for (qsizetype i = 0; i < folders.size(); ++i) {
-        if (i > 0) text += (i + 1 == folders.size()) ? lastJoin : QStringLiteral(", in ");
+        if (i > 0)
+            text +=
+                (i + 1 == folders.size()) ? lastJoin : QCoreApplication::translate("zav", ", in ");
         text += folders[i];
     }
     return text;
@@ -37,7 +40,8 @@ QString portText(std::int16_t port) {
     const std::string device = platform::port_device_path(port);
     return QStringLiteral("COM%1 (%2)")
         .arg(port)
-        .arg(device.empty() ? QStringLiteral("no device") : QFile::decodeName(device.c_str()));
+        .arg(device.empty() ? QCoreApplication::translate("zav", "no device")
+                            : QFile::decodeName(device.c_str()));
 }
 
 bool isStandIn(QFile& file) {
@@ -78,35 +82,41 @@ RamFileChoice FindRamUtilityFile(const QString& fileName, std::int16_t port) {
     }
     return {QString(),
             RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
-                           QStringLiteral("Looked for %1 in %2.")
-                               .arg(fileName, folderList(folders, QStringLiteral(" and in ")))}};
+                           QCoreApplication::translate("zav", "Looked for %1 in %2.")
+                               .arg(fileName, folderList(folders, QCoreApplication::translate(
+                                                                      "zav", " and in ")))}};
 }
 
 std::optional<RamFileRefusal> CheckRamUtilityFile(const QString& path, std::int16_t port) {
     const QFileInfo info(path);
     if (!info.exists())
         return RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
-                              QStringLiteral("%1 cannot be opened.").arg(path)};
+                              QCoreApplication::translate("zav", "%1 cannot be opened.").arg(path)};
     if (info.isDir())
-        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR,
-                              QStringLiteral("%1 is a folder, not a RAM-utility file.").arg(path)};
+        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR, QCoreApplication::translate(
+                                                  "zav", "%1 is a folder, not a RAM-utility file.")
+                                                  .arg(path)};
     // A device or a pipe (a link to /dev/zero, say) might never end.
     if (!info.isFile())
-        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR,
-                              QStringLiteral("%1 is not a regular file.").arg(path)};
+        return RamFileRefusal{
+            ZAV_DOWNLOAD_READ_FILE_ERROR,
+            QCoreApplication::translate("zav", "%1 is not a regular file.").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return RamFileRefusal{
-            ZAV_DOWNLOAD_OPEN_FILE_ERROR,
-            QStringLiteral("%1 cannot be opened: %2.").arg(path, file.errorString())};
+        return RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
+                              QCoreApplication::translate("zav", "%1 cannot be opened: %2.")
+                                  .arg(path, file.errorString())};
     if (isStandIn(file) && !PortIsSimulated(port))
         // Not a file of the maker's.
         return RamFileRefusal{
             ZAV_DOWNLOAD_NOT_ZAV_IMAGE,
-            QStringLiteral("%1 is a stand-in image that only the simulator runs, and %2 is not a "
-                           "simulated port, so nothing was sent. Put the maker's RAM-utility "
-                           "file in %3.")
-                .arg(path, portText(port), folderList(realFolders(), QStringLiteral(" or in ")))};
+            QCoreApplication::translate(
+                "zav",
+                "%1 is a stand-in image that only the simulator runs, and %2 is not a "
+                "simulated port, so nothing was sent. Put the maker's RAM-utility "
+                "file in %3.")
+                .arg(path, portText(port),
+                     folderList(realFolders(), QCoreApplication::translate("zav", " or in ")))};
     return std::nullopt;
 }
 

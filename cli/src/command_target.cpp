@@ -1,5 +1,7 @@
 #include "zav/cli/command_target.h"
 
+#include <QCoreApplication>
+
 #include "zav/app/arguments.h"
 #include "zav/app/current_port.h"
 #include "zav/app/port_access_text.h"
@@ -10,7 +12,8 @@
 namespace zav::cli {
 
 QString RamChannelPortRule() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "zav",
                "the port number must be 1 to %1, as the RAM utility's channel "
                "reaches no higher")
         .arg(app::kHighestRamChannelPort);
@@ -50,7 +53,7 @@ bool CommandTarget::Open(const char* command, QStringList& arguments, Channels c
     if (const QString notice = unit_.ConnectionNotice(); !notice.isEmpty()) PrintError(notice);
     const int port = app::CurrentPort();
     if (channels == Channels::RamUtility && port > app::kHighestRamChannelPort) {
-        PrintError(QStringLiteral("zavdiag %1: the stored port is COM%2; %3")
+        PrintError(QCoreApplication::translate("zav", "zavdiag %1: the stored port is COM%2; %3")
                        .arg(QLatin1String(command))
                        .arg(port)
                        .arg(RamChannelPortRule()));

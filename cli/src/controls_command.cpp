@@ -1,6 +1,7 @@
 // zavdiag controls: the controls window on the terminal. Prepares the unit
 // as the window does, then takes the engineer's commands, typed or from a
 // script on standard input.
+#include <QCoreApplication>
 #include <chrono>
 
 #include "controls_console.h"
@@ -15,7 +16,7 @@ namespace {
 // What the prepared unit offers, for the engineer.
 void PrintReadyUnit(const controls::ControlsSession& session) {
     const controls::ControlPanel& panel = session.panel();
-    PrintLine(QStringLiteral("Unit %1 with %2 sensors:")
+    PrintLine(QCoreApplication::translate("zav", "Unit %1 with %2 sensors:")
                   .arg(session.validator().UnitType)
                   .arg(panel.sensors.size()));
     for (int i = 0; i < panel.sensors.size(); ++i) {
@@ -27,8 +28,8 @@ void PrintReadyUnit(const controls::ControlsSession& session) {
         groups << QStringLiteral("straightener");
     }
     if (panel.group(controls::Group::BezelLed).visible) groups << QStringLiteral("bezel");
-    PrintLine(QStringLiteral("Controls: ") + groups.join(QStringLiteral(", ")) +
-              QStringLiteral(". Type help for the commands."));
+    PrintLine(QCoreApplication::translate("zav", "Controls: %1. Type help for the commands.")
+                  .arg(groups.join(QStringLiteral(", "))));
 }
 
 int RunControls(Invocation& invocation) {
@@ -49,7 +50,8 @@ int RunControls(Invocation& invocation) {
             PrintReadyUnit(session);
             console.run();
         } else if (!invocation.interruption.interrupted()) {
-            PrintError(QStringLiteral("zavdiag controls: the unit is not ready for the controls"));
+            PrintError(QCoreApplication::translate(
+                "zav", "zavdiag controls: the unit is not ready for the controls"));
         }
     }
     session.requestClose();
@@ -61,10 +63,12 @@ int RunControls(Invocation& invocation) {
 
 }  // namespace
 
-ZAVDIAG_SUBCOMMAND(controls,
-                   {"controls", "controls [--port N | --simulate MODEL [--fault F]...]",
-                    "drive the unit's motor, stacker, straightener and bezel, and read its "
-                    "sensors; commands from standard input",
-                    &RunControls});
+ZAVDIAG_SUBCOMMAND(
+    controls,
+    {"controls", "controls [--port N | --simulate MODEL [--fault F]...]",
+     QT_TRANSLATE_NOOP("zav",
+                       "drive the unit's motor, stacker, straightener and bezel, and read its "
+                       "sensors; commands from standard input"),
+     &RunControls});
 
 }  // namespace zav::cli

@@ -1,7 +1,9 @@
 #include "controls_console.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 #include "zav/app/arguments.h"
 #include "zav/cli/printing_front_end.h"
@@ -16,6 +18,8 @@ using controls::Group;
 // refused as a command nobody knows.
 constexpr qint64 kMaxLineLength = 1024;
 constexpr int kBarWidth = 20;
+// Where the help's descriptions start.
+constexpr qsizetype kHelpColumn = 36;
 constexpr double kMaxWaitSeconds = 600;
 
 struct ActuatorWords {
@@ -25,36 +29,39 @@ struct ActuatorWords {
 };
 
 constexpr ActuatorWords kActuatorWords[] = {
-    {"fwd", Control::MotorForward, "the motor is running; stop it first"},
-    {"rev", Control::MotorReverse, "the motor is running; stop it first"},
-    {"stop", Control::MotorStop, "the motor is not running"},
-    {"stacker on", Control::StackerOn, "the stacker is running; switch it off first"},
-    {"stacker off", Control::StackerOff, "the stacker is not running"},
-    {"stacker park", Control::StackerPark, "the stacker is running; switch it off first"},
+    {"fwd", Control::MotorForward, QT_TRANSLATE_NOOP("zav", "the motor is running; stop it first")},
+    {"rev", Control::MotorReverse, QT_TRANSLATE_NOOP("zav", "the motor is running; stop it first")},
+    {"stop", Control::MotorStop, QT_TRANSLATE_NOOP("zav", "the motor is not running")},
+    {"stacker on", Control::StackerOn,
+     QT_TRANSLATE_NOOP("zav", "the stacker is running; switch it off first")},
+    {"stacker off", Control::StackerOff, QT_TRANSLATE_NOOP("zav", "the stacker is not running")},
+    {"stacker park", Control::StackerPark,
+     QT_TRANSLATE_NOOP("zav", "the stacker is running; switch it off first")},
     {"straightener on", Control::StraightenerOn,
-     "the straightener is running; switch it off first"},
-    {"straightener off", Control::StraightenerOff, "the straightener is not running"},
+     QT_TRANSLATE_NOOP("zav", "the straightener is running; switch it off first")},
+    {"straightener off", Control::StraightenerOff,
+     QT_TRANSLATE_NOOP("zav", "the straightener is not running")},
     {"straightener park", Control::StraightenerPark,
-     "the straightener is running; switch it off first"},
-    {"bezel red", Control::BezelRed, "the bezel is red already"},
-    {"bezel green", Control::BezelGreen, "the bezel is green already"},
-    {"bezel blue", Control::BezelBlue, "the bezel is blue already"},
-    {"bezel white", Control::BezelWhite, "the bezel is white already"},
+     QT_TRANSLATE_NOOP("zav", "the straightener is running; switch it off first")},
+    {"bezel red", Control::BezelRed, QT_TRANSLATE_NOOP("zav", "the bezel is red already")},
+    {"bezel green", Control::BezelGreen, QT_TRANSLATE_NOOP("zav", "the bezel is green already")},
+    {"bezel blue", Control::BezelBlue, QT_TRANSLATE_NOOP("zav", "the bezel is blue already")},
+    {"bezel white", Control::BezelWhite, QT_TRANSLATE_NOOP("zav", "the bezel is white already")},
 };
 
 QString GroupName(Group group) {
     switch (group) {
         case Group::Stacker:
-            return QStringLiteral("stacker");
+            return QCoreApplication::translate("zav", "stacker");
         case Group::Straightener:
-            return QStringLiteral("straightener");
+            return QCoreApplication::translate("zav", "straightener");
         case Group::BezelLed:
-            return QStringLiteral("bezel light");
+            return QCoreApplication::translate("zav", "bezel light");
         case Group::Motor:
         case Group::Reading:
             break;
     }
-    return QStringLiteral("such control");
+    return QCoreApplication::translate("zav", "such control");
 }
 
 QString Bar(int value) {
@@ -70,21 +77,30 @@ ControlsConsole::ControlsConsole(controls::ControlsSession& session) : session_(
 }
 
 QStringList ControlsConsole::help() {
-    return {QStringLiteral("fwd | rev | stop                    transport motor"),
-            QStringLiteral("stacker on|off|park                 stacker"),
-            QStringLiteral("straightener on|off|park            note straightener"),
-            QStringLiteral("bezel red|green|blue|white          bezel colour"),
-            QStringLiteral("poll SENSOR                         live reading of a sensor "
-                           "(name or number)"),
-            QStringLiteral("unpoll                              stop the reading"),
-            QStringLiteral("wait SECONDS                        let time pass (for scripts)"),
-            QStringLiteral("quit                                leave (also at end of input)")};
+    // The commands as typed, and what each does in the user's language.
+    static constexpr std::pair<const char*, const char*> kCommands[] = {
+        {"fwd | rev | stop", QT_TRANSLATE_NOOP("zav", "transport motor")},
+        {"stacker on|off|park", QT_TRANSLATE_NOOP("zav", "stacker")},
+        {"straightener on|off|park", QT_TRANSLATE_NOOP("zav", "note straightener")},
+        {"bezel red|green|blue|white", QT_TRANSLATE_NOOP("zav", "bezel colour")},
+        {"poll SENSOR", QT_TRANSLATE_NOOP("zav", "live reading of a sensor (name or number)")},
+        {"unpoll", QT_TRANSLATE_NOOP("zav", "stop the reading")},
+        {"wait SECONDS", QT_TRANSLATE_NOOP("zav", "let time pass (for scripts)")},
+        {"quit", QT_TRANSLATE_NOOP("zav", "leave (also at end of input)")},
+    };
+    QStringList lines;
+    for (const auto& [words, what] : kCommands) {
+        lines << QString::fromLatin1(words).leftJustified(kHelpColumn) +
+                     QCoreApplication::translate("zav", what);
+    }
+    return lines;
 }
 
 void ControlsConsole::run() {
     if (session_.isClosed()) return;
     if (!input_.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        PrintError(QStringLiteral("zavdiag controls: standard input cannot be read"));
+        PrintError(
+            QCoreApplication::translate("zav", "zavdiag controls: standard input cannot be read"));
         session_.requestClose();
         return;
     }
@@ -137,7 +153,7 @@ void ControlsConsole::execute(const QString& line) {
         poll(rest);
     } else if (command == QLatin1String("unpoll")) {
         if (!session_.press(Control::StopPolling))
-            PrintError(QStringLiteral("unpoll: not polling"));
+            PrintError(QCoreApplication::translate("zav", "unpoll: not polling"));
     } else if (verb == QLatin1String("wait")) {
         wait(rest);
     } else {
@@ -147,8 +163,9 @@ void ControlsConsole::execute(const QString& line) {
                 return;
             }
         }
-        PrintError(QStringLiteral("unknown command \"%1\"; type help for the commands")
-                       .arg(line.simplified()));
+        PrintError(
+            QCoreApplication::translate("zav", "unknown command \"%1\"; type help for the commands")
+                .arg(line.simplified()));
     }
 }
 
@@ -156,13 +173,15 @@ void ControlsConsole::press(Control control, const QString& what) {
     const controls::ControlPanel& panel = session_.panel();
     const std::optional<Group> group = controls::GroupOf(control);
     if (group && !panel.group(*group).visible) {
-        PrintError(what + QStringLiteral(": this unit has no ") + GroupName(*group));
+        PrintError(QCoreApplication::translate("zav", "%1: this unit has no %2")
+                       .arg(what, GroupName(*group)));
         return;
     }
     if (session_.press(control)) return;
     for (const ActuatorWords& words : kActuatorWords) {
         if (words.control == control) {
-            PrintError(what + QStringLiteral(": not now, ") + QLatin1String(words.whenDisabled));
+            PrintError(QCoreApplication::translate("zav", "%1: not now, %2")
+                           .arg(what, QCoreApplication::translate("zav", words.whenDisabled)));
         }
     }
 }
@@ -174,7 +193,8 @@ void ControlsConsole::poll(const QString& sensor) {
         if (sensors[i].simplified().compare(sensor, Qt::CaseInsensitive) == 0) position = i + 1;
     }
     if (sensor.isEmpty() || !position) {
-        PrintError(QStringLiteral("poll: no sensor \"%1\"; the sensors are:").arg(sensor));
+        PrintError(QCoreApplication::translate("zav", "poll: no sensor \"%1\"; the sensors are:")
+                       .arg(sensor));
         for (int i = 0; i < sensors.size(); ++i) {
             PrintError(QStringLiteral("  %1 %2").arg(i + 1, 2).arg(sensors[i]));
         }
@@ -182,7 +202,9 @@ void ControlsConsole::poll(const QString& sensor) {
     }
     session_.selectSensor(*position);
     shownReading_.clear();
-    PrintLine(QStringLiteral("polling %1 %2").arg(*position).arg(sensors[*position - 1]));
+    PrintLine(QCoreApplication::translate("zav", "polling %1 %2")
+                  .arg(*position)
+                  .arg(sensors[*position - 1]));
     if (!session_.panel().control(Control::StopPolling).enabled) {
         session_.press(Control::StartPolling);
     }
@@ -193,8 +215,9 @@ void ControlsConsole::wait(const QString& seconds) {
     const double value = seconds.toDouble(&ok);
     // Written so that a NaN, which fails every comparison, is refused too.
     if (!ok || !(value >= 0 && value <= kMaxWaitSeconds)) {
-        PrintError(
-            QStringLiteral("wait: \"%1\" is not a number of seconds from 0 to 600").arg(seconds));
+        PrintError(QCoreApplication::translate(
+                       "zav", "wait: \"%1\" is not a number of seconds from 0 to 600")
+                       .arg(seconds));
         return;
     }
     QEventLoop pause;

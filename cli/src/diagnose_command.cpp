@@ -1,6 +1,7 @@
 // zavdiag diagnose: one whole diagnostic as the diagnostics window runs it,
 // then the results (as text, or as JSON with --json) and optionally the
 // results file and the service report.
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "diagnostic_report.h"
@@ -21,7 +22,8 @@ int RunDiagnose(Invocation& invocation) {
     const auto csvPath = app::TakeValue(arguments, QStringLiteral("--csv"), &error);
     const auto reportPath = app::TakeValue(arguments, QStringLiteral("--report"), &error);
     if (error.isEmpty() && reportPath && !diag::ReportFormatOf(*reportPath)) {
-        error = QStringLiteral("the report file name must end in .pdf or .html");
+        error =
+            QCoreApplication::translate("zav", "the report file name must end in .pdf or .html");
     }
     if (!error.isEmpty()) return RefuseArguments("diagnose", error);
     if (!target.Open("diagnose", arguments, Channels::RamUtility)) return kExitCouldNotRun;
@@ -40,12 +42,13 @@ int RunDiagnose(Invocation& invocation) {
     if ((csvPath || reportPath) && !interrupted) {
         // Saving is open to the engineer only once the run has results.
         if (!session.buttons().saveCsv) {
-            PrintError(QStringLiteral("zavdiag diagnose: the run has no results to save"));
+            PrintError(QCoreApplication::translate(
+                "zav", "zavdiag diagnose: the run has no results to save"));
         } else {
             if (csvPath && session.saveResults(*csvPath)) written = *csvPath;
             QString why;
             if (reportPath && !diag::WriteServiceReport(session.lastRun(), *reportPath, &why)) {
-                PrintError(QStringLiteral("zavdiag diagnose: ") + why);
+                PrintError(QStringLiteral("zavdiag diagnose: %1").arg(why));
             }
         }
     }
@@ -73,8 +76,9 @@ ZAVDIAG_SUBCOMMAND(diagnose,
                    {"diagnose",
                     "diagnose [--port N | --simulate MODEL [--fault F]... [--paper-delay S]] "
                     "[--csv FILE] [--report FILE.pdf|FILE.html] [--json]",
-                    "run the automatic diagnostic; print the results, optionally save them "
-                    "and a service report",
+                    QT_TRANSLATE_NOOP("zav",
+                                      "run the automatic diagnostic; print the results, "
+                                      "optionally save them and a service report"),
                     &RunDiagnose});
 
 }  // namespace zav::cli

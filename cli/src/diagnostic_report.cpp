@@ -1,5 +1,6 @@
 #include "diagnostic_report.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +34,10 @@ std::optional<QString> VerdictText(diag::RunEnd end) {
 }
 
 QString Limits(std::uint8_t min, std::uint8_t read, std::uint8_t max) {
-    return QStringLiteral("%1-%2 read %3").arg(min, 3).arg(max, -3).arg(read, 3);
+    return QCoreApplication::translate("zav", "%1-%2 read %3")
+        .arg(min, 3)
+        .arg(max, -3)
+        .arg(read, 3);
 }
 
 const diag::ResultRow& RowOf(const diag::DiagnosticSession& session, int index) {
@@ -91,9 +95,10 @@ void PrintDiagnosticReport(const diag::DiagnosticSession& session) {
     }
     if (!view.sensorRows.empty()) {
         block();
-        PrintLine(LangText(lang::text::kSensor).leftJustified(kNameWidth) +
-                  LangText(lang::text::kStatus).leftJustified(kStatusWidth) +
-                  QStringLiteral("Path (min-max, read)   Paper (min-max, read)"));
+        PrintLine(
+            LangText(lang::text::kSensor).leftJustified(kNameWidth) +
+            LangText(lang::text::kStatus).leftJustified(kStatusWidth) +
+            QCoreApplication::translate("zav", "Path (min-max, read)   Paper (min-max, read)"));
     }
     for (std::size_t i = 0; i < view.sensorRows.size(); ++i) {
         const diag::ResultListRow& sensor = view.sensorRows[i];

@@ -1,5 +1,7 @@
 // zavdiag identify: identification as the diagnostics window makes it, then
 // the unit's identity, its sensors' configuration and its motors.
+#include <QCoreApplication>
+
 #include "diagnostic_report.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
@@ -11,7 +13,8 @@ namespace {
 
 QString SensorLine(const app::ValidatorData& unit, int i) {
     using app::ValueAt;
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "zav",
                "%1 code %2  type %3  paper tgt %4  path tgt %5  gains %6/%7  "
                "phase delay %8  detect thresh %9  clear thresh %10")
         .arg(ValueAt(unit.SensorName, i).leftJustified(20))
@@ -47,7 +50,9 @@ int RunIdentify(Invocation& invocation) {
 
 }  // namespace
 
-ZAVDIAG_SUBCOMMAND(identify, {"identify", "identify [--port N | --simulate MODEL [--fault F]...]",
-                              "read the unit's identity, sensor and motor data", &RunIdentify});
+ZAVDIAG_SUBCOMMAND(identify,
+                   {"identify", "identify [--port N | --simulate MODEL [--fault F]...]",
+                    QT_TRANSLATE_NOOP("zav", "read the unit's identity, sensor and motor data"),
+                    &RunIdentify});
 
 }  // namespace zav::cli

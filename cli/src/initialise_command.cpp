@@ -1,6 +1,7 @@
 // zavdiag initialise: the validator's own initialisation and calibration as
 // the initialise window runs it, with each sensor's status shown as it
 // changes and the whole table at the end.
+#include <QCoreApplication>
 #include <chrono>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace zav::cli {
 namespace {
 
 QString RowLine(const controls::SensorStatusRow& row) {
-    return QStringLiteral("%1 %2 gains %3/%4")
+    return QCoreApplication::translate("zav", "%1 %2 gains %3/%4")
         .arg(row.sensor.leftJustified(20))
         .arg(row.status.leftJustified(28))
         .arg(row.gain1, 3)
@@ -64,7 +65,9 @@ int RunInitialise(Invocation& invocation) {
 
 ZAVDIAG_SUBCOMMAND(initialise,
                    {"initialise", "initialise [--port N | --simulate MODEL [--fault F]...]",
-                    "run the unit's initialisation and calibration; show each sensor's status",
+                    QT_TRANSLATE_NOOP("zav",
+                                      "run the unit's initialisation and calibration; show "
+                                      "each sensor's status"),
                     &RunInitialise});
 
 }  // namespace zav::cli

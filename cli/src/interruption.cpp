@@ -1,5 +1,7 @@
 #include "zav/cli/interruption.h"
 
+#include <QCoreApplication>
+
 #include "zav/cli/printing_front_end.h"
 #include "zav/cli/subcommand.h"
 #include "zav/platform/termination.h"
@@ -25,7 +27,8 @@ Interruption::~Interruption() {
 }
 
 int Interruption::EndInterrupted(const char* command) const {
-    PrintError(QStringLiteral("zavdiag %1: interrupted").arg(QLatin1String(command)));
+    PrintError(
+        QCoreApplication::translate("zav", "zavdiag %1: interrupted").arg(QLatin1String(command)));
     return kExitCouldNotRun;
 }
 

@@ -14,15 +14,17 @@ namespace {
 using zav::cli::PrintLine;
 
 void PrintUsage(void (*print)(const QString&)) {
-    print(QStringLiteral("Usage: zavdiag COMMAND [OPTIONS] | --help | --version"));
+    print(QCoreApplication::translate("zav",
+                                      "Usage: zavdiag COMMAND [OPTIONS] | --help | --version"));
     for (const zav::cli::Subcommand& command : zav::cli::AllSubcommands()) {
         print(QStringLiteral("  zavdiag %1").arg(QString::fromUtf8(command.synopsis)));
-        print(QStringLiteral("      %1").arg(QString::fromUtf8(command.summary)));
+        print(QStringLiteral("      %1").arg(QCoreApplication::translate("zav", command.summary)));
     }
-    print(
-        QStringLiteral("The service report (--report) is PDF or HTML, written without a display "
-                       "or any graphics library."));
-    print(QStringLiteral("Exit status: 0 passed, 1 failed, 2 could not run."));
+    print(QCoreApplication::translate(
+        "zav",
+        "The service report (--report) is PDF or HTML, written without a display "
+        "or any graphics library."));
+    print(QCoreApplication::translate("zav", "Exit status: 0 passed, 1 failed, 2 could not run."));
 }
 
 }  // namespace
@@ -32,6 +34,12 @@ int main(int argc, char** argv) {
     zav::cli::Interruption interruption;
     // Qt Core alone: even the service report needs no display library.
     const QCoreApplication application(argc, argv);
+    zav::cli::PrintingFrontEnd frontEnd;
+    // The program's start-up: the language of the settings and the locale
+    // (the usage speaks it too), and the stored port.
+    if (!zav::lang::startLanguage(zav::lang::LanguageEnvironment::ofThisProgram()).loaded) {
+        return zav::cli::kExitCouldNotRun;
+    }
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         PrintUsage(&zav::cli::PrintError);
@@ -49,19 +57,15 @@ int main(int argc, char** argv) {
     }
     const zav::cli::Subcommand* command = zav::cli::FindSubcommand(name);
     if (!command) {
-        zav::cli::PrintError((name.startsWith(u'-') ? QStringLiteral("zavdiag: unknown option ")
-                                                    : QStringLiteral("zavdiag: unknown command ")) +
-                             name);
+        zav::cli::PrintError(
+            (name.startsWith(u'-')
+                 ? QCoreApplication::translate("zav", "zavdiag: unknown option %1")
+                 : QCoreApplication::translate("zav", "zavdiag: unknown command %1"))
+                .arg(name));
         PrintUsage(&zav::cli::PrintError);
         return zav::cli::kExitCouldNotRun;
     }
 
-    zav::cli::PrintingFrontEnd frontEnd;
-    // The program's start-up: the language of the settings and the locale,
-    // and the stored port.
-    if (!zav::lang::startLanguage(zav::lang::LanguageEnvironment::ofThisProgram()).loaded) {
-        return zav::cli::kExitCouldNotRun;
-    }
     zav::app::LoadCurrentPort();
     zav::cli::Invocation invocation{arguments, frontEnd, interruption};
     return command->run(invocation);

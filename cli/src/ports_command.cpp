@@ -1,5 +1,7 @@
 // zavdiag ports: the serial ports as the port options window lists them,
 // with the current port marked.
+#include <QCoreApplication>
+
 #include "zav/app/arguments.h"
 #include "zav/app/current_port.h"
 #include "zav/app/port_list.h"
@@ -20,10 +22,11 @@ int RunPorts(Invocation& invocation) {
     // Finding none is an answer, not a failure to run: standard output
     // stays the list (empty, or the stored port alone) and the status 0.
     if (found.empty()) {
-        PrintError(
-            QStringLiteral("zavdiag ports: no serial port was found; plug in the "
-                           "adaptor (a USB one shows within seconds) or point a number "
-                           "at a device with ZAV_COM<n>"));
+        PrintError(QCoreApplication::translate(
+            "zav",
+            "zavdiag ports: no serial port was found; plug in the "
+            "adaptor (a USB one shows within seconds) or point a number "
+            "at a device with ZAV_COM<n>"));
     }
     for (qsizetype i = 0; i < list.entries.size(); ++i) {
         const bool isCurrent = current > 0 && i == list.selected;
@@ -35,8 +38,9 @@ int RunPorts(Invocation& invocation) {
 }  // namespace
 
 ZAVDIAG_SUBCOMMAND(ports, {"ports", "ports",
-                           "list the serial ports as the port options do; * marks the current "
-                           "port",
+                           QT_TRANSLATE_NOOP("zav",
+                                             "list the serial ports as the port options do; * "
+                                             "marks the current port"),
                            &RunPorts});
 
 }  // namespace zav::cli

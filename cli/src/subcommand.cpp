@@ -1,5 +1,6 @@
 #include "zav/cli/subcommand.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -44,7 +45,8 @@ int ExitStatus(bool passed, const app::ValidatorData& unit) {
 int RefuseArguments(const char* name, const QString& why) {
     PrintError(QStringLiteral("zavdiag %1: %2").arg(QLatin1String(name), why));
     if (const Subcommand* command = FindSubcommand(QLatin1String(name))) {
-        PrintError(QStringLiteral("Usage: zavdiag ") + QString::fromUtf8(command->synopsis));
+        PrintError(QCoreApplication::translate("zav", "Usage: zavdiag %1")
+                       .arg(QString::fromUtf8(command->synopsis)));
     }
     return kExitCouldNotRun;
 }

@@ -1,6 +1,7 @@
 #include "zav/desktop/frm_options.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -50,7 +51,8 @@ FrmOptions::FrmOptions(QWidget* parent, const PortSource& ports)
     cmbCom_->setCurrentIndex(list.selected);
     lblDescription_->setObjectName(QStringLiteral("lblPortDescription"));
     // Its name is the description itself, read out as it changes.
-    lblDescription_->setAccessibleDescription(tr("Port description"));
+    lblDescription_->setAccessibleDescription(
+        QCoreApplication::translate("zav", "Port description"));
     lblDescription_->setWordWrap(true);
     lblDescription_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     describeSelection();

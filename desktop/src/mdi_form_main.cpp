@@ -1,6 +1,7 @@
 #include "zav/desktop/mdi_form_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -107,10 +108,10 @@ void MDIFormMain::buildToolbar() {
     // The overflow buttons Qt adds to the toolbar (a checkable one) and the
     // menu bar get names too.
     if (auto* more = Toolbar1_->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"))) {
-        more->setAccessibleName(tr("More tools"));
+        more->setAccessibleName(QCoreApplication::translate("zav", "More tools"));
     }
     if (auto* more = menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"))) {
-        more->setAccessibleName(tr("More menus"));
+        more->setAccessibleName(QCoreApplication::translate("zav", "More menus"));
     }
 }
 
@@ -125,7 +126,7 @@ bool MDIFormMain::startUp(const lang::LanguageEnvironment& environment) {
     setCaptions();
     // A tool that cannot use the port says where to choose another one, in
     // the menus' own words.
-    app::setPortAdvice(tr("Choose the validator's port in %1 > %2.")
+    app::setPortAdvice(QCoreApplication::translate("zav", "Choose the validator's port in %1 > %2.")
                            .arg(zav::window::withoutAccessKey(LangText(lang::text::kOptions)),
                                 zav::window::withoutAccessKey(LangText(lang::text::kSerialPort))));
     mnuInitialise_->setVisible(true);

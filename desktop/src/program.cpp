@@ -86,8 +86,9 @@ bool Program::start(QStringList arguments, QString* error) {
         return false;
     }
     if (const std::optional<QString> model = unit_->SimulatedModel()) {
-        mainWindow_->showRunNotice(
-            QStringLiteral("Simulated %1 on COM%2").arg(*model).arg(app::CurrentPort()));
+        mainWindow_->showRunNotice(QCoreApplication::translate("zav", "Simulated %1 on COM%2")
+                                       .arg(*model)
+                                       .arg(app::CurrentPort()));
     }
     registerToolWindows(*mainWindow_);
     return true;

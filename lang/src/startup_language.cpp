@@ -3,6 +3,7 @@
 #include "zav/base/messages.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/module_files.h"
+#include "zav/lang/translations.h"
 #include "zav/platform/system.h"
 
 namespace zav::lang {
@@ -27,7 +28,7 @@ constexpr IdMapping kIdMappings[] = {
 }  // namespace
 
 LanguageEnvironment LanguageEnvironment::ofThisProgram() {
-    return {defaultModuleDirectory(), platform::user_language_id()};
+    return {defaultModuleDirectory(), platform::user_language_id(), defaultTranslationDirectory()};
 }
 
 QString codeForLanguageId(const QString& idText, const QString& currentCode) {
@@ -78,6 +79,7 @@ StartupLanguage startLanguage(const LanguageEnvironment& environment) {
     if (code.isEmpty()) code = QStringLiteral("en");
     result.loaded = loadLanguage(code, environment.moduleDirectory);
     result.languageCode = currentLanguageCode();
+    if (result.loaded) installTranslations(result.languageCode, environment.translationDirectory);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "zav/unit/target_unit.h"
 
+#include <QCoreApplication>
 #include <string>
 
 #include "zav/app/arguments.h"
@@ -36,17 +37,18 @@ bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
         return false;
     }
     if (port && model) {
-        *error = QStringLiteral("--port and --simulate do not go together");
+        *error = QCoreApplication::translate("zav", "--port and --simulate do not go together");
         return false;
     }
     if (!model && (!faults.isEmpty() || paperDelay)) {
-        *error = QStringLiteral("--fault and --paper-delay need --simulate");
+        *error = QCoreApplication::translate("zav", "--fault and --paper-delay need --simulate");
         return false;
     }
     if (port) {
         port_ = app::ParseInteger(*port, 1, app::kHighestPortNumber);
         if (!port_) {
-            *error = QStringLiteral("the port number must be 1 to %1").arg(app::kHighestPortNumber);
+            *error = QCoreApplication::translate("zav", "the port number must be 1 to %1")
+                         .arg(app::kHighestPortNumber);
             return false;
         }
     }
@@ -56,7 +58,7 @@ bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
     options.model = model->toStdString();
     options.test_step_ms = kSimulatedTestStepMs;
     if (!sim::known_model(options.model)) {
-        *error = QStringLiteral("unknown model %1; the simulator knows %2")
+        *error = QCoreApplication::translate("zav", "unknown model %1; the simulator knows %2")
                      .arg(*model, QString::fromStdString(sim::model_names()));
         return false;
     }
@@ -64,7 +66,7 @@ bool TargetUnit::TakeOptions(QStringList& arguments, QString* error) {
         bool ok = false;
         const double seconds = paperDelay->toDouble(&ok);
         if (!ok || !(seconds >= 0 && seconds <= kMaxPaperDelaySeconds)) {  // NaN too
-            *error = QStringLiteral("the paper delay must be 0 to 600 seconds");
+            *error = QCoreApplication::translate("zav", "the paper delay must be 0 to 600 seconds");
             return false;
         }
         options.paper_delay_ms = static_cast<int>(seconds * 1000);
@@ -87,7 +89,8 @@ bool TargetUnit::Connect(QString* error) {
     }
     if (!simulation_) {
         if (app::CurrentPort() > 0) return true;
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+            "zav",
             "no serial port is stored in the settings; give --port N or "
             "--simulate MODEL");
         return false;
@@ -95,7 +98,8 @@ bool TargetUnit::Connect(QString* error) {
     int number = kFirstFreePort;
     while (number <= kLastFreePort && !platform::port_device_path(number).empty()) ++number;
     if (number > kLastFreePort) {
-        *error = QStringLiteral("COM%1 to COM%2 are all taken; no port is left for the simulator")
+        *error = QCoreApplication::translate(
+                     "zav", "COM%1 to COM%2 are all taken; no port is left for the simulator")
                      .arg(kFirstFreePort)
                      .arg(kLastFreePort);
         return false;
@@ -103,7 +107,8 @@ bool TargetUnit::Connect(QString* error) {
     simulator_ = std::make_unique<sim::Simulator>(*simulation_);
     std::string why;
     if (!faults_.apply_to(*simulator_, &why) || !simulator_->start(&why)) {
-        *error = QStringLiteral("the simulator cannot start: ") + QString::fromStdString(why);
+        *error = QCoreApplication::translate("zav", "the simulator cannot start: %1")
+                     .arg(QString::fromStdString(why));
         simulator_.reset();
         return false;
     }
@@ -120,7 +125,7 @@ std::optional<QString> TargetUnit::SimulatedModel() const {
 
 QString TargetUnit::ConnectionNotice() const {
     if (!simulator_) return {};
-    return QStringLiteral("Simulated %1 on COM%2 (%3)")
+    return QCoreApplication::translate("zav", "Simulated %1 on COM%2 (%3)")
         .arg(QString::fromStdString(simulation_->model))
         .arg(simulatedPort_)
         .arg(QString::fromStdString(simulator_->slave_path()));

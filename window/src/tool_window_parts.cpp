@@ -42,7 +42,7 @@ void MakeStatusLine(QLabel& label) {
     // Its name is its text, so a screen reader hears each new line; what it
     // is goes in the description.
     label.setAccessibleName(QString());
-    label.setAccessibleDescription(QCoreApplication::translate("zav::window", "Status line"));
+    label.setAccessibleDescription(QCoreApplication::translate("zav", "Status line"));
     label.setTextFormat(Qt::PlainText);
 }
 

@@ -1,5 +1,7 @@
 #include "report_content.h"
 
+#include <QCoreApplication>
+
 #include "zav/app/global.h"
 #include "zav/base/product.h"
 #include "zav/diag/model_test_limits.h"
@@ -37,14 +39,14 @@ QString RunNote(RunEnd end, const QString& statusText) {
         case RunEnd::Failed:
             return {};
         case RunEnd::TestsAborted:
-            return QStringLiteral("Run aborted: %1").arg(reason);
+            return QCoreApplication::translate("zav", "Run aborted: %1").arg(reason);
         case RunEnd::Cancelled:
-            return QStringLiteral("Run cancelled by the engineer");
+            return QCoreApplication::translate("zav", "Run cancelled by the engineer");
         case RunEnd::NotTested:
         case RunEnd::None:
             break;
     }
-    return QStringLiteral("Run aborted before the tests: %1").arg(reason);
+    return QCoreApplication::translate("zav", "Run aborted before the tests: %1").arg(reason);
 }
 
 // A test reached shows each row it judged; a row it wrote nothing into (a
@@ -93,14 +95,15 @@ ReportContent MakeReportContent(const RunRecord& input) {
     ReportContent content;
     content.language = lang::currentLanguageCode().toLower();
     content.title = ProductTitle();
-    content.subtitle = QStringLiteral("Service report");
+    content.subtitle = QCoreApplication::translate("zav", "Service report");
     content.identity = {
         {Label(lang::text::kType), Printable(unit.UnitType)},
         {Label(lang::text::kSerialNumber), SerialNumberText(unit.SerialNumber)},
         {Label(lang::text::kFirmware), Printable(results.version.FullFirmware)},
         {Label(lang::text::kDataset), Printable(results.dataset.DatasetCode)},
-        {QStringLiteral("Date"), input.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
-        {QStringLiteral("Computer"), Printable(input.hostName)},
+        {QCoreApplication::translate("zav", "Date"),
+         input.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {QCoreApplication::translate("zav", "Computer"), Printable(input.hostName)},
     };
     content.footer = content.title + QStringLiteral(" \u2013 ") + Printable(unit.UnitType) + u' ' +
                      SerialNumberText(unit.SerialNumber);
@@ -109,13 +112,14 @@ ReportContent MakeReportContent(const RunRecord& input) {
     content.runNote = RunNote(input.end, input.statusText);
     if (!content.runNote.isEmpty()) {
         content.runNoteDetail =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "zav",
                 "The results reached before the stop are shown; tests not reached "
                 "show \u201C%1\u201D.")
                 .arg(LangText(lang::text::kNotTested));
     }
 
-    content.mechanicsCaption = QStringLiteral("Mechanics");
+    content.mechanicsCaption = QCoreApplication::translate("zav", "Mechanics");
     content.motorCaption = LangText(lang::text::kMotor);
     content.statusCaption = LangText(lang::text::kStatus);
     for (const ResultListRow& row : input.shown.motorRows) {
@@ -123,18 +127,18 @@ ReportContent MakeReportContent(const RunRecord& input) {
     }
 
     content.sensorCaption = LangText(lang::text::kSensor);
-    content.limitsCaption = QStringLiteral("Limits");
+    content.limitsCaption = QCoreApplication::translate("zav", "Limits");
     content.readingCaption = LangText(lang::text::kReading);
     content.notTested = LangText(lang::text::kNotTested);
     const bool mechanicsDone = input.end == RunEnd::Passed || input.end == RunEnd::Failed ||
                                input.end == RunEnd::TestsAborted || input.end == RunEnd::Cancelled;
-    content.paperLess =
-        MakeChart(input, QStringLiteral("Paper-less test"), mechanicsDone, /*paperColumns=*/false);
-    content.greenPaper = MakeChart(input, QStringLiteral("Green-paper test"),
+    content.paperLess = MakeChart(input, QCoreApplication::translate("zav", "Paper-less test"),
+                                  mechanicsDone, /*paperColumns=*/false);
+    content.greenPaper = MakeChart(input, QCoreApplication::translate("zav", "Green-paper test"),
                                    input.end == RunEnd::Passed || input.end == RunEnd::Failed,
                                    /*paperColumns=*/true);
 
-    content.tableCaption = QStringLiteral("Sensor table");
+    content.tableCaption = QCoreApplication::translate("zav", "Sensor table");
     if (IsSupportedModel(unit.UnitType)) {
         content.tableColumns = SensorFieldCaptions();
         for (int i = 0; i < unit.SensorCount; ++i) {

@@ -1,5 +1,6 @@
 #include "zav/diag/service_report.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -37,9 +38,8 @@ bool WriteServiceReport(const RunRecord& run, const QString& path, QString* erro
     const auto format = ReportFormatOf(path);
     QByteArray bytes;
     if (!format) {
-        why = QStringLiteral("a report file name ends in .pdf or .html");
-    } else if (bytes = ServiceReport(run, *format);
-               app::WriteFileAtomically(path, bytes, &why)) {
+        why = QCoreApplication::translate("zav", "a report file name ends in .pdf or .html");
+    } else if (bytes = ServiceReport(run, *format); app::WriteFileAtomically(path, bytes, &why)) {
         return true;
     }
     if (error) *error = CouldNotSaveText(path, why);

@@ -1,5 +1,6 @@
 #include "zav/diag/window/frm_diag.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -105,7 +106,8 @@ void FrmDiag::buildControls() {
     downloadProgress_ = new QProgressBar(this);
     downloadProgress_->setObjectName(QStringLiteral("downloadProgress"));
     downloadProgress_->setFormat(QStringLiteral("%v / %m"));
-    downloadProgress_->setAccessibleName(tr("RAM utility download"));
+    downloadProgress_->setAccessibleName(
+        QCoreApplication::translate("zav", "RAM utility download"));
     // Its room stays when it hides, so the status line above keeps its lines.
     QSizePolicy keepRoom = downloadProgress_->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
@@ -116,7 +118,7 @@ void FrmDiag::buildControls() {
 
     bttnDIAG_ = NewButton("bttnDIAG", lang::text::kStartDiagnostic, this);
     bttnSaveCSV_ = NewButton("bttnSaveCSV", lang::text::kSave, this);
-    bttnReport_ = new QPushButton(tr("Report…"), this);
+    bttnReport_ = new QPushButton(QCoreApplication::translate("zav", "Report…"), this);
     bttnReport_->setObjectName(QStringLiteral("bttnReport"));
     bttnReport_->setAccessibleName(bttnReport_->text());
     bttnOK_ = NewButton("bttnOK", lang::text::kOk, this);
@@ -192,7 +194,7 @@ void FrmDiag::askSaveFile() {
     DiagnosticSession* session = session_;
     zav::window::askSaveFileName(
         this,
-        {QStringLiteral("Save test data"),
+        {QCoreApplication::translate("zav", "Save test data"),
          {QStringLiteral("*.csv")},
          session->defaultCsvFileName(),
          zav::window::proposedFolder(LastCsvPath())},
@@ -209,7 +211,7 @@ void FrmDiag::askReportFile() {
     const QString name = DefaultReportFileName(session->resultData().unit.UnitType,
                                                QDateTime::currentDateTime(), ReportFormat::Pdf);
     zav::window::askSaveFileName(this,
-                                 {QStringLiteral("Save service report"),
+                                 {QCoreApplication::translate("zav", "Save service report"),
                                   {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
                                   name,
                                   zav::window::proposedFolder(LastCsvPath())},

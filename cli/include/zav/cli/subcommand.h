@@ -2,7 +2,8 @@
 // The subcommands of zavdiag. Each lives in a file of its own and registers
 // itself at namespace scope:
 //
-//   ZAVDIAG_SUBCOMMAND(ports, {"ports", "ports", "list the serial ports", &RunPorts});
+//   ZAVDIAG_SUBCOMMAND(ports, {"ports", "ports",
+//                              QT_TRANSLATE_NOOP("zav", "list the serial ports"), &RunPorts});
 //
 // and joins the program with one zavdiag_subcommand(...) line in
 // cli/CMakeLists.txt.
@@ -38,7 +39,7 @@ struct Invocation {
 struct Subcommand {
     const char* name;
     const char* synopsis;  // the usage line after "zavdiag "
-    const char* summary;   // what it does, in one line
+    const char* summary;   // what it does, in one line; translated in context "zav"
     int (*run)(Invocation& invocation);
 };
 

@@ -7,12 +7,15 @@
 
 namespace zav::lang {
 
-// Where the choice looks: the module directory and the user's language.
+// Where the choice looks: the module directory and the user's language;
+// where the translations of our additions are.
 struct LanguageEnvironment {
     QString moduleDirectory;
     std::uint16_t userLanguageId = 0;  // Windows language identifier, 0 = none
+    QString translationDirectory;      // empty: English additions
 
-    // The running program's Lang/ directory and the user's locale.
+    // The running program's Lang/ and translations/ directories and the
+    // user's locale.
     static LanguageEnvironment ofThisProgram();
 };
 
@@ -26,7 +29,8 @@ struct StartupLanguage {
 };
 
 // Reads the stored choice, falls back to the user's language when the choice
-// is automatic or has no module (saying so), and loads the module.
+// is automatic or has no module (saying so), and loads the module and the
+// translation of the loaded module's code.
 StartupLanguage startLanguage(const LanguageEnvironment& environment);
 
 // The code the automatic choice gives for a language identifier text, or
