@@ -189,7 +189,9 @@ TEST_F(DiagnosticSessionTest, LaterSessionWorksWithTheLastUnitAndNoEarlierVerdic
     EXPECT_TRUE(UnitTook(0x82, 1)) << "a window that goes away unloads";
 
     StartUnit("TM6", {"wrongcode=opto"}, sim::Program::RamUtility);
-    DiagnosticSession later(zav::app::CurrentPort(), kTick, frontEnd);
+    // The program's own tick: the utility's answer to the probe must come
+    // within five ticks, which a loaded machine misses at the test's tick.
+    DiagnosticSession later(zav::app::CurrentPort(), zav::app::kProgramTick, frontEnd);
     TakeStatuses();
     later.start();
     const QStringList statuses = TakeStatuses();
