@@ -135,10 +135,13 @@ TEST_F(DiagnosticSessionTest, HealthyTm6PassesThroughEveryStepAndClosingTellsThe
 
 // RX3 and TM4 have no stacker step; only the TM6 has a straightener step.
 TEST_F(DiagnosticSessionTest, EachModelRunsItsOwnTestSteps) {
+    // Seven whole runs in a row: a longer tick, so that a loaded machine
+    // still answers the ten-tick entry of every one in time.
+    constexpr auto kRunTick = 50ms;
     for (const char* model : {"RX3", "RX5", "RX8", "TM3", "TM4", "TM5", "TM5-TM3"}) {
         SCOPED_TRACE(model);
         StartUnit(model);
-        DiagnosticSession session(zav::app::CurrentPort(), kTick, frontEnd);
+        DiagnosticSession session(zav::app::CurrentPort(), kRunTick, frontEnd);
         session.start();
         const QStringList statuses = TakeStatuses();
         const bool hasStacker = model != std::string("RX3") && model != std::string("TM4");
