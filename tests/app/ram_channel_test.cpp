@@ -13,6 +13,7 @@
 #include "zav/base/program_directory.h"
 #include "zav/platform/clock.h"
 #include "zav/test/pty_peer.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::app {
 namespace {
@@ -159,8 +160,13 @@ class PacketReceiverTest : public RamChannelTest {
         ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x85, {})));
         ASSERT_EQ(OpenRamChannel(kPort), kSerialOk);
     }
+    // The wait starts once the bytes are in the serial library's queue, so
+    // a wait that must run out sees them however slow the machine is.
     bool sendAndWait(const Bytes& bytes, int tickLimit = 10) {
         peer.send(bytes);
+        EXPECT_TRUE(zav::test::waitUntil([&] {
+            return Serial().get_length_of_queue(nullptr) >= static_cast<std::int32_t>(bytes.size());
+        }));
         return WaitForUtilityPacket(tickLimit, clock, packet);
     }
     RamUtilityPacket packet;

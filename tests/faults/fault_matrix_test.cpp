@@ -24,7 +24,6 @@
 #include "core_test_support.h"
 #include "program_state.h"
 #include "zav/app/current_port.h"
-#include "zav/app/event_wait.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
@@ -32,6 +31,7 @@
 #include "zav/controls/initialise_session.h"
 #include "zav/diag/diagnostic_session.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/wait_until.h"
 
 namespace zav {
 namespace {
@@ -624,11 +624,8 @@ class FaultMatrixTest : public ::testing::TestWithParam<Scenario> {
     // A download the session gave up waiting for goes on in the library;
     // the next run starts once it has ended.
     static void WaitForDownloadEnd() {
-        app::TickClock clock(20ms);
-        clock.start();
-        app::EventWait(clock).until([&] {
-            return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE || clock.ticks() >= 1000;
-        });
+        zav::test::waitUntil([] { return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE; },
+                             20s);
     }
 
     static void AddFault(sim::Simulator& unit, const char* text) {

@@ -10,6 +10,7 @@
 #include "zav/platform/clock.h"
 #include "zav/sim/profile.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/wait_until.h"
 
 using namespace zav::sim;
 using namespace zav::sim::test;
@@ -169,7 +170,7 @@ TEST_F(RawChannel, GainPacketWithoutAcknowledgeIsStillTaken) {
     sim_->add_raw_fault(fault);
     send_bytes(gain_packet(*find_profile("TM4")));
     EXPECT_TRUE(stays_silent(kSilenceMs));
-    EXPECT_EQ(sim_->gain_packets_accepted(), 1u);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return sim_->gain_packets_accepted() == 1; }));
 }
 
 // For every model: the packets in the order and with the codes and lengths
