@@ -19,6 +19,7 @@
 #include "zav/app/port_description.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/startup_language.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::lang {
 namespace {
@@ -171,7 +172,7 @@ TEST_F(TranslationsTest, HostileTranslationFilesNeverCrash) {
 // Start-up installs the translation of the module it loaded.
 TEST_F(TranslationsTest, StartUpInstallsTheTranslationOfTheChosenLanguage) {
     test::useEmptySettings();
-    test::RecordingSink sink;
+    test::MessageRecorder sink;
     test::ModuleDirectory modules;
     modules.addAllShipped();
     auto settings = base::settings::openUserSettings();
