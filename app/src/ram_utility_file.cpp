@@ -93,9 +93,10 @@ std::optional<RamFileRefusal> CheckRamUtilityFile(const QString& path, std::int1
         return RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
                               QCoreApplication::translate("zav", "%1 cannot be opened.").arg(path)};
     if (info.isDir())
-        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR, QCoreApplication::translate(
-                                                  "zav", "%1 is a folder, not a RAM-utility file.")
-                                                  .arg(path)};
+        return RamFileRefusal{
+            ZAV_DOWNLOAD_READ_FILE_ERROR,
+            QCoreApplication::translate("zav", "%1 is a folder, not a RAM-utility file.")
+                .arg(path)};
     // A device or a pipe (a link to /dev/zero, say) might never end.
     if (!info.isFile())
         return RamFileRefusal{

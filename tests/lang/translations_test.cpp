@@ -15,11 +15,11 @@
 
 #include "core_test_support.h"
 #include "lang_test_support.h"
-#include "zav/test/message_recorder.h"
 #include "zav/app/port_access_text.h"
 #include "zav/app/port_description.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/startup_language.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::lang {
 namespace {
