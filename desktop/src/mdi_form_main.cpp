@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -193,6 +194,22 @@ void MDIFormMain::openToolWindow(ToolKind kind) {
     connect(frame, &window::ToolWindowFrame::finished, this, &MDIFormMain::toolWindowFinished);
     mdiArea_->addSubWindow(frame);
     frame->show();
+}
+
+void MDIFormMain::closeToolWindowAndWait() {
+    const QPointer<window::ToolWindowFrame> frame = toolWindow_;
+    if (!frame) return;
+    bool finished = false;
+    QEventLoop loop;
+    connect(frame.data(), &window::ToolWindowFrame::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    frame->close();
+    if (!finished) loop.exec();
+    // The frame and its session delete themselves later; no later event
+    // loop may come at the program's end, so that happens now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void MDIFormMain::toolWindowFinished() {

@@ -61,7 +61,12 @@ Program::Program()
 }
 
 Program::~Program() {
-    // The windows and their sessions go before the unit they talk to.
+    // The windows and their sessions go before the unit they talk to. A
+    // program that ends without its main window's close (a quit from the
+    // desktop session) still has its tool window open: that window closes
+    // first, in the event loop, so its session's unload does not run inside
+    // the main window's destruction.
+    mainWindow_->closeToolWindowAndWait();
     mainWindow_.reset();
     base::settings::setStoring(true);
 }

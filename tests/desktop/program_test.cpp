@@ -2,8 +2,10 @@
 // unit and the port it leaves stored.
 #include "zav/desktop/program.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "zav/base/settings.h"
 #include "zav/desktop/frm_options.h"
 #include "zav/lang/language_settings.h"
+#include "zav/window/tool_window_frame.h"
 
 using zav::desktop::Program;
 
@@ -72,6 +75,25 @@ class ProgramTest : public QObject {
         // Nor does the language choice reach the settings.
         zav::lang::storeCountryCode(QStringLiteral("de"));
         QCOMPARE(zav::test::storedSetting(zav::base::settings::kCountryCodeKey), QString());
+    }
+
+    // A quit that bypasses the main window's close (the desktop session
+    // ending) leaves a tool window open: the program's end closes it and
+    // lets its session unload before the windows are destroyed.
+    void endingWithAToolWindowOpenClosesItFirst() {
+        QPointer<zav::window::ToolWindowFrame> frame;
+        {
+            Program program;
+            QString error;
+            QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6")}, &error),
+                     qPrintable(error));
+            program.mainWindow().show();
+            program.mainWindow().findChild<QAction*>(QStringLiteral("mnuDiagnostics"))->trigger();
+            frame = program.mainWindow().toolWindow();
+            QVERIFY(frame);
+            QTest::qWait(50);  // the window shows and its session starts up
+        }
+        QVERIFY(!frame);
     }
 
     void withoutOptionsTheStoredPortIsUsedAndNothingIsNoticed() {

@@ -57,6 +57,9 @@ class MDIFormMain : public QMainWindow, public window::MainWindowControls {
 
     // The tool window that is open, or null.
     window::ToolWindowFrame* toolWindow() const { return toolWindow_; }
+    // Closes the open tool window, if any, and returns once it is gone and
+    // its session has unloaded the unit; the event loop runs meanwhile.
+    void closeToolWindowAndWait();
 
     void setMainMenusEnabled(bool enabled) override;
     void setToolbarEnabled(bool enabled) override;
