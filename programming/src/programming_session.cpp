@@ -21,6 +21,7 @@ namespace {
 
 // Stages of the reconnecting transfer's status record.
 constexpr std::int32_t kStageIdle = 0x100000;
+constexpr std::int32_t kStageStarted = 0x100002;
 constexpr std::int32_t kStageReadingFile = 0x100006;
 // A start result at most this is the number of blocks the transfer sends.
 constexpr std::int32_t kDownloadBlocksLimit = 0x100000;
@@ -202,7 +203,7 @@ void ProgrammingSessionCore::start() {
     error_.clear();
     firmwareAfter_.clear();
     stopAsked_ = cancelled_ = false;
-    progress_ = {0, 0, StageWords(kStageIdle)};
+    progress_ = {0, 0, StageWords(kStageStarted)};
     result_ = 0;
     emit changed();
     lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
