@@ -282,6 +282,7 @@ void ProgrammingSessionCore::finish(std::int32_t result) {
     }
     identity_ = after;
     firmwareAfter_ = after->firmware;
+    progress_.stage = tr("done");
     outcome_ = Outcome::Programmed;
 }
 
