@@ -14,6 +14,7 @@
 #include "zav/cli/subcommand.h"
 #include "zav/platform/system.h"
 #include "zav/programming/programming_session.h"
+#include "zav/unit/target_unit.h"
 
 namespace zav::cli {
 namespace {
@@ -137,10 +138,15 @@ int RunProgram(Invocation& invocation) {
     Report report;
     const bool yes = app::TakeFlag(arguments, QStringLiteral("--yes"));
     report.json = app::TakeFlag(arguments, QStringLiteral("--json"));
-    // The file is the one argument that is no option nor an option's value.
-    if (arguments.isEmpty() || arguments.last().startsWith(u'-'))
+    // The file is the last argument that is no option nor an option's value;
+    // options that do not parse are refused by the target below.
+    QStringList rest = arguments;
+    QString ignored;
+    unit::TargetUnit().TakeOptions(rest, &ignored);
+    if (rest.isEmpty() || rest.last().startsWith(u'-'))
         return report.end(RefuseArguments(kCommand, tr("no image file given")));
-    const QString file = arguments.takeLast();
+    const QString file = rest.last();
+    arguments.removeAt(arguments.lastIndexOf(file));
 
     // The file is checked before anything reaches the port.
     const programming::ImageFile image = programming::ReadImageFile(file);
