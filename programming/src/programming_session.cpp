@@ -155,8 +155,7 @@ bool ProgrammingSessionCore::choose(ImageFile file, bool fromFile) {
                                      app::StandInFolder())));
     if (standIn && !app::PortIsSimulated(port_)) {
         image_.check = {std::nullopt,
-                        {tr("a simulator image, and COM%1 is not a simulated port: nothing is "
-                            "sent")
+                        {tr("a simulator image, and COM%1 is not a simulated port")
                              .arg(port_),
                          0}};
         image_.bytes.clear();
