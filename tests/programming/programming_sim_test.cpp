@@ -180,8 +180,9 @@ TEST_F(ProgrammingSimTest, EveryFailureReachesItsWordsAndTheNextDownloadStartsCl
     EXPECT_EQ(session->firmwareAfter(), kNewFirmware);
 }
 
-// SYNC unanswered at the start (the unit answered the identification):
-// nothing is transferred.
+// Start refusals through the library: SYNC unanswered at the start (the
+// unit answered the identification, nothing is transferred), the file gone,
+// the port gone.
 TEST_F(ProgrammingSimTest, StartRefusalsAreNamed) {
     prepare(programImage());
     fault("noreply:sync:5");
@@ -192,16 +193,49 @@ TEST_F(ProgrammingSimTest, StartRefusalsAreNamed) {
     EXPECT_EQ(unit->frames_received(0x0B), 0u);
     expectIdle();
 
+    // The file gone between the check and the start: the library's own
+    // refusal, in words.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("tm6.zav"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytesOf(programImage()));
+    file.close();
+    session = std::make_unique<ProgrammingSession>(kPort, 5ms, frontEnd);
+    ASSERT_TRUE(session->chooseFile(file.fileName()));
+    ASSERT_TRUE(session->identify());
+    ASSERT_TRUE(file.remove());
+    session->start();
+    EXPECT_EQ(session->outcome(), Outcome::Refused);
+    EXPECT_EQ(session->resultCode(), 0x100001);
+    EXPECT_EQ(session->error(), "the file cannot be opened");
+
+    // The unit and its port gone after the identification.
+    prepare(programImage());
+    unit.reset();
+    session->start();
+    EXPECT_EQ(session->resultCode(), 0x100004);
+    EXPECT_EQ(session->error(), "the port cannot be opened");
+    expectIdle();
+
     const std::pair<std::int32_t, const char*> words[] = {
-        {0x100001, "the file cannot be opened"},
         {0x100002, "the file cannot be read"},
         {0x100003, "the file is not a program image (no \"ZAV\" mark)"},
-        {0x100004, "the port cannot be opened"},
         {0x100006, "old-format image of a type above 'c' (protected)"},
-        {0x100016, "the unit did not answer the speed check"},
         {0x123456, "result 0x123456"},
     };
     for (const auto& [code, text] : words) EXPECT_EQ(DownloadResultWords(code), text);
+}
+
+// The old format's speed check unanswered: the transfer waits 10 s before it
+// says so.
+TEST_F(ProgrammingSimTest, UnansweredSpeedCheckIsNamed) {
+    prepare(oldImage());
+    fault("code=F2:poll:1");
+    session->start();
+    EXPECT_EQ(session->outcome(), Outcome::Failed);
+    EXPECT_EQ(session->resultCode(), 0x100016);
+    EXPECT_EQ(session->error(), "the unit did not answer the speed check");
+    expectIdle();
 }
 
 // A cancel at each stage, and a close mid-transfer: the transfer stops, the
