@@ -39,7 +39,7 @@ std::int32_t downloadArrayDataMissing(const std::uint8_t*, std::int16_t) {
     return kDownloadUnavailable;
 }
 std::int16_t getRamDownloadStatusMissing(RamDownloadStatus* status) {
-    if (status) *status = {0, 0, kDownloadComplete};
+    if (status) *status = RamDownloadStatus{0, 0, ZAV_DOWNLOAD_STAGE_IDLE};
     return 0;
 }
 std::int16_t killWaitTimeMissing() {
@@ -80,8 +80,7 @@ class BoundLinkLibrary {
         binder.bind(api.DownloadFile, "DownloadFile", &downloadRamFileMissing);
         binder.bind(api.DownloadArrayData, "DownloadArrayData", &downloadArrayDataMissing);
         binder.bind(api.GetDownloadData, "GetDownloadData", &getRamDownloadDataMissing);
-        binder.bind(api.GetRamDownloadStatus, "GetRamDownloadStatus",
-                    &getRamDownloadStatusMissing);
+        binder.bind(api.GetRamDownloadStatus, "GetRamDownloadStatus", &getRamDownloadStatusMissing);
         binder.bind(api.VLPKillWaitTime, "VLPKillWaitTime", &killWaitTimeMissing);
         binder.bind(setMessageHandler_, "SetMessageHandler", &setMessageHandlerMissing);
         library_ = binder.finish();
@@ -214,8 +213,7 @@ static_assert(std::is_same_v<decltype(&::DownloadRamFile), decltype(LinkApi::Dow
 static_assert(
     std::is_same_v<decltype(&::GetRamDownloadData), decltype(LinkApi::GetRamDownloadData)>);
 static_assert(std::is_same_v<decltype(&::DownloadFile), decltype(LinkApi::DownloadFile)>);
-static_assert(
-    std::is_same_v<decltype(&::DownloadArrayData), decltype(LinkApi::DownloadArrayData)>);
+static_assert(std::is_same_v<decltype(&::DownloadArrayData), decltype(LinkApi::DownloadArrayData)>);
 static_assert(std::is_same_v<decltype(&::GetDownloadData), decltype(LinkApi::GetDownloadData)>);
 static_assert(
     std::is_same_v<decltype(&::GetRamDownloadStatus), decltype(LinkApi::GetRamDownloadStatus)>);

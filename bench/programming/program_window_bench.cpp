@@ -17,18 +17,18 @@
 #include <cstdio>
 #include <memory>
 
-#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/programming/window/frm_program.h"
 #include "zav/sim/simulator.h"
 #include "zav/sim/stand_in_image.h"
+#include "zav/test/heartbeat.h"
 
 namespace {
 
-using zav::bench::Heartbeat;
 using zav::programming::window::FrmProgram;
+using zav::test::Heartbeat;
 
 constexpr std::int16_t kPort = 118;
 constexpr std::uint32_t kBaud = 38400;
@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     zav::app::SetCurrentPort(kPort);
 
     QTemporaryDir dir;
-    const auto image = zav::sim::stand_in_program_image("TM0006 V0901 TM6", kMainLength, kRamLength);
+    const auto image =
+        zav::sim::stand_in_program_image("TM0006 V0901 TM6", kMainLength, kRamLength);
     QFile file(dir.filePath(QStringLiteral("tm6.zav")));
     if (!file.open(QIODevice::WriteOnly)) return 1;
     file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
@@ -144,15 +145,17 @@ int main(int argc, char** argv) {
                      session.error().toLocal8Bit().constData());
         return 1;
     }
-    std::printf("256 KiB image at %u baud: transfer %.2f s, wire time %.2f s: %.3fx (goal <= 1.10x)\n",
-                kBaud, transferMs / 1000.0, wireSeconds, transferMs / 1000.0 / wireSeconds);
+    std::printf(
+        "256 KiB image at %u baud: transfer %.2f s, wire time %.2f s: %.3fx (goal <= 1.10x)\n",
+        kBaud, transferMs / 1000.0, wireSeconds, transferMs / 1000.0 / wireSeconds);
     std::printf("whole download with identification after: %.2f s\n", wallMs / 1000.0);
     std::printf("CPU time %.2f s: %.2f %% of wall (goal < 3 %%)\n", cpu,
                 100.0 * cpu / (wallMs / 1000.0));
-    std::printf("largest heartbeat gap %lld ms (ending in the stage \"%s\"), idle floor %lld ms "
-                "(goal < %lld ms)\n",
-                static_cast<long long>(gap), gapStage.toLocal8Bit().constData(),
-                static_cast<long long>(floor), static_cast<long long>(kGapGoalMs));
+    std::printf(
+        "largest heartbeat gap %lld ms (ending in the stage \"%s\"), idle floor %lld ms "
+        "(goal < %lld ms)\n",
+        static_cast<long long>(gap), gapStage.toLocal8Bit().constData(),
+        static_cast<long long>(floor), static_cast<long long>(kGapGoalMs));
     frame->close();
     QEventLoop settle;
     QTimer::singleShot(500, &settle, &QEventLoop::quit);

@@ -45,8 +45,7 @@ class ProgressPrinter {
         const int percent = static_cast<int>(100LL * std::min(p.blocksSent, total) / total);
         if (terminal_) {
             const int filled = percent * kBarWidth / 100;
-            std::fprintf(stderr, "\r[%s%s] %d/%d %s\x1b[K",
-                         QByteArray(filled, '#').constData(),
+            std::fprintf(stderr, "\r[%s%s] %d/%d %s\x1b[K", QByteArray(filled, '#').constData(),
                          QByteArray(kBarWidth - filled, '.').constData(), p.blocksSent,
                          p.blocksTotal, p.stage.toLocal8Bit().constData());
             std::fflush(stderr);
@@ -193,8 +192,9 @@ int RunProgram(Invocation& invocation) {
     report.error = session.error();
     session.requestClose();
     if (invocation.interruption.interrupted())
-        PrintError(tr("zavdiag program: interrupted: the transfer was stopped, and the unit may "
-                      "need programming again"));
+        PrintError(
+            tr("zavdiag program: interrupted: the transfer was stopped, and the unit may "
+               "need programming again"));
     switch (session.outcome()) {
         case Outcome::Programmed:
             Show(report, tr("Programmed in %1 s: firmware %2 before, %3 after")
@@ -212,9 +212,10 @@ int RunProgram(Invocation& invocation) {
 
 }  // namespace
 
-ZAVDIAG_SUBCOMMAND(program, {"program", "program (--port N | --simulate MODEL [--fault F]...) "
-                                        "[--yes] [--json] FILE",
-                             "send a program image to the unit and identify it again",
-                             &RunProgram});
+ZAVDIAG_SUBCOMMAND(program,
+                   {"program",
+                    "program (--port N | --simulate MODEL [--fault F]...) "
+                    "[--yes] [--json] FILE",
+                    "send a program image to the unit and identify it again", &RunProgram});
 
 }  // namespace zav::cli

@@ -5,16 +5,11 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "ZavtekVLP.h"
 #include "zav/sim/stand_in_image.h"
 
 namespace zav::programming {
 namespace {
-
-// The link library's start results of the same meaning.
-constexpr std::int32_t kOpenFileError = 0x100001;
-constexpr std::int32_t kReadFileError = 0x100002;
-constexpr std::int32_t kNotZavImage = 0x100003;
-constexpr std::int32_t kProtectedImage = 0x100006;
 
 constexpr std::size_t kHeaderSize = 128;
 constexpr std::uint32_t kDefaultBlockSize = 4096;
@@ -67,14 +62,15 @@ ImageCheck checkLoaderImage(std::span<const std::uint8_t> b) {
         return refuse(tr("the file holds %1 bytes, shorter than the 128-byte header of a program "
                          "image")
                           .arg(b.size()),
-                      kReadFileError);
+                      ZAV_DOWNLOAD_READ_FILE_ERROR);
     ImageSummary s;
     s.format = ImageFormat::Loader;
     s.kind = b[kKindAt];
     s.typeLetter = static_cast<char>(b[kTypeAt]);
     if (s.typeLetter == kRamOnlyType)
-        return refuse(tr("the image holds only a RAM program (type letter 'b'), a RAM utility, "
-                         "not a program for the unit"));
+        return refuse(
+            tr("the image holds only a RAM program (type letter 'b'), a RAM utility, "
+               "not a program for the unit"));
     s.ramLength = be(b, kRamLengthAt, 4);
     s.mainLength = be(b, kMainLengthAt, 4);
     if (s.ramLength == 0) return refuse(tr("the header names no RAM loader (length 0)"));
@@ -87,35 +83,36 @@ ImageCheck checkLoaderImage(std::span<const std::uint8_t> b) {
                           .arg(s.ramLength)
                           .arg(s.mainLength)
                           .arg(b.size()),
-                      kReadFileError);
+                      ZAV_DOWNLOAD_READ_FILE_ERROR);
     s.blockSize = be(b, kBlockSizeAt, 2);
     if (s.blockSize == 0) s.blockSize = kDefaultBlockSize;
     if (s.blockSize % kOldBlockSize != 0)
         return refuse(tr("the block size %1 is not a multiple of 128").arg(s.blockSize));
-    s.blocks = static_cast<std::uint32_t>((std::uint64_t{s.mainLength} + s.blockSize - 1) /
-                                          s.blockSize);
+    s.blocks =
+        static_cast<std::uint32_t>((std::uint64_t{s.mainLength} + s.blockSize - 1) / s.blockSize);
     const std::uint32_t named = be(b, kLoaderBaudAt, 4);
     s.loaderBaud = s.kind == 9 || s.kind == 10 || named == 0 ? kDefaultLoaderBaud : named;
     if (std::find(std::begin(kLoaderRates), std::end(kLoaderRates), s.loaderBaud) ==
         std::end(kLoaderRates))
-        return refuse(tr("the loader baud rate %1 is not one a serial line runs at")
-                          .arg(s.loaderBaud));
+        return refuse(
+            tr("the loader baud rate %1 is not one a serial line runs at").arg(s.loaderBaud));
     s.standIn = sim::is_stand_in_image(b);
     return {s, {}};
 }
 
 ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
     if (b.size() < kOldHeaderSize)
-        return refuse(tr("the file holds %1 bytes, shorter than an old-format header").arg(b.size()),
-                      kReadFileError);
+        return refuse(
+            tr("the file holds %1 bytes, shorter than an old-format header").arg(b.size()),
+            ZAV_DOWNLOAD_READ_FILE_ERROR);
     ImageSummary s;
     s.format = ImageFormat::OldFormat;
     s.kind = b[kKindAt];
     s.typeLetter = static_cast<char>(b[kTypeAt]);
     if (b[kTypeAt] > kHighestOldType)
-        return refuse(tr("old-format image of type letter %1, above 'c': protected")
-                          .arg(letter(b[kTypeAt])),
-                      kProtectedImage);
+        return refuse(
+            tr("old-format image of type letter %1, above 'c': protected").arg(letter(b[kTypeAt])),
+            ZAV_DOWNLOAD_PROTECTED_IMAGE);
     s.blocks = std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8;
     s.blockSize = kOldBlockSize;
     if (s.blocks == 0) return refuse(tr("the old-format header names no blocks"));
@@ -126,7 +123,7 @@ ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
                           .arg(s.blocks)
                           .arg(needed)
                           .arg(b.size()),
-                      kReadFileError);
+                      ZAV_DOWNLOAD_READ_FILE_ERROR);
     s.mainLength = static_cast<std::uint32_t>(needed);
     s.skipsVersionChecks = b[kOldFlagAt] == kSkipVersionChecks;
     // The unit compares the image's version with its own unless the image
@@ -150,11 +147,11 @@ ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
 }  // namespace
 
 ImageCheck CheckImage(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return refuse(tr("the file is empty"), kReadFileError);
+    if (bytes.empty()) return refuse(tr("the file is empty"), ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (markAt(bytes, 0)) return checkLoaderImage(bytes);
     if (markAt(bytes, kOldMarkAt)) return checkOldImage(bytes);
     return refuse(tr("not a program image: the mark \"ZAV\" is missing at offsets 0 and 2"),
-                  kNotZavImage);
+                  ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
 }
 
 ImageFile ReadImageFile(const QString& path) {
@@ -164,24 +161,28 @@ ImageFile ReadImageFile(const QString& path) {
         file.check = refuse(std::move(reason), code);
         return file;
     };
-    if (!info.exists()) return refused(tr("there is no such file"), kOpenFileError);
-    if (info.isDir()) return refused(tr("it is a folder, not a file"), kReadFileError);
+    if (!info.exists()) return refused(tr("there is no such file"), ZAV_DOWNLOAD_OPEN_FILE_ERROR);
+    if (info.isDir())
+        return refused(tr("it is a folder, not a file"), ZAV_DOWNLOAD_READ_FILE_ERROR);
     // A device or a FIFO might never end, or never begin.
     if (!info.isFile())
-        return refused(tr("it is a device or a FIFO, not a regular file"), kReadFileError);
-    if (info.size() == 0) return refused(tr("the file is empty"), kReadFileError);
+        return refused(tr("it is a device or a FIFO, not a regular file"),
+                       ZAV_DOWNLOAD_READ_FILE_ERROR);
+    if (info.size() == 0) return refused(tr("the file is empty"), ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (info.size() > kMaxImageBytes)
         return refused(tr("the file holds %1 bytes, more than any unit takes").arg(info.size()),
-                       kReadFileError);
+                       ZAV_DOWNLOAD_READ_FILE_ERROR);
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
-        return refused(tr("it cannot be opened: %1").arg(in.errorString()), kOpenFileError);
+        return refused(tr("it cannot be opened: %1").arg(in.errorString()),
+                       ZAV_DOWNLOAD_OPEN_FILE_ERROR);
     file.bytes = in.read(kMaxImageBytes + 1);
     if (in.error() != QFileDevice::NoError)
-        return refused(tr("it cannot be read: %1").arg(in.errorString()), kReadFileError);
+        return refused(tr("it cannot be read: %1").arg(in.errorString()),
+                       ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (file.bytes.size() > kMaxImageBytes)
         return refused(tr("the file grew past %1 bytes while it was read").arg(kMaxImageBytes),
-                       kReadFileError);
+                       ZAV_DOWNLOAD_READ_FILE_ERROR);
     file.check = CheckImage({reinterpret_cast<const std::uint8_t*>(file.bytes.constData()),
                              static_cast<std::size_t>(file.bytes.size())});
     if (!file.check.summary) file.bytes.clear();

@@ -19,12 +19,6 @@
 namespace zav::programming {
 namespace {
 
-// Stages of the reconnecting transfer's status record.
-constexpr std::int32_t kStageIdle = 0x100000;
-constexpr std::int32_t kStageStarted = 0x100002;
-constexpr std::int32_t kStageReadingFile = 0x100006;
-// A start result at most this is the number of blocks the transfer sends.
-constexpr std::int32_t kDownloadBlocksLimit = 0x100000;
 // After the library's stop has had this long to end an echo wait, the
 // transfer is ended through the port's close (the old format waits for no
 // echo).
@@ -42,32 +36,43 @@ struct CodeWords {
 };
 
 constexpr CodeWords kResultWords[] = {
-    {0x100001, QT_TRANSLATE_NOOP("zav", "the file cannot be opened")},
-    {0x100002, QT_TRANSLATE_NOOP("zav", "the file cannot be read")},
-    {0x100003, QT_TRANSLATE_NOOP("zav", "the file is not a program image (no \"ZAV\" mark)")},
-    {0x100004, QT_TRANSLATE_NOOP("zav", "the port cannot be opened")},
-    {0x100005, QT_TRANSLATE_NOOP("zav", "the unit did not answer SYNC")},
-    {0x100006, QT_TRANSLATE_NOOP("zav", "old-format image of a type above 'c' (protected)")},
-    {0x100010, QT_TRANSLATE_NOOP("zav", "the transfer failed: a time-out, a write failure, a "
-                                        "cancel or a refused block")},
-    {0x100011, QT_TRANSLATE_NOOP("zav", "the unit refused the program command or the version "
-                                        "query")},
-    {0x100012, QT_TRANSLATE_NOOP("zav", "the unit refused the header or a block (0xF9)")},
-    {0x100013, QT_TRANSLATE_NOOP("zav", "the unit refused the end-of-download command")},
-    {0x100014, QT_TRANSLATE_NOOP("zav", "the unit refused the closing RESET")},
-    {0x100015, QT_TRANSLATE_NOOP("zav", "the unit's flash (type 2) takes no image older than "
-                                        "version 109")},
-    {0x100016, QT_TRANSLATE_NOOP("zav", "the unit did not answer the speed check")},
+    {ZAV_DOWNLOAD_OPEN_FILE_ERROR, QT_TRANSLATE_NOOP("zav", "the file cannot be opened")},
+    {ZAV_DOWNLOAD_READ_FILE_ERROR, QT_TRANSLATE_NOOP("zav", "the file cannot be read")},
+    {ZAV_DOWNLOAD_NOT_ZAV_IMAGE,
+     QT_TRANSLATE_NOOP("zav", "the file is not a program image (no \"ZAV\" mark)")},
+    {ZAV_DOWNLOAD_PORT_OPEN_FAIL, QT_TRANSLATE_NOOP("zav", "the port cannot be opened")},
+    {ZAV_DOWNLOAD_SYNC_FAIL, QT_TRANSLATE_NOOP("zav", "the unit did not answer SYNC")},
+    {ZAV_DOWNLOAD_PROTECTED_IMAGE,
+     QT_TRANSLATE_NOOP("zav", "old-format image of a type above 'c' (protected)")},
+    {ZAV_DOWNLOAD_TRANSFER_FAIL,
+     QT_TRANSLATE_NOOP("zav",
+                       "the transfer failed: a time-out, a write failure, a "
+                       "cancel or a refused block")},
+    {ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL,
+     QT_TRANSLATE_NOOP("zav",
+                       "the unit refused the program command or the version "
+                       "query")},
+    {ZAV_DOWNLOAD_HEADER_FAIL,
+     QT_TRANSLATE_NOOP("zav", "the unit refused the header or a block (0xF9)")},
+    {ZAV_DOWNLOAD_END_COMMAND_FAIL,
+     QT_TRANSLATE_NOOP("zav", "the unit refused the end-of-download command")},
+    {ZAV_DOWNLOAD_RESET_FAIL, QT_TRANSLATE_NOOP("zav", "the unit refused the closing RESET")},
+    {ZAV_DOWNLOAD_NOT_ALLOWED,
+     QT_TRANSLATE_NOOP("zav",
+                       "the unit's flash (type 2) takes no image older than "
+                       "version 109")},
+    {ZAV_DOWNLOAD_SPEED_CHECK_FAIL,
+     QT_TRANSLATE_NOOP("zav", "the unit did not answer the speed check")},
 };
 
 constexpr CodeWords kStageWords[] = {
-    {0x100000, QT_TRANSLATE_NOOP("zav", "idle")},
-    {0x100001, QT_TRANSLATE_NOOP("zav", "sending the RAM loader")},
-    {0x100002, QT_TRANSLATE_NOOP("zav", "starting")},
-    {0x100003, QT_TRANSLATE_NOOP("zav", "reconnecting")},
-    {0x100004, QT_TRANSLATE_NOOP("zav", "sending the header")},
-    {0x100005, QT_TRANSLATE_NOOP("zav", "sending the main code")},
-    {0x100006, QT_TRANSLATE_NOOP("zav", "reading the file")},
+    {ZAV_DOWNLOAD_STAGE_IDLE, QT_TRANSLATE_NOOP("zav", "idle")},
+    {ZAV_DOWNLOAD_STAGE_RAM_LOADER, QT_TRANSLATE_NOOP("zav", "sending the RAM loader")},
+    {ZAV_DOWNLOAD_STAGE_STARTED, QT_TRANSLATE_NOOP("zav", "starting")},
+    {ZAV_DOWNLOAD_STAGE_RECONNECTING, QT_TRANSLATE_NOOP("zav", "reconnecting")},
+    {ZAV_DOWNLOAD_STAGE_HEADER, QT_TRANSLATE_NOOP("zav", "sending the header")},
+    {ZAV_DOWNLOAD_STAGE_MAIN_CODE, QT_TRANSLATE_NOOP("zav", "sending the main code")},
+    {ZAV_DOWNLOAD_STAGE_READING_FILE, QT_TRANSLATE_NOOP("zav", "reading the file")},
 };
 
 template <std::size_t N>
@@ -150,14 +155,12 @@ bool ProgrammingSessionCore::choose(ImageFile file, bool fromFile) {
     fromFile_ = fromFile;
     const std::optional<ImageSummary>& summary = image_.check.summary;
     const bool standIn =
-        summary && (summary->standIn ||
-                    (fromFile && QFileInfo(image_.path).absoluteFilePath().startsWith(
-                                     app::StandInFolder())));
+        summary &&
+        (summary->standIn ||
+         (fromFile && QFileInfo(image_.path).absoluteFilePath().startsWith(app::StandInFolder())));
     if (standIn && !app::PortIsSimulated(port_)) {
         image_.check = {std::nullopt,
-                        {tr("a simulator image, and COM%1 is not a simulated port")
-                             .arg(port_),
-                         0}};
+                        {tr("a simulator image, and COM%1 is not a simulated port").arg(port_), 0}};
         image_.bytes.clear();
     }
     emit changed();
@@ -202,14 +205,14 @@ void ProgrammingSessionCore::start() {
     error_.clear();
     firmwareAfter_.clear();
     stopAsked_ = cancelled_ = false;
-    progress_ = {0, 0, StageWords(kStageStarted)};
+    progress_ = {0, 0, StageWords(ZAV_DOWNLOAD_STAGE_STARTED)};
     result_ = 0;
     emit changed();
     lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
     QElapsedTimer elapsed;
     elapsed.start();
     const std::int32_t started = startTransfer();
-    if (started > kDownloadBlocksLimit) {
+    if (started > ZAV_DOWNLOAD_DONE) {
         result_ = started;
         fail(Outcome::Refused, DownloadResultWords(started));
     } else {
@@ -249,22 +252,23 @@ std::int32_t ProgrammingSessionCore::follow(QElapsedTimer& elapsed) {
         data = app::Link().GetDownloadData();
         RamDownloadStatus status{};
         app::Link().GetRamDownloadStatus(&status);
-        if (data < app::kDownloadComplete) {
+        if (data < ZAV_DOWNLOAD_DONE) {
             progress_.blocksSent = data;
-            const bool staged = !old && status.stage != kStageIdle &&
-                                status.stage != kStageReadingFile;
-            progress_.stage = old ? tr("sending blocks") : staged ? StageWords(status.stage)
-                                                                  : progress_.stage;
+            const bool staged = !old && status.stage != ZAV_DOWNLOAD_STAGE_IDLE &&
+                                status.stage != ZAV_DOWNLOAD_STAGE_READING_FILE;
+            progress_.stage = old      ? tr("sending blocks")
+                              : staged ? StageWords(status.stage)
+                                       : progress_.stage;
             emit progressed();
         }
-        return data >= app::kDownloadComplete;
+        return data >= ZAV_DOWNLOAD_DONE;
     });
     return data;
 }
 
 void ProgrammingSessionCore::finish(std::int32_t result) {
     result_ = result;
-    if (result != app::kDownloadComplete) {
+    if (result != ZAV_DOWNLOAD_DONE) {
         fail(Outcome::Failed, cancelled_ ? tr("stopped on request: the unit may need "
                                               "programming again")
                                          : DownloadResultWords(result));
@@ -287,12 +291,12 @@ void ProgrammingSessionCore::finish(std::int32_t result) {
 
 ProgrammingSession::ProgrammingSession(std::int16_t port, std::chrono::milliseconds tickLength,
                                        app::SessionView& view, QObject* parent)
-    : ProgrammingSession(std::make_shared<ProgrammingSessionCore>(port, tickLength, view),
-                         parent) {}
+    : ProgrammingSession(std::make_shared<ProgrammingSessionCore>(port, tickLength, view), parent) {
+}
 
 ProgrammingSession::ProgrammingSession(std::shared_ptr<ProgrammingSessionCore> core,
                                        QObject* parent)
-    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    : ToolSession(core, parent), core_(std::move(core)) {
     connect(core_.get(), &ProgrammingSessionCore::changed, this, &ProgrammingSession::changed);
     connect(core_.get(), &ProgrammingSessionCore::progressed, this,
             &ProgrammingSession::progressed);
@@ -303,8 +307,9 @@ bool ProgrammingSession::chooseFile(const QString& path) {
 }
 
 bool ProgrammingSession::chooseImage(const QByteArray& bytes, const QString& name) {
-    ImageFile file{name, bytes, CheckImage({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                            static_cast<std::size_t>(bytes.size())})};
+    ImageFile file{name, bytes,
+                   CheckImage({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size())})};
     return core_->choose(std::move(file), false);
 }
 

@@ -68,8 +68,7 @@ std::vector<std::uint8_t> image_with_program(std::string_view model, std::uint8_
 std::vector<std::uint8_t> stand_in_image(std::string_view model, std::uint32_t program_length) {
     // The main length repeats the RAM length, so the start call's block
     // count (main length / 128) matches the progress the transfer reports.
-    std::vector<std::uint8_t> image =
-        image_with_program(model, kRamOnlyType, program_length, 0);
+    std::vector<std::uint8_t> image = image_with_program(model, kRamOnlyType, program_length, 0);
     std::copy_n(image.begin() + 7, 4, image.begin() + 17);
     return image;
 }
@@ -82,11 +81,9 @@ std::vector<std::uint8_t> stand_in_program_image(std::string_view firmware,
     std::vector<std::uint8_t> image =
         image_with_program(model, kProgramType, program_length, main_length);
     std::uint8_t* main = image.data() + image.size() - main_length;
-    for (std::uint32_t i = 0; i < main_length; ++i)
-        main[i] = static_cast<std::uint8_t>(i * 13 + 5);
-    std::copy_n(firmware.begin(), std::min<std::size_t>({firmware.size(), kFirmwareWidth,
-                                                         main_length}),
-                main);
+    for (std::uint32_t i = 0; i < main_length; ++i) main[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    std::copy_n(firmware.begin(),
+                std::min<std::size_t>({firmware.size(), kFirmwareWidth, main_length}), main);
     return image;
 }
 

@@ -31,8 +31,9 @@ RamLoaderMode::RamLoaderMode(const Profile& profile, SimulatorControl& control,
     : profile_(profile),
       control_(control),
       session_(session),
-      byte_time_ns_(byte_time_ns(
-          wire_baud == 0 ? 0 : session.ram_only() ? kRamUtilityBaud : session.loader_baud())) {}
+      byte_time_ns_(byte_time_ns(wire_baud == 0       ? 0
+                                 : session.ram_only() ? kRamUtilityBaud
+                                                      : session.loader_baud())) {}
 
 void RamLoaderMode::receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) {
     now_ns_ = platform::monotonic_ms() * 1'000'000;
@@ -114,9 +115,9 @@ std::string RamLoaderMode::utility_model() const {
 
 // A firmware text is printable throughout.
 void RamLoaderMode::install_firmware() {
-    const bool printable =
-        firmware_.size() == LoaderSession::kFirmwareWidth &&
-        std::all_of(firmware_.begin(), firmware_.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    const bool printable = firmware_.size() == LoaderSession::kFirmwareWidth &&
+                           std::all_of(firmware_.begin(), firmware_.end(),
+                                       [](char c) { return c >= 0x20 && c < 0x7F; });
     if (printable) session_.firmware = firmware_;
 }
 

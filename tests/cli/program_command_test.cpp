@@ -28,8 +28,7 @@ class ProgramCommandTest : public ::testing::Test {
     QString write(const char* name, const std::vector<std::uint8_t>& image) {
         QFile file(dir.filePath(QLatin1String(name)));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<qint64>(image.size()));
+        file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
         return file.fileName();
     }
     QString programImage(std::uint32_t blocks = 3) {
@@ -41,14 +40,12 @@ class ProgramCommandTest : public ::testing::Test {
 
 TEST_F(ProgramCommandTest, ASimulatedUnitIsProgrammedAndIdentifiedAgain) {
     const QString image = programImage();
-    const ZavdiagResult run =
-        ZavdiagUser().Run({"program", "--simulate", "TM6", "--yes", image});
+    const ZavdiagResult run = ZavdiagUser().Run({"program", "--simulate", "TM6", "--yes", image});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("Image    Blocks: 3 of 4096 bytes")) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains("Unit     TM6, serial number 3289480992"));
     EXPECT_TRUE(run.out.contains("Firmware TM0006 V0118 TM6"));
-    EXPECT_TRUE(run.out.contains(
-        "firmware TM0006 V0118 TM6 before, TM0006 V0901 TM6 after"));
+    EXPECT_TRUE(run.out.contains("firmware TM0006 V0118 TM6 before, TM0006 V0901 TM6 after"));
     // Without a terminal the progress goes in lines, the last at 100 %.
     EXPECT_TRUE(run.err.contains("100 % (3 of 3 blocks")) << run.err.toStdString();
 

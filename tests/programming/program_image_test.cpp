@@ -1,5 +1,7 @@
 // The image checks: every refusal names what is wrong with the file, and a
 // sound image's summary carries its header's fields.
+#include "zav/programming/program_image.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,7 +10,6 @@
 
 #include "core_test_support.h"
 #include "test_images.h"
-#include "zav/programming/program_image.h"
 #include "zav/sim/stand_in_image.h"
 
 namespace zav::programming {
@@ -40,7 +41,7 @@ TEST(ProgramImageTest, LoaderImageSummaryCarriesItsHeader) {
     EXPECT_EQ(c.summary->ramLength, 300u);
     EXPECT_EQ(c.summary->mainLength, 10000u);
     EXPECT_EQ(c.summary->blockSize, 2048u);
-    EXPECT_EQ(c.summary->blocks, 5u);         // 10000 / 2048 rounded up
+    EXPECT_EQ(c.summary->blocks, 5u);          // 10000 / 2048 rounded up
     EXPECT_EQ(c.summary->loaderBaud, 38400u);  // kind 9 keeps 38400
     EXPECT_FALSE(c.summary->standIn);
 
@@ -69,8 +70,9 @@ TEST(ProgramImageTest, LoaderImageRefusals) {
 
     Bytes shorter = zav_image({0, 'a', 300, 5000});
     shorter.pop_back();
-    EXPECT_EQ(refusal(shorter), "the header describes 5428 bytes (RAM loader 300, main code "
-                                "5000) but the file holds 5427");
+    EXPECT_EQ(refusal(shorter),
+              "the header describes 5428 bytes (RAM loader 300, main code "
+              "5000) but the file holds 5427");
     // Lengths near 2^32 must not wrap around the check.
     Bytes huge = zav_image({0, 'a', 300, 5000});
     link::test::put_be(huge, 7, 0xFFFFFFFF, 4);
@@ -101,7 +103,8 @@ TEST(ProgramImageTest, OldFormatVersionTypeAndBlocks) {
 
     const ImageCheck protectedImage = check(old_image({3, 0, 'd', 1}));
     EXPECT_EQ(protectedImage.refusal.startResult, 0x100006);
-    EXPECT_EQ(protectedImage.refusal.reason, "old-format image of type letter 'd', above 'c': protected");
+    EXPECT_EQ(protectedImage.refusal.reason,
+              "old-format image of type letter 'd', above 'c': protected");
 
     // Version checks need the digits: too short, or not digits.
     EXPECT_TRUE(refusal(old_image({3, 0, 'a', 0})).contains("too short to carry its version"));

@@ -39,9 +39,8 @@ Bytes programImage(std::uint32_t mainLength = 3 * 4096) {
 
 // Old format without version checks, unless a version is given.
 Bytes oldImage(const char* version = nullptr) {
-    return link::test::old_image(
-        {static_cast<std::uint16_t>(version ? 511 : 3), 0, 'a', version ? std::uint8_t{0} : std::uint8_t{1},
-         version});
+    return link::test::old_image({static_cast<std::uint16_t>(version ? 511 : 3), 0, 'a',
+                                  version ? std::uint8_t{0} : std::uint8_t{1}, version});
 }
 
 class ProgrammingSimTest : public ::testing::Test {
@@ -253,8 +252,7 @@ TEST_F(ProgrammingSimTest, CancelAtEveryStageLeavesTheLibraryIdle) {
         session->start();
         EXPECT_EQ(session->outcome(), Outcome::Failed);
         EXPECT_TRUE(session->cancelled());
-        EXPECT_EQ(session->error(),
-                  "stopped on request: the unit may need programming again");
+        EXPECT_EQ(session->error(), "stopped on request: the unit may need programming again");
         expectIdle();
         powerUp();
     }
@@ -273,8 +271,7 @@ TEST_F(ProgrammingSimTest, SimulatorImagesGoOnlyToSimulatedPorts) {
     ::setenv("ZAV_COM115", "/dev/null", 1);
     ProgrammingSession real(115, 5ms, frontEnd);
     EXPECT_FALSE(real.chooseImage(bytesOf(programImage()), "tm6.zav"));
-    EXPECT_EQ(real.imageRefusal(),
-              "a simulator image, and COM115 is not a simulated port");
+    EXPECT_EQ(real.imageRefusal(), "a simulator image, and COM115 is not a simulated port");
     EXPECT_TRUE(real.chooseImage(bytesOf(oldImage()), "old.zav"));
 }
 

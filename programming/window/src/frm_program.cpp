@@ -139,8 +139,7 @@ void FrmProgram::confirmStart() {
             .arg(unit.unitType, unit.serialNumber, unit.firmware,
                  QFileInfo(session_->fileName()).fileName()),
         [this, session] {
-            if (session->startEnabled())
-                frame_.runSessionCall([session] { session->start(); });
+            if (session->startEnabled()) frame_.runSessionCall([session] { session->start(); });
         });
 }
 
@@ -167,9 +166,9 @@ void FrmProgram::showState() {
                                ? QString()
                                : tr("Not sent: %1.").arg(session_->imageRefusal()));
     if (const auto& unit = session_->identity())
-        lblUnit_->setText(tr("%1, serial number %2\nFirmware %3\nData set %4")
-                              .arg(unit->unitType, unit->serialNumber, unit->firmware,
-                                   unit->dataset));
+        lblUnit_->setText(
+            tr("%1, serial number %2\nFirmware %3\nData set %4")
+                .arg(unit->unitType, unit->serialNumber, unit->firmware, unit->dataset));
     else
         lblUnit_->setText(tr("Unit not identified."));
 
@@ -190,9 +189,9 @@ void FrmProgram::showState() {
     if (!session_->firmwareBefore().isEmpty() && session_->outcome() != Outcome::None &&
         session_->outcome() != Outcome::Running)
         result += u'\n' + tr("Firmware before: %1\nFirmware after: %2")
-                              .arg(session_->firmwareBefore(),
-                                   session_->firmwareAfter().isEmpty() ? tr("unknown")
-                                                                       : session_->firmwareAfter());
+                              .arg(session_->firmwareBefore(), session_->firmwareAfter().isEmpty()
+                                                                   ? tr("unknown")
+                                                                   : session_->firmwareAfter());
     lblResult_->setText(result);
     showProgress();
     // Longer texts grow the window rather than being cut.

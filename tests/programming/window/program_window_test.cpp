@@ -44,7 +44,7 @@ class ProgramWindowTest : public QObject {
   private slots:
     void init() {
         zav::test::setUpProgram();
-        messages_ = std::make_unique<zav::test::RecordedMessages>();
+        messages_ = std::make_unique<zav::test::MessageRecorder>();
         unit_ = std::make_unique<zav::sim::Simulator>(zav::sim::Options{"TM6"});
         std::string why;
         QVERIFY2(unit_->start(&why), why.c_str());
@@ -72,7 +72,8 @@ class ProgramWindowTest : public QObject {
 
     void programsTheUnitAfterConfirmation() {
         FrmProgram& w = open();
-        QVERIFY(!main_->findChild<QMenu*>(QStringLiteral("mnuUtilities"))->menuAction()->isEnabled());
+        QVERIFY(
+            !main_->findChild<QMenu*>(QStringLiteral("mnuUtilities"))->menuAction()->isEnabled());
         QVERIFY(!button("bttnStart")->isEnabled());
         QCOMPARE(label("lblFile")->text(), QStringLiteral("No image chosen."));
         w.chooseFile(image_);
@@ -81,8 +82,9 @@ class ProgramWindowTest : public QObject {
         QVERIFY(!button("bttnStart")->isEnabled());  // the unit is not known yet
         QTest::mouseClick(button("bttnIdentify"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(button("bttnStart")->isEnabled(), kRunLimitMs);
-        QVERIFY(label("lblUnit")->text().startsWith("TM6, serial number 3289480992\nFirmware "
-                                                    "TM0006 V0118 TM6"));
+        QVERIFY(
+            label("lblUnit")->text().startsWith("TM6, serial number 3289480992\nFirmware "
+                                                "TM0006 V0118 TM6"));
 
         // No at the question sends nothing.
         QTest::mouseClick(button("bttnStart"), Qt::LeftButton);
@@ -100,7 +102,8 @@ class ProgramWindowTest : public QObject {
         connect(&watch, &QTimer::timeout, [&] {
             highest = std::max(highest, bar()->value());
             // The window repaints during the transfer: Cancel is offered.
-            if (bar()->value() > 0 && bar()->value() < 20) QVERIFY(button("bttnCancel")->isEnabled());
+            if (bar()->value() > 0 && bar()->value() < 20)
+                QVERIFY(button("bttnCancel")->isEnabled());
         });
         watch.start(5);
         question()->button(QMessageBox::Yes)->click();
@@ -108,14 +111,17 @@ class ProgramWindowTest : public QObject {
                                  kRunLimitMs);
         QCOMPARE(bar()->maximum(), 20);
         QCOMPARE(bar()->value(), 20);
-        QVERIFY(label("lblResult")->text().endsWith(
-            "Firmware before: TM0006 V0118 TM6\nFirmware after: TM0006 V0901 TM6"));
+        QVERIFY(
+            label("lblResult")
+                ->text()
+                .endsWith("Firmware before: TM0006 V0118 TM6\nFirmware after: TM0006 V0901 TM6"));
         QVERIFY(!button("bttnCancel")->isEnabled());
-        QVERIFY2(messages_->messages.isEmpty(), qPrintable(messages_->messages.join('\n')));
+        QVERIFY2(messages_->lines().isEmpty(), qPrintable(messages_->lines().join('\n')));
 
         main_->toolWindow()->close();
         QTRY_VERIFY(!main_->toolWindow());
-        QVERIFY(main_->findChild<QMenu*>(QStringLiteral("mnuUtilities"))->menuAction()->isEnabled());
+        QVERIFY(
+            main_->findChild<QMenu*>(QStringLiteral("mnuUtilities"))->menuAction()->isEnabled());
     }
 
     void failureInWordsAndCancelAfterItsWarning() {
@@ -128,8 +134,9 @@ class ProgramWindowTest : public QObject {
         QTest::mouseClick(button("bttnStart"), Qt::LeftButton);
         question()->button(QMessageBox::Yes)->click();
         QTRY_VERIFY_WITH_TIMEOUT(label("lblResult")->text().startsWith("Failed"), kRunLimitMs);
-        QVERIFY(label("lblResult")->text().startsWith(
-            "Failed: the unit refused the header or a block (0xF9)."));
+        QVERIFY(label("lblResult")
+                    ->text()
+                    .startsWith("Failed: the unit refused the header or a block (0xF9)."));
         QVERIFY(label("lblResult")->text().endsWith("Firmware after: unknown"));
 
         // The next download starts clean; Cancel mid-transfer after Yes. The
@@ -152,8 +159,8 @@ class ProgramWindowTest : public QObject {
         user.start(10);
         QTest::mouseClick(button("bttnStart"), Qt::LeftButton);
         question()->button(QMessageBox::Yes)->click();
-        QTRY_VERIFY_WITH_TIMEOUT(label("lblResult")->text().startsWith("Failed: stopped on request"),
-                                 kRunLimitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            label("lblResult")->text().startsWith("Failed: stopped on request"), kRunLimitMs);
         QVERIFY(warned);
         QCOMPARE(zav::app::LibraryLink().GetDownloadData(), 0x100010);
     }
@@ -161,7 +168,8 @@ class ProgramWindowTest : public QObject {
     void refusedFileIsShownAndStartStaysOff() {
         FrmProgram& w = open();
         w.chooseFile(dir_.path());
-        QCOMPARE(label("lblImage")->text(), QStringLiteral("Not sent: it is a folder, not a file."));
+        QCOMPARE(label("lblImage")->text(),
+                 QStringLiteral("Not sent: it is a folder, not a file."));
         QTest::mouseClick(button("bttnIdentify"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(label("lblUnit")->text().startsWith("TM6"), kRunLimitMs);
         QVERIFY(!button("bttnStart")->isEnabled());
@@ -198,7 +206,7 @@ class ProgramWindowTest : public QObject {
 
     QTemporaryDir dir_;
     QString image_;
-    std::unique_ptr<zav::test::RecordedMessages> messages_;
+    std::unique_ptr<zav::test::MessageRecorder> messages_;
     std::unique_ptr<MDIFormMain> main_;
     std::unique_ptr<zav::sim::Simulator> unit_;
 };

@@ -21,12 +21,12 @@ struct ImageSummary {
     ImageFormat format = ImageFormat::Loader;
     std::uint8_t kind = 0;  // image kind (offset 5); old format: program type
     char typeLetter = 0;
-    std::uint32_t ramLength = 0;   // old format: 0
-    std::uint32_t mainLength = 0;  // old format: the whole image's blocks
-    std::uint32_t blockSize = 0;   // 128 in the old format
-    std::uint32_t blocks = 0;      // what the transfer sends
-    std::uint32_t loaderBaud = 0;  // old format: 0 (no loader)
-    std::optional<int> version;    // old format: the three digits, when checked
+    std::uint32_t ramLength = 0;      // old format: 0
+    std::uint32_t mainLength = 0;     // old format: the whole image's blocks
+    std::uint32_t blockSize = 0;      // 128 in the old format
+    std::uint32_t blocks = 0;         // what the transfer sends
+    std::uint32_t loaderBaud = 0;     // old format: 0 (no loader)
+    std::optional<int> version;       // old format: the three digits, when checked
     bool skipsVersionChecks = false;  // old format: flag byte 7 is 1
     bool standIn = false;             // a simulator's image
 };

@@ -28,7 +28,7 @@ struct UnitIdentity {
 };
 
 enum class Outcome {
-    None,        // nothing run yet
+    None,  // nothing run yet
     Running,
     Programmed,  // the download completed and the unit answered again
     Failed,      // the download, or the identification after it, failed
