@@ -35,6 +35,16 @@ std::int32_t downloadRamFileMissing(const char*, std::int16_t) {
 std::int32_t getRamDownloadDataMissing() {
     return kDownloadUnavailable;
 }
+std::int32_t downloadArrayDataMissing(const std::uint8_t*, std::int16_t) {
+    return kDownloadUnavailable;
+}
+std::int16_t getRamDownloadStatusMissing(RamDownloadStatus* status) {
+    if (status) *status = RamDownloadStatus{0, 0, ZAV_DOWNLOAD_STAGE_IDLE};
+    return 0;
+}
+std::int16_t killWaitTimeMissing() {
+    return 0;
+}
 
 // The link library's own messages become message boxes titled with the
 // library's caption. A message of a call the worker makes is shown when the
@@ -67,6 +77,11 @@ class BoundLinkLibrary {
         binder.bind(api.SetRetryParameters, "SetRetryParameters", &setRetryParametersMissing);
         binder.bind(api.DownloadRamFile, "DownloadRamFile", &downloadRamFileMissing);
         binder.bind(api.GetRamDownloadData, "GetRamDownloadData", &getRamDownloadDataMissing);
+        binder.bind(api.DownloadFile, "DownloadFile", &downloadRamFileMissing);
+        binder.bind(api.DownloadArrayData, "DownloadArrayData", &downloadArrayDataMissing);
+        binder.bind(api.GetDownloadData, "GetDownloadData", &getRamDownloadDataMissing);
+        binder.bind(api.GetRamDownloadStatus, "GetRamDownloadStatus", &getRamDownloadStatusMissing);
+        binder.bind(api.VLPKillWaitTime, "VLPKillWaitTime", &killWaitTimeMissing);
         binder.bind(setMessageHandler_, "SetMessageHandler", &setMessageHandlerMissing);
         library_ = binder.finish();
         setMessageHandler_(&showLinkMessage);
@@ -140,24 +155,53 @@ std::int16_t setRetryParametersOnWorker(const std::uint8_t* params) {
     return result;
 }
 
-std::int32_t downloadRamFileOnWorker(const char* fileName, std::int16_t port) {
+// A start call with a file name: the name travels as a copy.
+template <std::int32_t (*LinkApi::*call)(const char*, std::int16_t)>
+std::int32_t fileDownloadOnWorker(const char* fileName, std::int16_t port) {
     const LinkApi& link = boundLink();
     const std::string name = fileName ? fileName : "";
     std::int32_t result = 0;
-    worker().Run([&] { result = link.DownloadRamFile(fileName ? name.c_str() : nullptr, port); });
+    worker().Run([&] { result = (link.*call)(fileName ? name.c_str() : nullptr, port); });
     return result;
 }
 
-std::int32_t getRamDownloadDataOnWorker() {
+// The image stays the caller's: the library reads it until the transfer
+// ends, as it would on the caller's thread.
+std::int32_t downloadArrayDataOnWorker(const std::uint8_t* image, std::int16_t port) {
     const LinkApi& link = boundLink();
     std::int32_t result = 0;
-    worker().Run([&] { result = link.GetRamDownloadData(); });
+    worker().Run([&] { result = link.DownloadArrayData(image, port); });
     return result;
 }
 
-constexpr LinkApi kCallsOnWorker{&openPortOnWorker,        &commandOnWorker,
-                                 &closeCommOnWorker,       &setRetryParametersOnWorker,
-                                 &downloadRamFileOnWorker, &getRamDownloadDataOnWorker};
+template <auto LinkApi::*call>
+auto noArgumentsOnWorker() {
+    const LinkApi& link = boundLink();
+    decltype((link.*call)()) result = 0;
+    worker().Run([&] { result = (link.*call)(); });
+    return result;
+}
+
+std::int16_t getRamDownloadStatusOnWorker(RamDownloadStatus* status) {
+    const LinkApi& link = boundLink();
+    RamDownloadStatus copy{};
+    std::int16_t result = 0;
+    worker().Run([&] { result = link.GetRamDownloadStatus(status ? &copy : nullptr); });
+    if (status) *status = copy;
+    return result;
+}
+
+constexpr LinkApi kCallsOnWorker{&openPortOnWorker,
+                                 &commandOnWorker,
+                                 &closeCommOnWorker,
+                                 &setRetryParametersOnWorker,
+                                 &fileDownloadOnWorker<&LinkApi::DownloadRamFile>,
+                                 &noArgumentsOnWorker<&LinkApi::GetRamDownloadData>,
+                                 &fileDownloadOnWorker<&LinkApi::DownloadFile>,
+                                 &downloadArrayDataOnWorker,
+                                 &noArgumentsOnWorker<&LinkApi::GetDownloadData>,
+                                 &getRamDownloadStatusOnWorker,
+                                 &noArgumentsOnWorker<&LinkApi::VLPKillWaitTime>};
 
 // Each slot has exactly the type of the library's export.
 static_assert(std::is_same_v<decltype(&::OpenPort), decltype(LinkApi::OpenPort)>);
@@ -168,6 +212,12 @@ static_assert(
 static_assert(std::is_same_v<decltype(&::DownloadRamFile), decltype(LinkApi::DownloadRamFile)>);
 static_assert(
     std::is_same_v<decltype(&::GetRamDownloadData), decltype(LinkApi::GetRamDownloadData)>);
+static_assert(std::is_same_v<decltype(&::DownloadFile), decltype(LinkApi::DownloadFile)>);
+static_assert(std::is_same_v<decltype(&::DownloadArrayData), decltype(LinkApi::DownloadArrayData)>);
+static_assert(std::is_same_v<decltype(&::GetDownloadData), decltype(LinkApi::GetDownloadData)>);
+static_assert(
+    std::is_same_v<decltype(&::GetRamDownloadStatus), decltype(LinkApi::GetRamDownloadStatus)>);
+static_assert(std::is_same_v<decltype(&::VLPKillWaitTime), decltype(LinkApi::VLPKillWaitTime)>);
 
 }  // namespace
 

@@ -86,8 +86,12 @@ void MDIFormMain::buildMenus() {
     mnuInitialise_ = addAction(mnuUtilities_, "mnuInitialise");
     connect(mnuInitialise_, &QAction::triggered, this,
             [this] { openToolWindow(ToolKind::Initialise); });
+    mnuProgram_ = addAction(mnuUtilities_, "mnuProgram");
+    connect(mnuProgram_, &QAction::triggered, this,
+            [this] { openToolWindow(ToolKind::Programming); });
     // Until its window exists, a tool entry offers nothing.
-    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_}) tool->setEnabled(false);
+    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_})
+        tool->setEnabled(false);
 
     mnuHelp_ = menuBar()->addMenu(QString());
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
@@ -105,6 +109,7 @@ void MDIFormMain::buildToolbar() {
     // The buttons are the menu entries' own actions: one command each.
     Toolbar1_->addAction(mnuDiagnostics_);
     Toolbar1_->addAction(mnuControls_);
+    Toolbar1_->addAction(mnuProgram_);
     Toolbar1_->setEnabled(false);
     // The overflow buttons Qt adds to the toolbar (a checkable one) and the
     // menu bar get names too.
@@ -155,13 +160,15 @@ void MDIFormMain::setCaptions() {
     mnuControls_->setText(LangText(lang::text::kControls));
     mnuControls_->setToolTip(LangText(lang::text::kOpenControls));
     mnuInitialise_->setText(LangText(lang::text::kInitialise));
+    mnuProgram_->setText(tr("Program Download..."));
+    mnuProgram_->setToolTip(tr("Send a program image to the unit"));
     mnuHelp_->setTitle(LangText(lang::text::kHelp));
     mnuContent_->setText(LangText(lang::text::kContent));
     mnuAbout_->setText(LangText(lang::text::kAbout));
 }
 
 void MDIFormMain::setToolWindowFactory(ToolKind kind, ToolWindowFactory factory) {
-    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_};
+    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_};
     entries[toolIndex(kind)]->setEnabled(static_cast<bool>(factory));
     factories_[toolIndex(kind)] = std::move(factory);
 }

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -21,6 +23,7 @@
 #include "zav/base/program_directory.h"
 #include "zav/desktop/program.h"
 #include "zav/lang/text_ids.h"
+#include "zav/programming/window/frm_program.h"
 #include "zav/sim/simulator.h"
 #include "zav/window/tool_window_frame.h"
 
@@ -208,6 +211,57 @@ bool takeInitialiseShots(MDIFormMain& main, const QDir& out) {
     return taken;
 }
 
+// The program download window with the simulator's TM6 image and the unit
+// identified, mid-transfer, and at its end.
+bool takeProgramShots(MDIFormMain& main, const QDir& out) {
+    using zav::programming::window::FrmProgram;
+    main.findChild<QAction*>(QStringLiteral("mnuProgram"))->trigger();
+    QWidget* window = main.toolWindow();
+    auto* content = window ? window->findChild<FrmProgram*>() : nullptr;
+    if (!content) {
+        std::fprintf(stderr, "zav_screenshot: the program download window does not open\n");
+        return false;
+    }
+    content->chooseFile(QStringLiteral(ZAV_DIST_DIR "/simulator/TM6_program.zav"));
+    window->findChild<QPushButton*>(QStringLiteral("bttnIdentify"))->click();
+    auto* start = window->findChild<QPushButton*>(QStringLiteral("bttnStart"));
+    auto* bar = window->findChild<QProgressBar*>(QStringLiteral("progress"));
+    if (!QTest::qWaitFor([&] { return start->isEnabled(); }, kPrepareLimitMs)) {
+        std::fprintf(stderr, "zav_screenshot: the simulated unit was not identified\n");
+        closeToolWindow(main);
+        return false;
+    }
+    QTest::qWait(kSettleMs);
+    window->adjustSize();
+    bool taken = savePicture(window->grab(), out, "program-ready");
+    bool midRun = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = window->findChild<QMessageBox*>(QStringLiteral("question"))) {
+            if (box->isVisible()) {
+                taken = savePicture(grabScreen(main.frameGeometry()), out, "program-confirm") &&
+                        taken;
+                box->button(QMessageBox::Yes)->click();
+            }
+        }
+        if (!midRun && bar->value() >= 3) {
+            midRun = true;
+            taken = savePicture(window->grab(), out, "program-running") && taken;
+        }
+    });
+    watch.start(20);
+    QTimer::singleShot(0, start, &QPushButton::click);
+    const bool ended = QTest::qWaitFor(
+        [&] { return midRun && content->session().outcome() == zav::programming::Outcome::Programmed; },
+        kPrepareLimitMs);
+    watch.stop();
+    QTest::qWait(kSettleMs);
+    taken = savePicture(window->grab(), out, "program-end") && taken;
+    closeToolWindow(main);
+    if (!ended) std::fprintf(stderr, "zav_screenshot: the simulated download did not finish\n");
+    return ended && taken;
+}
+
 // The diagnostics window before Start, while it waits for the green paper
 // (its countdown running) and at the PASSED verdict of the simulated unit.
 bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
@@ -287,6 +341,7 @@ int main(int argc, char** argv) {
     for (const Shot& shot : kShots) allTaken = takeShot(main, shot, out) && allTaken;
     allTaken = takeControlsShots(main, out) && allTaken;
     allTaken = takeInitialiseShots(main, out) && allTaken;
+    allTaken = takeProgramShots(main, out) && allTaken;
     allTaken = takeDiagnosticsShots(main, out) && allTaken;
     return allTaken ? 0 : 1;
 }

@@ -62,6 +62,14 @@ std::string temp_directory() {
     return dir;
 }
 
+bool stdin_is_terminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+bool stdout_is_terminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
 bool file_exists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -14,6 +14,8 @@ constexpr std::size_t kHeaderSize = 128;
 // The name text fits in the shortest program.
 constexpr std::uint32_t kShortestProgram = 64;
 constexpr std::uint8_t kRamOnlyType = 'b';
+constexpr std::uint8_t kProgramType = 'a';
+constexpr std::size_t kFirmwareWidth = 16;
 
 void put_be32(std::uint32_t value, std::uint8_t* out) {
     for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
@@ -35,16 +37,20 @@ std::uint8_t ram_checksum(std::span<const std::uint8_t> program) {
     return static_cast<std::uint8_t>(std::accumulate(program.begin(), program.end(), 0u));
 }
 
-std::vector<std::uint8_t> stand_in_image(std::string_view model, std::uint32_t program_length) {
+namespace {
+
+// Header and a RAM program that names `model`, with room for main_length
+// more bytes.
+std::vector<std::uint8_t> image_with_program(std::string_view model, std::uint8_t type,
+                                             std::uint32_t program_length,
+                                             std::uint32_t main_length) {
     program_length = std::max(program_length, kShortestProgram);
-    std::vector<std::uint8_t> image(kHeaderSize + program_length, 0);
+    std::vector<std::uint8_t> image(kHeaderSize + program_length + main_length, 0);
     std::uint8_t* header = image.data();
     std::copy_n("ZAV", 3, header);
-    header[6] = kRamOnlyType;
+    header[6] = type;
     put_be32(program_length, header + 7);
-    // The main length repeats the RAM length, so the start call's block
-    // count (main length / 128) matches the progress the transfer reports.
-    put_be32(program_length, header + 17);
+    put_be32(main_length, header + 17);
 
     std::uint8_t* program = header + kHeaderSize;
     const std::string text =
@@ -55,6 +61,41 @@ std::vector<std::uint8_t> stand_in_image(std::string_view model, std::uint32_t p
         program[i] = static_cast<std::uint8_t>(i * 31 + 7);
     header[16] = ram_checksum({program, program_length});
     return image;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> stand_in_image(std::string_view model, std::uint32_t program_length) {
+    // The main length repeats the RAM length, so the start call's block
+    // count (main length / 128) matches the progress the transfer reports.
+    std::vector<std::uint8_t> image = image_with_program(model, kRamOnlyType, program_length, 0);
+    std::copy_n(image.begin() + 7, 4, image.begin() + 17);
+    return image;
+}
+
+std::vector<std::uint8_t> stand_in_program_image(std::string_view firmware,
+                                                 std::uint32_t main_length,
+                                                 std::uint32_t program_length) {
+    const std::string_view model =
+        firmware.size() >= kModelLength ? firmware.substr(firmware.size() - kModelLength) : "";
+    std::vector<std::uint8_t> image =
+        image_with_program(model, kProgramType, program_length, main_length);
+    std::uint8_t* main = image.data() + image.size() - main_length;
+    for (std::uint32_t i = 0; i < main_length; ++i) main[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    std::copy_n(firmware.begin(),
+                std::min<std::size_t>({firmware.size(), kFirmwareWidth, main_length}), main);
+    return image;
+}
+
+std::string program_file_name(std::string_view model) {
+    return std::string(model) + "_program.zav";
+}
+
+// "TM6" gives "TM0006 V0900 TM6": the simulated unit's model code and a
+// version none of the simulator's units starts with.
+std::string program_firmware(std::string_view model) {
+    const std::string name(model.substr(0, kModelLength));
+    return name.substr(0, 2) + "000" + name.substr(2) + " V0900 " + name;
 }
 
 std::string model_of_ram_program(std::span<const std::uint8_t> program) {

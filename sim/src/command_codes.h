@@ -30,6 +30,10 @@ constexpr std::uint8_t kReplyUnknownCommand = 0xF2;
 // A parameter is missing or out of range (a sensor or motor index).
 constexpr std::uint8_t kReplyBadParameter = 0xF3;
 
+// An old-format block or a download header travels as one command of this
+// many data bytes.
+constexpr std::size_t kDownloadBlockSize = 128;
+
 // The key faults and counters file a command under: its code, or
 // expansion(request) for an expansion request.
 CommandKey command_key(const std::uint8_t* data, std::size_t count);

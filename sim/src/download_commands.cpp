@@ -25,7 +25,9 @@ constexpr std::uint8_t kFlashType = 1;
 // 52 to 54.
 constexpr std::size_t kMemoryReplyLength = 55;
 constexpr std::size_t kVersionOffset = 52;
-constexpr char kFirmwareVersion[] = "110";
+// An old-format image carries its version as three digits here.
+constexpr std::size_t kImageVersionAt = 65303;
+constexpr std::size_t kVersionDigits = 3;
 // The bulk read's parameters: start address and byte count, least
 // significant byte first. The unit has this much memory to read.
 constexpr std::size_t kBulkParameters = 8;
@@ -38,6 +40,8 @@ std::optional<Bytes> DownloadCommands::execute(const std::uint8_t* data, std::si
     switch (data[0]) {
         case kProgram: {
             programming_ = true;
+            blocks_taken_ = 0;
+            version_digits_seen_ = 0;
             const std::size_t size = LoaderSession::kMainBlockSize;
             return Bytes{kReplyOk, static_cast<std::uint8_t>(size & 0xFF),
                          static_cast<std::uint8_t>(size >> 8)};
@@ -45,6 +49,7 @@ std::optional<Bytes> DownloadCommands::execute(const std::uint8_t* data, std::si
         case kEndOfDownload:
             if (!programming_) return std::nullopt;
             programming_ = false;
+            install_old_format_version();
             return Bytes{kReplyOk};
         case kReset:
             programming_ = false;
@@ -70,7 +75,10 @@ std::optional<Bytes> DownloadCommands::expansion(const std::uint8_t* data, std::
         case kMemoryQuery: {
             Bytes reply(kMemoryReplyLength, 0);
             reply[0] = kReplyOk;
-            std::copy_n(kFirmwareVersion, 3, reply.begin() + kVersionOffset);
+            // The three last digits of the firmware's version ("0118": 118).
+            const std::string text = firmware();
+            std::copy_n(text.begin() + LoaderSession::kVersionAt + 1, kVersionDigits,
+                        reply.begin() + kVersionOffset);
             return reply;
         }
         case kFlashTypeQuery:
@@ -90,8 +98,33 @@ Bytes DownloadCommands::block(const std::uint8_t* data) {
         std::copy_n(data, LoaderSession::kHeaderSize, session_.header.begin());
         programming_ = false;
         loader_start_ = true;
+        return {kReplyOk};
+    }
+    const std::size_t start = std::size_t{blocks_taken_++} * kBlockSize;
+    for (std::size_t i = 0; i < kVersionDigits; ++i) {
+        const std::size_t at = kImageVersionAt + i;
+        if (at < start || at >= start + kBlockSize) continue;
+        image_version_[i] = static_cast<char>(data[at - start]);
+        ++version_digits_seen_;
     }
     return {kReplyOk};
+}
+
+// The firmware text the unit reports now, always 16 characters.
+std::string DownloadCommands::firmware() const {
+    std::string text = session_.firmware.empty() ? profile_.firmware : session_.firmware;
+    text.resize(LoaderSession::kFirmwareWidth, ' ');
+    return text;
+}
+
+// The firmware's version becomes the image's ("0" and its three digits),
+// when the image held them; its model code and the rest stay.
+void DownloadCommands::install_old_format_version() {
+    if (version_digits_seen_ != static_cast<int>(kVersionDigits)) return;
+    std::string text = firmware();
+    text[LoaderSession::kVersionAt] = '0';
+    text.replace(LoaderSession::kVersionAt + 1, kVersionDigits, image_version_);
+    session_.firmware = text;
 }
 
 // Answers with the status byte 0xF0 and then the bytes asked for (as much

@@ -30,10 +30,16 @@ constexpr CommandName kCommandNames[] = {
     {"firmware", expansion(kGetFullFirmware)},
     {"dataset", expansion(kGetDatasetCode)},
     // A download: the program command, the header command (its first data
-    // byte is the image mark's 'Z'), and the RAM loader's echoes.
+    // byte is the image mark's 'Z'), the RAM loader's echoes, the old
+    // format's blocks, its end-of-download command and RESET.
     {"program", 0x0B},
     {"header", 'Z'},
     {"loader-echo", kLoaderEcho},
+    {"block", kDownloadBlock},
+    {"end", 0x16},
+    {"reset", 0x01},
+    {"memory", expansion(0x15)},
+    {"flash-type", expansion(0x3E)},
 };
 
 // "0x3F" or "3F": one byte in hexadecimal.
@@ -199,7 +205,8 @@ const char* fault_syntax_help() {
            "  COMMAND  any (the default), sync, poll, serial, sensor-config,\n"
            "           sensor-info, motor-config, motor-info, firmware, dataset,\n"
            "           program, header, loader-echo (a download's RAM loader:\n"
-           "           noreply, code=HH echoes HH instead, delay=MS),\n"
+           "           noreply, code=HH echoes HH instead, delay=MS), block (an\n"
+           "           old-format block), end, reset, memory, flash-type,\n"
            "           a command code such as 0x0C, or an expansion request 0x30/0x61\n"
            "  TIMES    apply to that many commands, then stop (all, the default, or 1 to\n"
            "           1000000)\n"

@@ -78,9 +78,9 @@ Bytes motor_info_reply(const Profile& profile, std::size_t index) {
     return reply;
 }
 
-Bytes firmware_reply(const Profile& profile) {
+Bytes firmware_reply(const char* firmware) {
     Bytes reply = {kReplyOk};
-    append_field(reply, profile.firmware, kFirmwareWidth, ' ');
+    append_field(reply, firmware, kFirmwareWidth, ' ');
     return reply;
 }
 

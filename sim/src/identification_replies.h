@@ -26,8 +26,8 @@ Bytes motor_config_reply(const Profile& profile);
 // d[1]..d[20]: the name padded with blanks; d[21], d[22]: the motor's bytes.
 // index must be below the profile's motor count.
 Bytes motor_info_reply(const Profile& profile, std::size_t index);
-// d[1]..d[16]: the firmware text.
-Bytes firmware_reply(const Profile& profile);
+// d[1]..d[16]: the firmware text, cut or padded with blanks to 16.
+Bytes firmware_reply(const char* firmware);
 // d[1]..d[8]: the dataset text.
 Bytes dataset_reply(const Profile& profile);
 

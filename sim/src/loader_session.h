@@ -1,10 +1,12 @@
 #pragma once
 // What the validator's firmware passes to its RAM loader when a download
 // starts: the image header the host sent and the main block size the
-// firmware named. Used by the serving thread only.
+// firmware named; and what a completed download leaves behind: the firmware
+// text the unit reports from then on. Used by the serving thread only.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace zav::sim {
 
@@ -14,7 +16,22 @@ struct LoaderSession {
     // command, and so the size the loader takes main code in.
     static constexpr std::size_t kMainBlockSize = 4096;
 
+    // Width of the firmware text; its version digits are at 8 to 11
+    // ("TM0006 V0118 TM6").
+    static constexpr std::size_t kFirmwareWidth = 16;
+    static constexpr std::size_t kVersionAt = 8;
+
     std::array<std::uint8_t, kHeaderSize> header{};
+    // The firmware text after a completed download; empty: the profile's.
+    std::string firmware;
+
+    // Kinds 9 and 10 keep the loader at 38400 baud; others name their rate
+    // at offset 68 (0 for 38400).
+    std::uint32_t loader_baud() const {
+        constexpr std::uint32_t kDefaultBaud = 38400;
+        const std::uint32_t named = be32(68);
+        return header[5] == 9 || header[5] == 10 || named == 0 ? kDefaultBaud : named;
+    }
 
     std::uint8_t type_letter() const { return header[6]; }
     std::uint8_t checksum() const { return header[16]; }

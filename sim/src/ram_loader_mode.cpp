@@ -12,6 +12,8 @@ constexpr std::uint8_t kPrompt = '2';
 // Enough of a RAM program to hold the name of its model.
 constexpr std::size_t kProgramStartKept = 64;
 constexpr std::int64_t kBitsPerByte = 11;  // start, 8 data, 2 stop
+// A RAM utility's loader always runs at this rate.
+constexpr std::uint32_t kRamUtilityBaud = 38400;
 
 std::int64_t byte_time_ns(std::uint32_t baud) {
     return baud ? kBitsPerByte * 1'000'000'000 / baud : 0;
@@ -25,11 +27,13 @@ std::uint32_t blocks_of(std::uint32_t length) {
 }  // namespace
 
 RamLoaderMode::RamLoaderMode(const Profile& profile, SimulatorControl& control,
-                             const LoaderSession& session, std::uint32_t wire_baud)
+                             LoaderSession& session, std::uint32_t wire_baud)
     : profile_(profile),
       control_(control),
       session_(session),
-      byte_time_ns_(byte_time_ns(wire_baud)) {}
+      byte_time_ns_(byte_time_ns(wire_baud == 0       ? 0
+                                 : session.ram_only() ? kRamUtilityBaud
+                                                      : session.loader_baud())) {}
 
 void RamLoaderMode::receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) {
     now_ns_ = platform::monotonic_ms() * 1'000'000;
@@ -63,13 +67,16 @@ bool RamLoaderMode::take(std::uint8_t byte, DeviceOutput& out) {
             out.switch_to(Program::LinkProtocol);
             return false;
         case Stage::MainBlock: {
+            if (firmware_.size() < LoaderSession::kFirmwareWidth)
+                firmware_.push_back(static_cast<char>(byte));
             received_.push_back(byte);
             if (received_.size() <= LoaderSession::kMainBlockSize) return true;
             std::uint8_t check = 0;
             for (std::size_t i = 0; i < LoaderSession::kMainBlockSize; ++i) check ^= received_[i];
             received_.clear();
-            echo(check, out);
+            const bool echoed = echo(check, out);
             if (--main_blocks_left_ > 0) return true;
+            if (echoed && check == static_cast<std::uint8_t>(byte)) install_firmware();
             out.switch_to(Program::LinkProtocol);  // restarts into the new firmware
             return false;
         }
@@ -106,9 +113,18 @@ std::string RamLoaderMode::utility_model() const {
         firmware.substr(firmware.size() - std::min<std::size_t>(3, firmware.size())));
 }
 
-void RamLoaderMode::echo(std::uint8_t byte, DeviceOutput& out) {
+// A firmware text is printable throughout.
+void RamLoaderMode::install_firmware() {
+    const bool printable = firmware_.size() == LoaderSession::kFirmwareWidth &&
+                           std::all_of(firmware_.begin(), firmware_.end(),
+                                       [](char c) { return c >= 0x20 && c < 0x7F; });
+    if (printable) session_.firmware = firmware_;
+}
+
+bool RamLoaderMode::echo(std::uint8_t byte, DeviceOutput& out) {
     const Fault fault = control_.take_fault(kLoaderEcho);
-    if (fault.kind == Fault::Kind::NoReply) return;
+    if (fault.kind == Fault::Kind::NoReply) return false;
+    const bool as_is = fault.kind != Fault::Kind::GenericCode || fault.code == byte;
     if (fault.kind == Fault::Kind::GenericCode) byte = fault.code;
     Transmission transmission;
     transmission.bytes = {byte};
@@ -116,6 +132,7 @@ void RamLoaderMode::echo(std::uint8_t byte, DeviceOutput& out) {
     transmission.delay_ms = static_cast<int>((wait_ns + 999'999) / 1'000'000);
     if (fault.kind == Fault::Kind::Delay) transmission.delay_ms += fault.delay_ms;
     out.send(std::move(transmission));
+    return as_is;
 }
 
 }  // namespace zav::sim

@@ -5,10 +5,13 @@
 // model, which then runs; for any other image the loader goes on to take
 // the main code: the type letter and the header again (each answered by
 // the prompt '2'), then 4096-byte blocks, each followed by its XOR byte,
-// which it echoes. Then the unit restarts into its firmware.
+// which it echoes. Then the unit restarts into its firmware; when the main
+// code opens with a printable firmware text, that is what it reports from
+// then on.
 //
 // On an emulated line the loader keeps the time at which each received
-// byte would have arrived, so its echoes leave when they would on a real
+// byte would have arrived at its own baud rate (the header's loader rate,
+// 38400 for a RAM utility), so its echoes leave when they would on a real
 // line, however fast the host wrote.
 #include <cstdint>
 #include <string>
@@ -23,7 +26,9 @@ namespace zav::sim {
 
 class RamLoaderMode : public DeviceMode {
   public:
-    RamLoaderMode(const Profile& profile, SimulatorControl& control, const LoaderSession& session,
+    // wire_baud 0: no emulated line; otherwise the loader runs at its own
+    // rate.
+    RamLoaderMode(const Profile& profile, SimulatorControl& control, LoaderSession& session,
                   std::uint32_t wire_baud);
 
     void receive(const std::uint8_t* bytes, std::size_t count, DeviceOutput& out) override;
@@ -36,12 +41,14 @@ class RamLoaderMode : public DeviceMode {
     bool end_of_ram_program(DeviceOutput& out);
     std::string utility_model() const;
     // Sends byte when the bytes taken so far would have crossed the line,
-    // as the loader echo fault (if any) allows.
-    void echo(std::uint8_t byte, DeviceOutput& out);
+    // as the loader echo fault (if any) allows; true when it went out as it
+    // is.
+    bool echo(std::uint8_t byte, DeviceOutput& out);
+    void install_firmware();
 
     const Profile& profile_;
     SimulatorControl& control_;
-    const LoaderSession& session_;
+    LoaderSession& session_;
     const std::int64_t byte_time_ns_;
 
     Stage stage_ = Stage::RamProgram;
@@ -52,6 +59,7 @@ class RamLoaderMode : public DeviceMode {
     std::vector<std::uint8_t> program_start_;
     std::vector<std::uint8_t> received_;  // the header or main block so far
     std::uint32_t main_blocks_left_ = 0;
+    std::string firmware_;  // the opening bytes of the main code
     std::int64_t now_ns_ = 0;        // when the bytes being taken arrived
     std::int64_t line_free_ns_ = 0;  // when the last byte taken was through
 };

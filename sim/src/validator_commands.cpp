@@ -17,7 +17,8 @@ ValidatorCommands::ValidatorCommands(const Profile& profile, SimulatorControl& c
                                      const InitialisationOptions& initialisation)
     : profile_(profile),
       control_(control),
-      downloads_(loader),
+      loader_(loader),
+      downloads_(profile, loader),
       initialisation_(profile, initialisation) {}
 
 Bytes ValidatorCommands::execute(const std::uint8_t* data, std::size_t count) {
@@ -54,7 +55,9 @@ Bytes ValidatorCommands::expansion(const std::uint8_t* data, std::size_t count) 
             if (!has_index || index >= profile_.motors.size()) return {kReplyBadParameter};
             return motor_info_reply(profile_, index);
         case kGetFullFirmware:
-            return firmware_reply(profile_);
+            // A completed download installs the image's firmware.
+            return firmware_reply(loader_.firmware.empty() ? profile_.firmware
+                                                           : loader_.firmware.c_str());
         case kGetDatasetCode:
             return dataset_reply(profile_);
         default:

@@ -31,6 +31,7 @@ class ValidatorCommands {
 
     const Profile& profile_;
     SimulatorControl& control_;
+    const LoaderSession& loader_;
     DownloadCommands downloads_;
     Initialisation initialisation_;
     bool reset_reported_ = false;  // the power-up event went out with a POLL

@@ -203,13 +203,15 @@ class MainWindowTest : public QObject {
         MDIFormMain window;
         QVERIFY(window.startUp(shippedLanguages()));
         const QList<QAction*> buttons = toolbar(window)->actions();
-        QCOMPARE(buttons.size(), 2);
+        QCOMPARE(buttons.size(), 3);
         QCOMPARE(buttons[0], action(window, "mnuDiagnostics"));
         QCOMPARE(buttons[1], action(window, "mnuControls"));
+        QCOMPARE(buttons[2], action(window, "mnuProgram"));
         QCOMPARE(buttons[0]->toolTip(), QStringLiteral("Open Diagnostics Tools"));
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Open Controls Tools"));
-        QVERIFY(menu(window, "mnuUtilities")->actions().contains(buttons[0]));
-        QVERIFY(menu(window, "mnuUtilities")->actions().contains(buttons[1]));
+        QCOMPARE(buttons[2]->text(), QStringLiteral("Program Download..."));
+        for (QAction* button : buttons)
+            QVERIFY(menu(window, "mnuUtilities")->actions().contains(button));
     }
 
     void toolEntriesOpenOnlyWindowsThatExist() {

@@ -16,13 +16,20 @@ struct LinkApi {
     std::int16_t (*SetRetryParameters)(const std::uint8_t* params);
     std::int32_t (*DownloadRamFile)(const char* fileName, std::int16_t port);
     std::int32_t (*GetRamDownloadData)();
+    // The program download (programming/).
+    std::int32_t (*DownloadFile)(const char* fileName, std::int16_t port);
+    std::int32_t (*DownloadArrayData)(const std::uint8_t* image, std::int16_t port);
+    std::int32_t (*GetDownloadData)();
+    std::int16_t (*GetRamDownloadStatus)(RamDownloadStatus* status);
+    std::int16_t (*VLPKillWaitTime)();
 };
 
 // The bound calls. The first use loads libZavtekVLP.so from the program
 // directory, binds each call by name and routes the library's own messages
 // to the program's message interface. A missing library or call is reported
 // once; its stand-in then fails: OpenPort 0, Command link status 2 (no
-// reply), SetRetryParameters 0, the download calls kDownloadUnavailable.
+// reply), SetRetryParameters 0, the download calls kDownloadUnavailable
+// (GetRamDownloadStatus 0 with the idle stage, VLPKillWaitTime 0).
 // Called on the user-interface thread, each call is made on the binding's
 // one link worker thread while the caller waits in a local event loop (so
 // timers, repaints and clicks go on; a session must expect them); the

@@ -14,6 +14,10 @@ std::string temp_directory();
 
 bool file_exists(const std::string& path);
 
+// Whether standard input or standard output is a terminal (a user at it).
+bool stdin_is_terminal();
+bool stdout_is_terminal();
+
 // The computer's network name; empty when the system does not give one.
 std::string host_name();
 

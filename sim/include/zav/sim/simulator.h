@@ -47,6 +47,8 @@ constexpr CommandKey expansion(std::uint8_t request) {
 // block checks): NoReply leaves one out, GenericCode sends `code` instead,
 // Delay holds it back by delay_ms.
 constexpr CommandKey kLoaderEcho = 0x10000;
+// The 128-byte blocks of an old-format image, each sent as one command.
+constexpr CommandKey kDownloadBlock = 0x10001;
 
 // What the simulated device runs, and so how it answers the host.
 enum class Program {

@@ -27,6 +27,18 @@ constexpr std::uint32_t kStandInProgramLength = 3000;
 std::vector<std::uint8_t> stand_in_image(std::string_view model,
                                          std::uint32_t program_length = kStandInProgramLength);
 
+// A stand-in program image for the simulator's download (type letter 'a'):
+// a RAM loader of program_length bytes that carries the stand-in marker,
+// then main_length bytes of main code that open with `firmware` (16
+// characters: what the simulated unit reports once it has taken the image).
+std::vector<std::uint8_t> stand_in_program_image(std::string_view firmware,
+                                                 std::uint32_t main_length,
+                                                 std::uint32_t program_length = 512);
+// "<model>_program.zav", its file in the simulator's folder; the firmware
+// text the build's image of that model carries.
+std::string program_file_name(std::string_view model);
+std::string program_firmware(std::string_view model);
+
 // The checksum byte of a RAM program: the sum of its bytes, modulo 256.
 std::uint8_t ram_checksum(std::span<const std::uint8_t> program);
 
