@@ -8,6 +8,7 @@
 #include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
 #include "zav/controls/initialise_session.h"
+#include "zav/history/recording.h"
 
 namespace zav::cli {
 namespace {
@@ -50,6 +51,7 @@ int RunInitialise(Invocation& invocation) {
         session.start();
     }
     const bool complete = session.completed();
+    history::RecordRun(history::FromInitialisation(session));
 
     PrintLine();
     PrintLine(session.caption());
