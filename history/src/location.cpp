@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -46,10 +47,15 @@ QString DefaultHistoryPath() {
 
 QString ShownLocation(const QString& text) {
     if (!IsServerUrl(text)) return text;
-    QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid()) return QStringLiteral("postgresql://…");
-    url.setPassword(QString());
-    return url.toString(QUrl::RemovePassword);
+    // The text itself, less a password in the user part or the parameters.
+    static const QRegularExpression userPassword(QStringLiteral("^([a-z]+://[^:@/?#]*):[^@/?#]*@"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression passwordParameter(QStringLiteral("([?&])password=[^&#]*&?"),
+                                                      QRegularExpression::CaseInsensitiveOption);
+    QString shown = text;
+    shown.replace(userPassword, QStringLiteral("\\1@"));
+    shown.replace(passwordParameter, QStringLiteral("\\1"));
+    return shown;
 }
 
 bool ParseLocation(const QString& text, Location* location, QString* error) {
@@ -64,7 +70,14 @@ bool ParseLocation(const QString& text, Location* location, QString* error) {
         location->shown = location->path;
         return true;
     }
-    const QUrl url(text, QUrl::StrictMode);
+    // libpq takes "postgresql://user@/db" (no host: the default socket),
+    // which a URL parser refuses; the user is taken apart first.
+    QString urlText = text;
+    static const QRegularExpression noHost(QStringLiteral("^([a-z]+://)([^@/?#]*)@/"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = noHost.match(text);
+    if (match.hasMatch()) urlText = match.captured(1) + text.mid(match.capturedEnd() - 1);
+    const QUrl url(urlText, QUrl::StrictMode);
     location->kind = Location::Kind::Postgres;
     location->shown = ShownLocation(text);
     if (!url.isValid()) {
@@ -77,7 +90,8 @@ bool ParseLocation(const QString& text, Location* location, QString* error) {
                      .arg(location->shown);
         return false;
     }
-    location->user = url.userName();
+    location->user = match.hasMatch() ? QUrl::fromPercentEncoding(match.captured(2).toUtf8())
+                                      : url.userName();
     location->host = url.host();
     location->port = url.port(-1);
     location->database = url.path().mid(1);

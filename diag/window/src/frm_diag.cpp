@@ -14,6 +14,7 @@
 #include "zav/app/global.h"
 #include "zav/base/messages.h"
 #include "zav/diag/service_report.h"
+#include "zav/history/recording.h"
 #include "zav/lang/text_ids.h"
 #include "zav/window/icons.h"
 #include "zav/window/results_list.h"
@@ -62,8 +63,12 @@ FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(session, &DiagnosticSession::resultsChanged, this, &FrmDiag::showResults);
     connect(session, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
 
-    connect(bttnDIAG_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->start(); }); });
+    connect(bttnDIAG_, &QPushButton::clicked, this, [this, session] {
+        frame_.runSessionCall([session] {
+            session->start();
+            history::RecordRunInBackground(history::FromDiagnostic(session->lastRun()));
+        });
+    });
     connect(bttnOK_, &QPushButton::clicked, this, [this, session] {
         frame_.runSessionCall([session] { session->press(DiagnosticButton::Ok); });
     });
