@@ -69,6 +69,16 @@ Outcome Record(const HistoryRun& run) {
     return {kept.recorded, warning};
 }
 
+// One worker: recordings of one program are made in the order of their runs.
+QThreadPool& Recorder() {
+    static QThreadPool* const pool = [] {
+        auto* made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        return made;
+    }();
+    return *pool;
+}
+
 void Warn(const QString& warning) {
     if (!warning.isEmpty()) base::showMessage(warning, base::MessageIcon::Warning);
 }
@@ -84,7 +94,7 @@ bool RecordRun(const HistoryRun& run) {
 
 void RecordRunInBackground(HistoryRun run) {
     if (!ReachedUnit(run)) return;
-    QThreadPool::globalInstance()->start([run = std::move(run)] {
+    Recorder().start([run = std::move(run)] {
         const Outcome outcome = Record(run);
         if (outcome.warning.isEmpty()) return;
         if (QCoreApplication* app = QCoreApplication::instance()) {
@@ -92,6 +102,10 @@ void RecordRunInBackground(HistoryRun run) {
                 app, [warning = outcome.warning] { Warn(warning); }, Qt::QueuedConnection);
         }
     });
+}
+
+bool WaitForRecordings(int timeoutMs) {
+    return Recorder().waitForDone(timeoutMs);
 }
 
 }  // namespace zav::history

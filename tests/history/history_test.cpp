@@ -5,6 +5,7 @@
 #include "zav/history/history.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "core_test_support.h"
 #include "sample_run.h"
@@ -295,10 +297,28 @@ TEST_F(HistoryTest, HistoryThatCannotBeWrittenWarnsOnceAndTheRunStands) {
         EXPECT_TRUE(front.messages()[0].contains(unreachable));
         EXPECT_TRUE(front.messages()[0].contains(QLatin1String("The run's result stands")));
     }
-    // A read-only folder with its history in it; root writes anywhere.
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes to read-only folders; that case is skipped";
+    // A full disk: no file may grow.
     qputenv("ZAV_HISTORY", path_.toLocal8Bit());
     ASSERT_TRUE(RecordRun(SampleRun()));
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = saved;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+        app::test::RecordingFrontEnd front;
+        const bool recorded = RecordRun(SampleRun());
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        EXPECT_FALSE(recorded);
+        ASSERT_EQ(front.messages().size(), 1);
+        EXPECT_TRUE(front.messages()[0].contains(path_));
+        QString error;
+        EXPECT_EQ(Open()->List({}, &error)->size(), 1u) << "the history is as it was";
+    }
+    // A read-only folder with its history in it; root writes anywhere.
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes to read-only folders; that case is skipped";
     QFile::setPermissions(path_, QFileDevice::ReadOwner);
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     app::test::RecordingFrontEnd front;

@@ -35,6 +35,7 @@
 #include "zav/diag/results_csv.h"
 #include "zav/diag/window/frm_diag.h"
 #include "zav/history/history.h"
+#include "zav/history/recording.h"
 #include "zav/lang/module_files.h"
 #include "zav/sim/fault_syntax.h"
 #include "zav/sim/raw_fault_syntax.h"
@@ -427,6 +428,8 @@ class DiagnosticsWindowTest : public QObject {
         startUnit("RX3");
         openFromMenu();
         runWatching();
+        // The run's recording is written before files are limited.
+        QVERIFY(zav::history::WaitForRecordings(10000));
         QTemporaryDir folder;
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         // Root writes into a read-only folder anyway; a file size limit of

@@ -16,4 +16,9 @@ bool RecordRun(const HistoryRun& run);
 // server; its warning is shown on the program's main thread.
 void RecordRunInBackground(HistoryRun run);
 
+// Waits until every recording RecordRunInBackground() started has ended,
+// at most `timeoutMs` (-1: no limit); true when they have. For the program's
+// end, so no run is lost when it closes right after one.
+bool WaitForRecordings(int timeoutMs = -1);
+
 }  // namespace zav::history
