@@ -84,8 +84,11 @@ void MDIFormMain::buildMenus() {
     mnuInitialise_ = addAction(mnuUtilities_, "mnuInitialise");
     connect(mnuInitialise_, &QAction::triggered, this,
             [this] { openToolWindow(ToolKind::Initialise); });
+    mnuHistory_ = addAction(mnuUtilities_, "mnuHistory");
+    connect(mnuHistory_, &QAction::triggered, this, [this] { openToolWindow(ToolKind::History); });
     // Until its window exists, a tool entry offers nothing.
-    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_}) tool->setEnabled(false);
+    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuHistory_})
+        tool->setEnabled(false);
 
     mnuHelp_ = menuBar()->addMenu(QString());
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
@@ -153,13 +156,14 @@ void MDIFormMain::setCaptions() {
     mnuControls_->setText(LangText(lang::text::kControls));
     mnuControls_->setToolTip(LangText(lang::text::kOpenControls));
     mnuInitialise_->setText(LangText(lang::text::kInitialise));
+    mnuHistory_->setText(tr("&History"));
     mnuHelp_->setTitle(LangText(lang::text::kHelp));
     mnuContent_->setText(LangText(lang::text::kContent));
     mnuAbout_->setText(LangText(lang::text::kAbout));
 }
 
 void MDIFormMain::setToolWindowFactory(ToolKind kind, ToolWindowFactory factory) {
-    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_};
+    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuHistory_};
     entries[toolIndex(kind)]->setEnabled(static_cast<bool>(factory));
     factories_[toolIndex(kind)] = std::move(factory);
 }

@@ -5,6 +5,7 @@
 #include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/desktop/program.h"
 #include "zav/diag/window/frm_diag.h"
+#include "zav/history/window/frm_history.h"
 
 namespace zav::desktop {
 
@@ -17,6 +18,12 @@ void registerToolWindows(zav::desktop::MDIFormMain& mainWindow) {
         ToolKind::Controls, [](auto& main) { return controls::window::openControlsWindow(main); });
     mainWindow.setToolWindowFactory(ToolKind::Initialise, [](auto& main) {
         return controls::window::openInitialiseWindow(main);
+    });
+    mainWindow.setToolWindowFactory(ToolKind::History, [](auto& main) {
+        return history::window::openHistoryWindow(
+            main, [](const diag::RunRecord& run, auto* parent) {
+                return new diag::window::RecordedRunView(run, parent);
+            });
     });
 }
 

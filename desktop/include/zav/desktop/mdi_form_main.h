@@ -22,7 +22,7 @@ class QToolBar;
 
 namespace zav::desktop {
 
-enum class ToolKind { Diagnostics, Controls, Initialise };
+enum class ToolKind { Diagnostics, Controls, Initialise, History };
 
 // Builds a tool window (its frame, its content and its session) for the
 // main window; null when it cannot open.
@@ -92,13 +92,14 @@ class MDIFormMain : public QMainWindow, public window::MainWindowControls {
     QAction* mnuDiagnostics_;
     QAction* mnuControls_;
     QAction* mnuInitialise_;
+    QAction* mnuHistory_;
     QAction* mnuContent_;
     QAction* mnuAbout_;
     QToolBar* Toolbar1_;
     QLabel* runNotice_;
     QPointer<QWidget> helpWindow_;
 
-    ToolWindowFactory factories_[3];
+    ToolWindowFactory factories_[4];
     QPointer<window::ToolWindowFrame> toolWindow_;
     bool exitPending_ = false;
 
