@@ -536,11 +536,13 @@ std::vector<TrendPoint> History::SensorTrend(const QString& serial, const QStrin
         "w.paper_min, w.paper_read, w.paper_max, w.paper_pass FROM runs r "
         "JOIN run_sensors s ON s.run_id = r.id "
         "JOIN run_rows w ON w.run_id = r.id AND w.row_index = s.sensor_index "
-        "WHERE r.serial = ? AND r.tool = ? AND s.name = ? "
+        "WHERE r.serial = ? AND r.tool = ? AND s.name = ? AND r.verdict IN (?, ?) "
         "ORDER BY r.started_utc, r.id LIMIT ?"));
     query.addBindValue(serial.toLongLong());
     query.addBindValue(ToolName(Tool::Diagnostic));
     query.addBindValue(name);
+    query.addBindValue(VerdictName(diag::RunEnd::Passed));
+    query.addBindValue(VerdictName(diag::RunEnd::Failed));
     query.addBindValue(kMaxListed);
     std::vector<TrendPoint> points;
     if (!Exec(query, error)) return points;

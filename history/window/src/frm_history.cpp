@@ -53,7 +53,10 @@ FrmHistory::FrmHistory(zav::window::ToolWindowFrame& frame, RunViewFactory makeR
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FrmHistory::selectedRunChanged);
+    // A new list selects its newest run once its first page is in.
     connect(&session_->model(), &QAbstractItemModel::modelReset, this,
+            &FrmHistory::selectedRunChanged);
+    connect(&session_->model(), &QAbstractItemModel::rowsInserted, this,
             &FrmHistory::selectedRunChanged);
     selectedRunChanged();
 }

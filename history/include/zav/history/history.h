@@ -77,7 +77,8 @@ class History {
     std::optional<HistoryRun> Load(std::int64_t id, QString* error);
     // The names of the sensors in `serial`'s diagnostic runs, sorted.
     std::vector<QString> SensorNames(const QString& serial, QString* error);
-    // Sensor `name`'s rows in `serial`'s diagnostic runs, oldest first.
+    // Sensor `name`'s rows in `serial`'s diagnostic runs that reached a
+    // verdict, oldest first.
     std::vector<TrendPoint> SensorTrend(const QString& serial, const QString& name, QString* error);
 
     int schemaVersion() const;
