@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include "large_history.h"
 #include "sample_run.h"
 #include "zav/history/history.h"
 
@@ -35,41 +36,18 @@ void RecordTm6Run(benchmark::State& state) {
     const zav::history::HistoryRun run = zav::history::test::SampleRun();
     QString error;
     for (auto _ : state) {
-        if (history->Record(run, &error) == 0) return state.SkipWithError("the run was not recorded");
+        if (history->Record(run, &error) == 0)
+            return state.SkipWithError("the run was not recorded");
     }
 }
 BENCHMARK(RecordTm6Run)->Unit(benchmark::kMillisecond);
 
-// A history of 100 000 runs, made once in one transaction.
 History& LargeHistory() {
     static QTemporaryDir dir;
     static const std::unique_ptr<History> history = [] {
         const QString path = dir.filePath(QStringLiteral("large.sqlite"));
-        auto made = OpenAt(path);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "fill");
-            db.setDatabaseName(path);
-            db.open();
-            db.transaction();
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral(
-                "INSERT INTO runs (started_utc, tool, host, unit_type, serial, firmware, dataset, "
-                "verdict, run_end, status_text, simulated, verdicts_shown, sensor_count, "
-                "mechanism_count) VALUES (?, 'diagnostic', 'bench', 'TM6', ?, 'TM0006 V0118 TM6', "
-                "'EUR06110', ?, 4, '', 0, 1, 26, 4)"));
-            const QDateTime start(QDate(2020, 1, 1), QTime(8, 0), Qt::UTC);
-            for (int i = 0; i < kRuns; ++i) {
-                insert.addBindValue(start.addSecs(600LL * i).toString(Qt::ISODateWithMs));
-                insert.addBindValue(100000 + (i * 7919) % kSerials);
-                insert.addBindValue(i % 13 == 0 ? QStringLiteral("FAILED")
-                                                : QStringLiteral("PASSED"));
-                insert.exec();
-            }
-            db.commit();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("fill");
-        return made;
+        zav::history::bench::FillHistory(path, kRuns, kSerials);
+        return OpenAt(path);
     }();
     return *history;
 }
