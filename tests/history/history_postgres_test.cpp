@@ -13,6 +13,7 @@
 #include "postgres_server.h"
 #include "sample_run.h"
 #include "schema.h"
+#include "writers.h"
 #include "zav/diag/results_csv.h"
 #include "zav/history/history.h"
 #include "zav/history/recording.h"
@@ -102,18 +103,7 @@ TEST_F(HistoryPostgresTest, ThreeProgramsWritingAtOnceLoseNothing) {
     const QString url = NewDatabase();
     qputenv("ZAV_HISTORY", url.toLocal8Bit());
     constexpr int kEach = 25;
-    std::vector<std::unique_ptr<QProcess>> writers;
-    for (int i = 0; i < 3; ++i) {
-        auto writer = std::make_unique<QProcess>();
-        writer->setProcessChannelMode(QProcess::ForwardedChannels);
-        writer->start(QStringLiteral(ZAV_HISTORY_WRITER),
-                      {QString::number(kEach), QString::number(500 + i)});
-        writers.push_back(std::move(writer));
-    }
-    for (auto& writer : writers) {
-        ASSERT_TRUE(writer->waitForFinished(120000));
-        EXPECT_EQ(writer->exitCode(), 0);
-    }
+    ASSERT_TRUE(RecordFromPrograms(3, kEach, 500));
     auto history = Open(url);
     QString error;
     EXPECT_EQ(history->List(Filter([&](RunFilter& f) { f.limit = 1000; }), &error)->size(),

@@ -19,6 +19,7 @@
 #include "core_test_support.h"
 #include "sample_run.h"
 #include "schema.h"
+#include "writers.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
 #include "zav/history/recording.h"
@@ -360,18 +361,7 @@ TEST_F(HistoryTest, UnusableSettingFallsBackToTheLocalFile) {
 
 TEST_F(HistoryTest, ThreeProgramsWritingAtOnceLoseNothing) {
     constexpr int kEach = 40;
-    std::vector<std::unique_ptr<QProcess>> writers;
-    for (int i = 0; i < 3; ++i) {
-        auto writer = std::make_unique<QProcess>();
-        writer->setProcessChannelMode(QProcess::ForwardedChannels);
-        writer->start(QStringLiteral(ZAV_HISTORY_WRITER),
-                      {QString::number(kEach), QString::number(1000 + i)});
-        writers.push_back(std::move(writer));
-    }
-    for (auto& writer : writers) {
-        ASSERT_TRUE(writer->waitForFinished(60000));
-        EXPECT_EQ(writer->exitCode(), 0);
-    }
+    ASSERT_TRUE(RecordFromPrograms(3, kEach, 1000));
     auto history = Open();
     QString error;
     for (int i = 0; i < 3; ++i) {
