@@ -15,9 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& argument : arguments) argv.push_back(argument.c_str());
     zav::sim::ProgramArguments parsed;
     std::string error;
-    zav::sim::parse_program_arguments(static_cast<int>(argv.size()), argv.data(), &parsed, &error);
+    // A refusal always says why.
+    if (!zav::sim::parse_program_arguments(static_cast<int>(argv.size()), argv.data(), &parsed,
+                                           &error) &&
+        error.empty()) {
+        __builtin_trap();
+    }
 
     zav::sim::FaultList faults;
-    for (const std::string& argument : arguments) faults.add(argument, &error);
+    for (const std::string& argument : arguments) {
+        std::string why;
+        if (!faults.add(argument, &why) && why.empty()) __builtin_trap();
+    }
     return 0;
 }

@@ -18,12 +18,18 @@ struct DownloadError {
 };
 
 constexpr DownloadError kDownloadErrors[] = {
-    {0x100001, "OPEN_FILE_ERROR"},      {0x100002, "READ_FILE_ERROR"},
-    {0x100003, "NOT_ZAV_FILE"},         {0x100004, "PORT_OPEN_FAIL"},
-    {0x100005, "SYNC_CONNECTION_FAIL"}, {0x100006, "SECURITY_PROTECTED_FILE"},
-    {0x100010, "DATA_TRANSFER_FAIL"},   {0x100011, "PROG_COMMAND_FAIL"},
-    {0x100012, "HEADER_FAIL"},          {0x100013, "PROG_STATUS_FAIL"},
-    {0x100014, "PROG_RESET_FAIL"},      {0x100015, "DOWNLOAD_NOT_ALLOWED"},
+    {ZAV_DOWNLOAD_OPEN_FILE_ERROR, "OPEN_FILE_ERROR"},
+    {ZAV_DOWNLOAD_READ_FILE_ERROR, "READ_FILE_ERROR"},
+    {ZAV_DOWNLOAD_NOT_ZAV_IMAGE, "NOT_ZAV_FILE"},
+    {ZAV_DOWNLOAD_PORT_OPEN_FAIL, "PORT_OPEN_FAIL"},
+    {ZAV_DOWNLOAD_SYNC_FAIL, "SYNC_CONNECTION_FAIL"},
+    {ZAV_DOWNLOAD_PROTECTED_IMAGE, "SECURITY_PROTECTED_FILE"},
+    {ZAV_DOWNLOAD_TRANSFER_FAIL, "DATA_TRANSFER_FAIL"},
+    {ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL, "PROG_COMMAND_FAIL"},
+    {ZAV_DOWNLOAD_HEADER_FAIL, "HEADER_FAIL"},
+    {ZAV_DOWNLOAD_END_COMMAND_FAIL, "PROG_STATUS_FAIL"},
+    {ZAV_DOWNLOAD_RESET_FAIL, "PROG_RESET_FAIL"},
+    {ZAV_DOWNLOAD_NOT_ALLOWED, "DOWNLOAD_NOT_ALLOWED"},
 };
 
 // Text 82 with the code's text, as a refused start shows it, and the reason
@@ -72,7 +78,7 @@ std::int32_t StartRamFileDownload(const QString& fileName, std::int16_t port,
     Link().OpenPort(port);
     QCoreApplication::processEvents();
     const std::int32_t result = Link().DownloadRamFile(fileName.toLocal8Bit().constData(), port);
-    if (result <= kDownloadComplete) {
+    if (result <= ZAV_DOWNLOAD_DONE) {
         poll.start();
     } else {
         base::showMessage(Global::LangText(lang::text::kRamFileError) + DownloadErrorText(result));

@@ -32,13 +32,13 @@ void RamDownloadPoll::abandon() {
 
 void RamDownloadPoll::poll() {
     const std::int32_t value = Link().GetRamDownloadData();
-    if (value < kDownloadComplete) {
+    if (value < ZAV_DOWNLOAD_DONE) {
         emit progressed(value);
         return;
     }
     if (view_) view_->setMousePointer(MousePointer::Arrow);
     stop();
-    if (value > kDownloadComplete) {
+    if (value > ZAV_DOWNLOAD_DONE) {
         base::showMessage(Global::LangText(lang::text::kDownloadError) + DownloadErrorText(value));
         if (view_) view_->setStatusText(QString());
         emit failed(value);

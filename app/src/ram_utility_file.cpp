@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ZavtekVLP.h"
 #include "zav/base/product.h"
 #include "zav/base/program_directory.h"
 #include "zav/platform/device_kind.h"
@@ -12,12 +13,6 @@
 
 namespace zav::app {
 namespace {
-
-// The link library's start results for a file it cannot open or read.
-constexpr std::int32_t kOpenFileError = 0x100001;
-constexpr std::int32_t kReadFileError = 0x100002;
-// A stand-in refused on a real port: it is not a file of the maker's.
-constexpr std::int32_t kNotMakersFile = 0x100003;
 
 QString withSeparator(QString folder) {
     if (!folder.endsWith(u'/')) folder += u'/';
@@ -82,7 +77,7 @@ RamFileChoice FindRamUtilityFile(const QString& fileName, std::int16_t port) {
         if (entry.exists() || entry.isSymLink()) return {entry.filePath(), std::nullopt};
     }
     return {QString(),
-            RamFileRefusal{kOpenFileError,
+            RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
                            QStringLiteral("Looked for %1 in %2.")
                                .arg(fileName, folderList(folders, QStringLiteral(" and in ")))}};
 }
@@ -90,22 +85,24 @@ RamFileChoice FindRamUtilityFile(const QString& fileName, std::int16_t port) {
 std::optional<RamFileRefusal> CheckRamUtilityFile(const QString& path, std::int16_t port) {
     const QFileInfo info(path);
     if (!info.exists())
-        return RamFileRefusal{kOpenFileError, QStringLiteral("%1 cannot be opened.").arg(path)};
+        return RamFileRefusal{ZAV_DOWNLOAD_OPEN_FILE_ERROR,
+                              QStringLiteral("%1 cannot be opened.").arg(path)};
     if (info.isDir())
-        return RamFileRefusal{kReadFileError,
+        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR,
                               QStringLiteral("%1 is a folder, not a RAM-utility file.").arg(path)};
     // A device or a pipe (a link to /dev/zero, say) might never end.
     if (!info.isFile())
-        return RamFileRefusal{kReadFileError,
+        return RamFileRefusal{ZAV_DOWNLOAD_READ_FILE_ERROR,
                               QStringLiteral("%1 is not a regular file.").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return RamFileRefusal{
-            kOpenFileError,
+            ZAV_DOWNLOAD_OPEN_FILE_ERROR,
             QStringLiteral("%1 cannot be opened: %2.").arg(path, file.errorString())};
     if (isStandIn(file) && !PortIsSimulated(port))
+        // Not a file of the maker's.
         return RamFileRefusal{
-            kNotMakersFile,
+            ZAV_DOWNLOAD_NOT_ZAV_IMAGE,
             QStringLiteral("%1 is a stand-in image that only the simulator runs, and %2 is not a "
                            "simulated port, so nothing was sent. Put the maker's RAM-utility "
                            "file in %3.")

@@ -2,12 +2,16 @@
 
 namespace zav::app {
 
-ToolSession::ToolSession(std::shared_ptr<SessionLifetime> lifetime, QObject* parent)
-    : QObject(parent), lifetime_(std::move(lifetime)) {
+ToolSession::ToolSession(std::shared_ptr<SessionLifetime> lifetime, const QObject* core,
+                         QObject* parent)
+    : QObject(parent), lifetime_(std::move(lifetime)), core_(core) {
     connect(lifetime_.get(), &SessionLifetime::closed, this, &ToolSession::closed);
 }
 
 ToolSession::~ToolSession() {
+    // The unload below may still emit the core's signals; the derived
+    // session that relayed them is destroyed already.
+    if (core_) disconnect(core_, nullptr, this, nullptr);
     lifetime_->abandon();
 }
 

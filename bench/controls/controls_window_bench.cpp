@@ -24,33 +24,28 @@
 #include <memory>
 #include <string>
 
-#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
-#include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/controls/window/frm_ctrls.h"
 #include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/heartbeat.h"
+#include "zav/test/message_recorder.h"
 #include "zav/window/tool_window_frame.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using zav::bench::Heartbeat;
+using zav::test::Heartbeat;
 using zav::window::ToolWindowFrame;
 
 constexpr std::int16_t kPort = 117;
 constexpr qint64 kGapGoalMs = 50;
 constexpr int kLimitMs = 120000;
 constexpr int kStepMs = 300;
-
-class SilentMessages final : public zav::base::MessageSink {
-  public:
-    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
-};
 
 // The largest heartbeat gap of an idle event loop over `durationMs`.
 qint64 IdleFloor(qint64 durationMs) {
@@ -193,8 +188,8 @@ void Initialise(NoMainWindow& main, bool silent) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
-    SilentMessages messages;
-    zav::base::setMessageSink(&messages);
+    // Messages are kept, not shown.
+    const zav::test::MessageRecorder messages;
     NoMainWindow main;
     zav::sim::Simulator* unit = nullptr;
 
@@ -215,6 +210,5 @@ int main(int argc, char** argv) {
     Prepare(main, true, false, &unit);
     Initialise(main, false);
     Initialise(main, true);
-    zav::base::setMessageSink(nullptr);
     return 0;
 }

@@ -14,19 +14,18 @@
 #include <memory>
 #include <string>
 
-#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
-#include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/diag/diagnostic_session.h"
-#include "zav/sim/fault_syntax.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/heartbeat.h"
+#include "zav/test/message_recorder.h"
 
 namespace {
 
-using zav::bench::Heartbeat;
+using zav::test::Heartbeat;
 
 constexpr std::int16_t kPort = 113;
 constexpr qint64 kGoalMs = 50;
@@ -35,11 +34,6 @@ class SilentView final : public zav::app::SessionView {
   public:
     void setStatusText(const QString&) override {}
     void setMousePointer(zav::app::MousePointer) override {}
-};
-
-class SilentMessages final : public zav::base::MessageSink {
-  public:
-    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 struct Measure {
@@ -53,13 +47,11 @@ Measure Diagnose(const char* fault) {
     options.model = "TM6";
     options.paper_delay_ms = 0;
     zav::sim::Simulator unit(options);
-    if (fault) {
-        zav::sim::CommandKey key;
-        zav::sim::Fault parsed;
-        std::string why;
-        if (zav::sim::parse_fault(fault, &key, &parsed, &why)) unit.set_fault(key, parsed);
-    }
     std::string why;
+    if (fault && !unit.add_fault_text(fault, &why)) {
+        std::fprintf(stderr, "fault %s: %s\n", fault, why.c_str());
+        return {};
+    }
     if (!unit.start(&why)) {
         std::fprintf(stderr, "simulator: %s\n", why.c_str());
         return {};
@@ -106,12 +98,11 @@ void Report(const char* name, const Measure& measure) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
-    SilentMessages messages;
-    zav::base::setMessageSink(&messages);
+    // Messages are kept, not shown.
+    const zav::test::MessageRecorder messages;
 
     const Measure healthy = Diagnose(nullptr);
     Report(healthy.passed ? "TM6 diagnostic (PASSED)" : "TM6 diagnostic (did not pass!)", healthy);
     Report("silent unit (nothing answers)", Diagnose("noreply"));
-    zav::base::setMessageSink(nullptr);
     return 0;
 }

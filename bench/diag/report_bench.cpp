@@ -11,7 +11,6 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/session_view.h"
-#include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/diag/diagnostic_session.h"
 #include "zav/diag/results_csv.h"
@@ -19,6 +18,7 @@
 #include "zav/lang/language_module.h"
 #include "zav/lang/language_text.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/message_recorder.h"
 
 namespace {
 
@@ -27,11 +27,10 @@ using namespace std::chrono_literals;
 constexpr double kGoalSeconds = 0.3;
 constexpr std::int16_t kPort = 114;
 
-class QuietView final : public zav::app::SessionView, public zav::base::MessageSink {
+class QuietView final : public zav::app::SessionView {
   public:
     void setStatusText(const QString&) override {}
     void setMousePointer(zav::app::MousePointer) override {}
-    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 // One whole diagnostic of a healthy simulated TM6 in this process.
@@ -42,7 +41,6 @@ struct Tm6Run {
             zav::lang::LanguageModule::create(QStringLiteral(ZAV_DIST_DIR "/Lang/kvo_lang_en.so"),
                                               QStringLiteral("kvo_lang_en.clsResources")),
             QStringLiteral("en"));
-        zav::base::setMessageSink(&view);
         zav::sim::Options options;
         options.model = "TM6";
         options.test_step_ms = 0;
@@ -58,6 +56,7 @@ struct Tm6Run {
     }
     bool Passed() const { return session && session->lastRunEnd() == zav::diag::RunEnd::Passed; }
 
+    const zav::test::MessageRecorder messages;  // kept, not shown
     QuietView view;
     std::unique_ptr<zav::sim::Simulator> unit;
     std::unique_ptr<zav::diag::DiagnosticSession> session;

@@ -16,18 +16,17 @@
 #include <cstdio>
 #include <string>
 
-#include "heartbeat.h"
 #include "zav/app/current_port.h"
 #include "zav/app/link_api.h"
 #include "zav/app/serial_api.h"
-#include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/diag/window/frm_diag.h"
 #include "zav/lang/language_module.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/module_files.h"
-#include "zav/sim/fault_syntax.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/heartbeat.h"
+#include "zav/test/message_recorder.h"
 #include "zav/window/main_window_controls.h"
 
 namespace {
@@ -43,11 +42,6 @@ class NoMainWindow final : public zav::window::MainWindowControls {
   public:
     void setMainMenusEnabled(bool) override {}
     void setToolbarEnabled(bool) override {}
-};
-
-class SilentMessages final : public zav::base::MessageSink {
-  public:
-    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
 };
 
 double CpuSeconds() {
@@ -73,11 +67,10 @@ Measure RunWindow(const char* fault) {
     options.model = "TM6";
     options.test_step_ms = 0;
     zav::sim::Simulator unit(options);
-    if (fault) {
-        zav::sim::CommandKey key;
-        zav::sim::Fault parsed;
-        std::string why;
-        if (zav::sim::parse_fault(fault, &key, &parsed, &why)) unit.set_fault(key, parsed);
+    std::string why;
+    if (fault && !unit.add_fault_text(fault, &why)) {
+        std::fprintf(stderr, "fault %s: %s\n", fault, why.c_str());
+        return {};
     }
     if (!unit.start()) return {};
     unit.export_port(kPort);
@@ -92,7 +85,7 @@ Measure RunWindow(const char* fault) {
     QElapsedTimer wall;
     wall.start();
     {
-        const zav::bench::Heartbeat heartbeat;
+        const zav::test::Heartbeat heartbeat;
         start->click();
         measure.largestGapMs = heartbeat.largestGapMs();
     }
@@ -118,8 +111,8 @@ int main(int argc, char** argv) {
             zav::lang::findModuleFile(zav::lang::defaultModuleDirectory(), en),
             QStringLiteral("kvo_lang_en.clsResources")),
         en);
-    SilentMessages messages;
-    zav::base::setMessageSink(&messages);
+    // Messages are kept, not shown.
+    const zav::test::MessageRecorder messages;
 
     const double paperDelay = zav::sim::Options{}.paper_delay_ms / 1000.0;
     const double floor = kFixedPauseTicks * kTickSeconds + paperDelay + kProbeTicks * kTickSeconds +
@@ -138,6 +131,5 @@ int main(int argc, char** argv) {
                 qPrintable(silent.status));
     std::printf("  largest heartbeat gap %lld ms (goal under %lld ms)\n",
                 static_cast<long long>(silent.largestGapMs), static_cast<long long>(kGapGoalMs));
-    zav::base::setMessageSink(nullptr);
     return 0;
 }

@@ -5,7 +5,6 @@
 // process spends per download, which shows that the waits block.
 //   link_download_bench [runs]   (default 3; each takes about 10 s)
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -34,11 +33,7 @@ constexpr double kTarget = 1.15;
 
 // Wire length of a frame with these data bytes (stuffing counted).
 std::size_t frame_bytes(std::uint8_t addr_seq, const std::vector<std::uint8_t>& data) {
-    std::array<std::uint8_t, zav::vlp::kMaxFrameLength> frame{};
-    std::array<std::uint8_t, zav::vlp::kMaxStuffedLength> wire{};
-    const std::size_t length =
-        zav::vlp::build_frame(addr_seq, data.data(), data.size(), frame.data());
-    return zav::vlp::stuff(frame.data(), length, wire.data());
+    return zav::vlp::wire_frame(addr_seq, data).size();
 }
 
 // Every byte of the download on the line: SYNC, program command and header
@@ -73,16 +68,16 @@ Run download_once(const std::string& file) {
     const double cpu_start = cpu_seconds();
     const auto start = Clock::now();
     Run run;
-    if (DownloadRamFile(file.c_str(), kSimPort) >= 0x100000) return run;
+    if (DownloadRamFile(file.c_str(), kSimPort) >= ZAV_DOWNLOAD_DONE) return run;
     // Polled as the program's timer polls it, but every 10 ms, to time the end.
     std::int32_t value = GetRamDownloadData();
-    while (value < 0x100000) {
+    while (value < ZAV_DOWNLOAD_DONE) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         value = GetRamDownloadData();
     }
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.cpu_seconds = cpu_seconds() - cpu_start;
-    run.ok = value == 0x100000;
+    run.ok = value == ZAV_DOWNLOAD_DONE;
     return run;
 }
 

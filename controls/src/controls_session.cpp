@@ -46,7 +46,7 @@ ControlsSession::ControlsSession(std::int16_t port, std::chrono::milliseconds ti
     : ControlsSession(std::make_shared<ControlsSessionCore>(port, tickLength, view), parent) {}
 
 ControlsSession::ControlsSession(std::shared_ptr<ControlsSessionCore> core, QObject* parent)
-    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    : ToolSession(core, parent), core_(std::move(core)) {
     connect(core_.get(), &ControlsSessionCore::panelChanged, this, &ControlsSession::changed);
 }
 

@@ -58,7 +58,7 @@ InitialiseSession::InitialiseSession(std::int16_t port, std::chrono::millisecond
     : InitialiseSession(std::make_shared<InitialiseSessionCore>(port, tickLength, view), parent) {}
 
 InitialiseSession::InitialiseSession(std::shared_ptr<InitialiseSessionCore> core, QObject* parent)
-    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    : ToolSession(core, parent), core_(std::move(core)) {
     connect(core_.get(), &InitialiseSessionCore::changed, this, &InitialiseSession::changed);
 }
 

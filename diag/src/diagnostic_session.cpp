@@ -36,7 +36,7 @@ DiagnosticSession::DiagnosticSession(std::int16_t port, std::chrono::millisecond
     : DiagnosticSession(std::make_shared<DiagnosticSessionCore>(port, tickLength, view), parent) {}
 
 DiagnosticSession::DiagnosticSession(std::shared_ptr<DiagnosticSessionCore> core, QObject* parent)
-    : ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {
+    : ToolSession(core, parent), core_(std::move(core)) {
     connect(core_.get(), &DiagnosticSessionCore::buttonsChanged, this,
             &DiagnosticSession::buttonsChanged);
     connect(core_.get(), &DiagnosticSessionCore::resultsChanged, this,

@@ -163,7 +163,7 @@ void DiagnosticSessionCore::downloadUtility() {
     ramFileLoaded_ = false;
     lifetime_.view().setMousePointer(app::MousePointer::Hourglass);
     const std::int32_t blocks = app::DownloadRamUtility(unit_, port_, downloadPoll_);
-    if (blocks > 0 && blocks < app::kDownloadComplete) setProgress({0, blocks, -1});
+    if (blocks > 0 && blocks < ZAV_DOWNLOAD_DONE) setProgress({0, blocks, -1});
     const auto showSent = [this](std::int32_t sent) {
         if (progress_.blocksTotal > 0) {
             setProgress({std::clamp(sent, 0, progress_.blocksTotal), progress_.blocksTotal, -1});

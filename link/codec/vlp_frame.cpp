@@ -8,7 +8,8 @@ constexpr std::array<std::uint16_t, 256> make_crc_table() {
     for (unsigned i = 0; i < 256; ++i) {
         std::uint16_t value = static_cast<std::uint16_t>(i << 8);
         for (int bit = 0; bit < 8; ++bit)
-            value = static_cast<std::uint16_t>((value & 0x8000) ? (value << 1) ^ 0x8005 : value << 1);
+            value =
+                static_cast<std::uint16_t>((value & 0x8000) ? (value << 1) ^ 0x8005 : value << 1);
         table[i] = value;
     }
     return table;
@@ -46,6 +47,23 @@ std::size_t stuff(const std::uint8_t* frame, std::size_t length, std::uint8_t* o
         if (frame[i] == kStartByte) out[n++] = kStartByte;
     }
     return n;
+}
+
+std::vector<std::uint8_t> frame_of(std::uint8_t addr_seq, const std::vector<std::uint8_t>& data) {
+    const std::size_t count = data.size() < kMaxDataLength ? data.size() : kMaxDataLength;
+    std::vector<std::uint8_t> frame(count + kFrameOverhead);
+    build_frame(addr_seq, data.data(), count, frame.data());
+    return frame;
+}
+
+std::vector<std::uint8_t> stuffed(const std::vector<std::uint8_t>& frame) {
+    std::vector<std::uint8_t> wire(frame.size() * 2);
+    wire.resize(stuff(frame.data(), frame.size(), wire.data()));
+    return wire;
+}
+
+std::vector<std::uint8_t> wire_frame(std::uint8_t addr_seq, const std::vector<std::uint8_t>& data) {
+    return stuffed(frame_of(addr_seq, data));
 }
 
 void FrameReceiver::reset() {

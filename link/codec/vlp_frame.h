@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace zav::vlp {
 
@@ -29,11 +30,18 @@ std::size_t build_frame(std::uint8_t addr_seq, const std::uint8_t* data, std::si
 // Returns the stuffed length.
 std::size_t stuff(const std::uint8_t* frame, std::size_t length, std::uint8_t* out);
 
+// The same as vectors, for hosts and peers that build a frame at a time:
+// the unstuffed frame (data beyond kMaxDataLength is left off), a frame
+// stuffed, and the stuffed frame as it goes on the wire.
+std::vector<std::uint8_t> frame_of(std::uint8_t addr_seq, const std::vector<std::uint8_t>& data);
+std::vector<std::uint8_t> stuffed(const std::vector<std::uint8_t>& frame);
+std::vector<std::uint8_t> wire_frame(std::uint8_t addr_seq, const std::vector<std::uint8_t>& data);
+
 // Assembles frames from received bytes, one byte at a time. Never writes past
 // its buffer: a length byte above kMaxDataLength (or 0) marks the frame
 // invalid and the receiver waits for the next start byte.
 class FrameReceiver {
-public:
+  public:
     enum class Event { None, Frame, BadCrc };
 
     Event push(std::uint8_t byte);
@@ -46,7 +54,7 @@ public:
     std::uint8_t data_length() const { return buffer_[2]; }
     const std::uint8_t* data() const { return buffer_.data() + 3; }
 
-private:
+  private:
     std::array<std::uint8_t, 256> buffer_{};
     std::size_t index_ = 0;
     std::size_t expected_ = 0;

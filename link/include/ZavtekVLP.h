@@ -20,8 +20,9 @@
  *   leaves running. While it runs the caller may call the status calls
  *   (GetDownloadData, GetRamDownloadData, GetRamDownloadStatus),
  *   VLPKillWaitTime and CloseComm, and nothing else of the library; a
- *   second start call is refused with 0x100004. The worker ends by closing
- *   the port, and only then reports its result (0x100000 or above).
+ *   second start call is refused with ZAV_DOWNLOAD_PORT_OPEN_FAIL. The
+ *   worker ends by closing the port, and only then reports its result
+ *   (ZAV_DOWNLOAD_DONE or above).
  *   CloseComm (with close mode off) and unloading the library stop the
  *   worker at once, whatever it waits for, and return once it has ended.
  *
@@ -118,23 +119,48 @@ ZAV_VLP_API int16_t SetMessageHandler(ZavVlpMessageHandler handler);
  * stays as it was). */
 ZAV_VLP_API int16_t VLPLogFile(const char* name);
 
-/* ---- Program download ----
- * Start results: 0x100001 file cannot be opened, 0x100002 file cannot be
- * read (also an image whose header claims more than it holds), 0x100003
- * no "ZAV" mark, 0x100004 port cannot be opened (or a download is still
- * running), 0x100005 no 0xF0 reply to SYNC, 0x100006 old-format image of a
- * type above 'c'; below 0x100000 the number of blocks the worker sends.
- * Worker results: below 0x100000 progress, 0x100000 finished, 0x100010
- * transfer failed (time-out, write failure, cancel, refused block),
- * 0x100011 program command or version query refused, 0x100012 header or
- * block refused with 0xF9, 0x100013 end-of-download refused, 0x100014
- * closing RESET refused, 0x100015 image too old for the flash type,
- * 0x100016 speed check failed. */
+/* ---- Program download ---- */
 
-/* Progress of the reconnecting transfer. stage: 0x100000 idle or ended,
- * 0x100001 sending the RAM loader (total blocks, current block), 0x100002
- * started, 0x100003 reconnecting, 0x100004 sending the header, 0x100005
- * sending the main code, 0x100006 DownloadFile reading its file. */
+/* Start results; below ZAV_DOWNLOAD_DONE a start result is the number of
+ * blocks the worker sends. */
+enum {
+    ZAV_DOWNLOAD_OPEN_FILE_ERROR = 0x100001, /* file cannot be opened */
+    /* file cannot be read (also an image whose header claims more than it
+     * holds) */
+    ZAV_DOWNLOAD_READ_FILE_ERROR = 0x100002,
+    ZAV_DOWNLOAD_NOT_ZAV_IMAGE = 0x100003, /* no "ZAV" mark */
+    /* port cannot be opened, or a download is still running */
+    ZAV_DOWNLOAD_PORT_OPEN_FAIL = 0x100004,
+    ZAV_DOWNLOAD_SYNC_FAIL = 0x100005,       /* no 0xF0 reply to SYNC */
+    ZAV_DOWNLOAD_PROTECTED_IMAGE = 0x100006, /* old-format image of a type above 'c' */
+};
+
+/* Worker results; below ZAV_DOWNLOAD_DONE a worker result is progress. */
+enum {
+    ZAV_DOWNLOAD_DONE = 0x100000, /* finished */
+    /* transfer failed (time-out, write failure, cancel, refused block) */
+    ZAV_DOWNLOAD_TRANSFER_FAIL = 0x100010,
+    ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL = 0x100011, /* program command or version query refused */
+    ZAV_DOWNLOAD_HEADER_FAIL = 0x100012,          /* header or block refused with 0xF9 */
+    ZAV_DOWNLOAD_END_COMMAND_FAIL = 0x100013,     /* end-of-download refused */
+    ZAV_DOWNLOAD_RESET_FAIL = 0x100014,           /* closing RESET refused */
+    ZAV_DOWNLOAD_NOT_ALLOWED = 0x100015,          /* image too old for the flash type */
+    ZAV_DOWNLOAD_SPEED_CHECK_FAIL = 0x100016,     /* speed check failed */
+};
+
+/* Stages of the reconnecting transfer in RamDownloadStatus. */
+enum {
+    ZAV_DOWNLOAD_STAGE_IDLE = 0x100000, /* idle or ended */
+    /* sending the RAM loader (total blocks, current block) */
+    ZAV_DOWNLOAD_STAGE_RAM_LOADER = 0x100001,
+    ZAV_DOWNLOAD_STAGE_STARTED = 0x100002,
+    ZAV_DOWNLOAD_STAGE_RECONNECTING = 0x100003,
+    ZAV_DOWNLOAD_STAGE_HEADER = 0x100004,       /* sending the header */
+    ZAV_DOWNLOAD_STAGE_MAIN_CODE = 0x100005,    /* sending the main code */
+    ZAV_DOWNLOAD_STAGE_READING_FILE = 0x100006, /* DownloadFile reading its file */
+};
+
+/* Progress of the reconnecting transfer; stage is one of the stages above. */
 #pragma pack(push, 1)
 typedef struct RamDownloadStatus {
     int32_t total;
@@ -155,8 +181,8 @@ ZAV_VLP_API int32_t DownloadRamFile(const char* file_name, int16_t port);
  * GetRamDownloadStatus. */
 ZAV_VLP_API int32_t DownloadFile(const char* file_name, int16_t port);
 /* As DownloadFile, for an image in memory, which must hold everything its
- * header describes and stay valid until the result is 0x100000 or above.
- * It is never written or freed. */
+ * header describes and stay valid until the result is ZAV_DOWNLOAD_DONE or
+ * above. It is never written or freed. */
 ZAV_VLP_API int32_t DownloadArrayData(const uint8_t* image, int16_t port);
 /* Progress or result of the main-code and old-format transfers. */
 ZAV_VLP_API int32_t GetDownloadData(void);
@@ -176,8 +202,9 @@ ZAV_VLP_API int16_t SetDownloadOptionFlag(uint8_t flag);
 /* Reads count bytes of the validator's memory from address through
  * COM<port> (low 16 bits used) into dest, which must hold count + 1 bytes
  * (never more are written). Returns 1 when all arrived within 2 s, 0 on
- * time-out (or a null dest), 0x100004 when the port cannot be opened,
- * 0x100005 when SYNC is not answered with 0xF0. The port is closed
+ * time-out (or a null dest), ZAV_DOWNLOAD_PORT_OPEN_FAIL when the port
+ * cannot be opened, ZAV_DOWNLOAD_SYNC_FAIL when SYNC is not answered with
+ * 0xF0. The port is closed
  * afterwards. */
 ZAV_VLP_API int32_t GetBulkData(int32_t port, uint32_t address, uint32_t count, uint8_t* dest);
 /* Decodes an Interleaved 2 of 5 barcode from count (low 8 bits used) bytes

@@ -150,10 +150,9 @@ TEST_F(CommandLayerSimTest, SilentUnitGivesNoSyncResponse) {
 TEST_F(CommandLayerSimTest, PortThatDoesNotOpenIsReportedAndNeverClosed) {
     EXPECT_EQ(ReadValidatorSensorData(kPortWithoutDevice, command, reply, data), kReadFailed);
     EXPECT_EQ(closeCommCalls, 0);
-    EXPECT_EQ(
-        frontEnd.events,
-        (QStringList{QStringLiteral("message Warning: Unable To open this port (title \"COM111\")"),
-                     QStringLiteral("message Critical: Error opening communication port!")}));
+    EXPECT_EQ(frontEnd.events,
+              (QStringList{QStringLiteral("message Warning: Unable To open this port [COM111]"),
+                           QStringLiteral("message Critical: Error opening communication port!")}));
 }
 
 }  // namespace

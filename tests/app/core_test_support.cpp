@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "zav/base/product.h"
 #include "zav/base/program_directory.h"
 #include "zav/lang/language_text.h"
 
@@ -53,20 +52,8 @@ QString useMakersRamUtilityFiles() {
     return directory.path();
 }
 
-RecordingFrontEnd::RecordingFrontEnd() {
-    base::setMessageSink(this);
-}
-
-RecordingFrontEnd::~RecordingFrontEnd() {
-    base::setMessageSink(nullptr);
-}
-
-void RecordingFrontEnd::showMessage(const QString& title, const QString& text,
-                                    base::MessageIcon icon) {
-    static const char* const iconNames[] = {"None", "Information", "Warning", "Critical"};
-    QString line = QStringLiteral("message %1: %2").arg(iconNames[static_cast<int>(icon)], text);
-    if (title != base::productName()) line += QStringLiteral(" (title \"%1\")").arg(title);
-    events << line;
+void RecordingFrontEnd::recorded(const zav::test::ShownMessage& message) {
+    events << QStringLiteral("message ") + line(message);
 }
 
 void RecordingFrontEnd::setStatusText(const QString& text) {

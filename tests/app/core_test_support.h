@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "zav/app/session_view.h"
-#include "zav/base/messages.h"
+#include "zav/test/message_recorder.h"
 
 // Readable test failures for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -41,20 +41,18 @@ void useBuiltProgram();
 QString useMakersRamUtilityFiles();
 
 // Records every message box, status line and pointer change, in order, as
-// "message <icon>: <text>" (title "<title>" when it is not the product
-// name), "status: <text>" and "pointer: Arrow|Hourglass". Installs itself as
-// the message sink while it lives.
-class RecordingFrontEnd final : public base::MessageSink, public SessionView {
+// "message " and the message's line (MessageRecorder::line), "status:
+// <text>" and "pointer: Arrow|Hourglass". The message sink while it lives.
+class RecordingFrontEnd final : public zav::test::MessageRecorder, public SessionView {
   public:
-    RecordingFrontEnd();
-    ~RecordingFrontEnd() override;
-
-    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
     void setStatusText(const QString& text) override;
     void setMousePointer(MousePointer pointer) override;
 
     QStringList events;
     QStringList messages() const;  // the message events only
+
+  private:
+    void recorded(const zav::test::ShownMessage& message) override;
 };
 
 }  // namespace zav::app::test

@@ -15,6 +15,7 @@
 
 #include "lang_test_support.h"
 #include "zav/platform/locale_charset.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::app::Global {
 namespace {
@@ -55,7 +56,7 @@ class GlobalTest : public ::testing::Test {
     }
 
     QTemporaryDir scratch;
-    test::RecordingSink sink;
+    zav::test::MessageRecorder sink;
 };
 
 TEST_F(GlobalTest, LangNameFromTheShippedList) {

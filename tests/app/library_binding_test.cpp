@@ -41,8 +41,8 @@ TEST_F(LibraryBindingTest, MissingLinkLibraryIsReportedOnceAndEveryCallFails) {
     EXPECT_EQ(Link().CloseComm(), 1);
     const std::uint8_t retry[2] = {1, 1};
     EXPECT_EQ(Link().SetRetryParameters(retry), 0);
-    EXPECT_GT(Link().DownloadRamFile("x", 3), kDownloadComplete);
-    EXPECT_GT(Link().GetRamDownloadData(), kDownloadComplete);
+    EXPECT_GT(Link().DownloadRamFile("x", 3), ZAV_DOWNLOAD_DONE);
+    EXPECT_GT(Link().GetRamDownloadData(), ZAV_DOWNLOAD_DONE);
 
     ASSERT_EQ(frontEnd.events.size(), 1);
     EXPECT_TRUE(frontEnd.events[0].startsWith(

@@ -8,18 +8,18 @@
 #include <QTimer>
 #include <chrono>
 
-#include "byte_peer.h"
 #include "core_test_support.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
 #include "zav/platform/clock.h"
+#include "zav/test/pty_peer.h"
 
 namespace zav::app {
 namespace {
 
 using namespace std::chrono_literals;
-using test::BytePeer;
-using test::Bytes;
+using zav::test::Bytes;
+using zav::test::PtyPeer;
 
 constexpr int kPort = 120;
 constexpr int kPortWithoutDevice = 119;
@@ -46,7 +46,7 @@ class RamChannelTest : public ::testing::Test {
     }
 
     TickClock clock{20ms};
-    BytePeer peer;
+    PtyPeer peer;
 };
 
 TEST(SerialStatusTextTest, EveryStatusHasItsText) {
@@ -72,14 +72,14 @@ TEST(SerialStatusTextTest, EveryStatusHasItsText) {
 }
 
 TEST_F(RamChannelTest, EntryIsAcknowledgedAfterOtherBytes) {
-    ASSERT_TRUE(peer.start(kPort, BytePeer::answer(0x86, {0x11, 0x55, 0x7F, 0x81, 0x80})));
+    ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x86, {0x11, 0x55, 0x7F, 0x81, 0x80})));
     EXPECT_TRUE(EnterRamUtility(10, kPort, clock));
     EXPECT_EQ(peer.received(), Bytes{0x86});
     EXPECT_FALSE(clock.isRunning());
 }
 
 TEST_F(RamChannelTest, EntryWithoutAcknowledgeFailsAfterItsTicks) {
-    ASSERT_TRUE(peer.start(kPort, BytePeer::answer(0x86, {0x55})));
+    ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x86, {0x55})));
     const auto start = platform::monotonic_ms();
     EXPECT_FALSE(EnterRamUtility(5, kPort, clock));
     const auto elapsed = platform::monotonic_ms() - start;
@@ -89,13 +89,13 @@ TEST_F(RamChannelTest, EntryWithoutAcknowledgeFailsAfterItsTicks) {
 }
 
 TEST_F(RamChannelTest, ChannelThatDoesNotOpenSendsNothing) {
-    ASSERT_TRUE(peer.start(kPort, BytePeer::answer(0x86, {0x80})));
+    ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x86, {0x80})));
     EXPECT_EQ(OpenRamChannel(kPortWithoutDevice), kSerialInvalidPort);
     EXPECT_EQ(OpenRamChannel(300), kSerialInvalidPort);
     EXPECT_EQ(OpenRamChannel(-3), kSerialInvalidPort);
     EXPECT_FALSE(EnterRamUtility(5, kPortWithoutDevice, clock));
     EXPECT_FALSE(SendSensorGains(5, 300, clock, sensorsWithGains(2)));
-    EXPECT_FALSE(peer.waitReceived(1, 100));
+    EXPECT_FALSE(peer.wait_received(1, 100));
 }
 
 TEST_F(RamChannelTest, GainBlockForEightSensors) {
@@ -130,7 +130,7 @@ TEST_F(RamChannelTest, GainBlockLengthByteLimitsTheSensors) {
         return received.size() == 63 * 4 + 4 ? Bytes{0x80} : Bytes{};
     }));
     EXPECT_FALSE(SendSensorGains(5, kPort, clock, sensorsWithGains(64)));
-    EXPECT_FALSE(peer.waitReceived(1, 100)) << "64 sensors overflow the length byte";
+    EXPECT_FALSE(peer.wait_received(1, 100)) << "64 sensors overflow the length byte";
 
     EXPECT_TRUE(SendSensorGains(30, kPort, clock, sensorsWithGains(63)));
     EXPECT_EQ(peer.received()[1], 0xFC);
@@ -142,7 +142,7 @@ TEST_F(RamChannelTest, GainBlockLengthByteLimitsTheSensors) {
 }
 
 TEST_F(RamChannelTest, CancelWritingTheCounterEndsTheAcknowledgeWait) {
-    ASSERT_TRUE(peer.start(kPort, BytePeer::answer(0x85, {})));
+    ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x85, {})));
     TickClock slowClock(1s);
     ASSERT_EQ(OpenRamChannel(kPort), kSerialOk);
     SendRamCommand(0x85);
@@ -156,7 +156,7 @@ class PacketReceiverTest : public RamChannelTest {
   protected:
     void SetUp() override {
         RamChannelTest::SetUp();
-        ASSERT_TRUE(peer.start(kPort, BytePeer::answer(0x85, {})));
+        ASSERT_TRUE(peer.start(kPort, PtyPeer::answer(0x85, {})));
         ASSERT_EQ(OpenRamChannel(kPort), kSerialOk);
     }
     bool sendAndWait(const Bytes& bytes, int tickLimit = 10) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "core_test_support.h"
 #include "fake_unit.h"
 #include "zav/app/port_access_text.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::controls {
 namespace {
@@ -24,12 +24,6 @@ using test::unit;
 
 constexpr std::int16_t kPort = 7;
 constexpr auto kTick = 10ms;
-
-void runFor(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 class ControlsSessionTest : public ::testing::Test {
   protected:
@@ -348,7 +342,7 @@ TEST_F(ControlsSessionTest, CommandsPausePollingAndOnlyPlainCommandsRunDuringAWa
     unit.answers[0xC0] = {{0x42}};
     unit.answers[0x9A] = {{0x80}, 15 * kTick};
     ASSERT_TRUE(session->press(Control::StartPolling));
-    runFor(5 * kTick);
+    ASSERT_TRUE(zav::test::waitUntil([&] { return session->panel().readingText == "66"; }));
     std::uint8_t lastSentDuringWait = 0;
     bool bezelTaken = true, startTaken = true, motorTaken = false;
     bool bezelShownEnabled = true;
@@ -370,8 +364,8 @@ TEST_F(ControlsSessionTest, CommandsPausePollingAndOnlyPlainCommandsRunDuringAWa
     EXPECT_EQ(lastStatus(), "") << "the park was acknowledged";
 
     const std::size_t sent = unit.delivered.size();
-    runFor(5 * kTick);
-    ASSERT_GT(unit.delivered.size(), sent) << "polling resumes after the command";
+    EXPECT_TRUE(zav::test::waitUntil([&] { return unit.delivered.size() > sent; }))
+        << "polling resumes after the command";
     EXPECT_EQ(unit.delivered.back(), 0xC0);
     EXPECT_EQ(session->panel().readingText, "66");
 }

@@ -3,14 +3,13 @@
 // actuator commands the utility acknowledges, polling and closing.
 #include <gtest/gtest.h>
 
-#include <QEventLoop>
-#include <QTimer>
 #include <memory>
 
 #include "core_test_support.h"
 #include "zav/base/program_directory.h"
 #include "zav/controls/controls_session.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::controls {
 namespace {
@@ -19,12 +18,6 @@ using namespace std::chrono_literals;
 
 constexpr std::int16_t kPort = 115;
 constexpr auto kTick = 20ms;
-
-void runFor(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 class ControlsSimTest : public ::testing::Test {
   protected:
@@ -73,13 +66,13 @@ TEST_F(ControlsSimTest, Tm6IsPreparedDrivenPolledAndLeft) {
 
     ASSERT_TRUE(session->selectSensor(2));
     ASSERT_TRUE(session->press(Control::StartPolling));
-    runFor(10 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] {
+        return unit->raw_commands_received(0xC1) >= 5 && !session->panel().readingText.isEmpty();
+    }));
     EXPECT_EQ(unit->raw_commands_received(0x91), 1u);
-    EXPECT_GE(unit->raw_commands_received(0xC1), 5u);
-    EXPECT_FALSE(session->panel().readingText.isEmpty());
 
     session->requestClose();
-    runFor(5 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return unit->raw_commands_received(0x82) > 0; }));
     EXPECT_EQ(unit->raw_commands_received(0x82), 1u);
     EXPECT_EQ(unit->running_program(), sim::Program::LinkProtocol);
 }
@@ -94,10 +87,10 @@ TEST_F(ControlsSimTest, SeventeenthSensorOfAnRx5IsPolledWithB3) {
     prepare("RX5");
     ASSERT_TRUE(session->selectSensor(17));
     ASSERT_TRUE(session->press(Control::StartPolling));
-    runFor(10 * kTick);
-    EXPECT_GE(unit->raw_commands_received(0xB3), 5u);
+    EXPECT_TRUE(zav::test::waitUntil([&] {
+        return unit->raw_commands_received(0xB3) >= 5 && !session->panel().readingText.isEmpty();
+    }));
     EXPECT_EQ(unit->raw_commands_received(0xD0), 0u);
-    EXPECT_FALSE(session->panel().readingText.isEmpty());
 }
 
 }  // namespace

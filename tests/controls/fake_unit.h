@@ -42,7 +42,7 @@ struct FakeUnit {
     // Download: the start result, then the poll reports completion (or
     // `downloadEnd`) this long after the start; never when negative.
     std::int32_t downloadStart = 5;
-    std::int32_t downloadEnd = 0x100000;
+    std::int32_t downloadEnd = ZAV_DOWNLOAD_DONE;
     std::chrono::milliseconds downloadTakes{0};
 
     // Raw channel.

@@ -274,13 +274,17 @@ TEST_F(InitialiseSessionTest, ShortStatusReplyLeavesUncoveredSensorsAsTheyWere) 
     EXPECT_EQ(session->rows()[0].status, "") << "rows start empty on each Start";
 }
 
-// The run's pause ends at once; nothing but the unload follows the close.
+// Closed while the status loop runs, the run ends before its next request:
+// nothing but the unload follows the close. The close comes from the window's
+// update after a status reply, between two link calls (a call in flight
+// when the window closes still finishes, and would be counted after it).
 TEST_F(InitialiseSessionTest, ClosingDuringTheLoopStopsAllLinkTraffic) {
     unit.replies[kPoll] = {{0xF0, 0xE8}};  // never ends by itself
     std::size_t callsAtClose = 0;
     int closedSignals = 0;
     QObject::connect(session.get(), &InitialiseSession::closed, [&] { ++closedSignals; });
-    QTimer::singleShot(20 * kTick, [&] {
+    QObject::connect(session.get(), &InitialiseSession::changed, [&] {
+        if (callsAtClose != 0 || countOf(command(kPoll)) < 3) return;
         callsAtClose = unit.calls.size();
         session->requestClose();
         EXPECT_EQ(closedSignals, 0) << "the run is still unwinding";
@@ -295,6 +299,16 @@ TEST_F(InitialiseSessionTest, ClosingDuringTheLoopStopsAllLinkTraffic) {
     EXPECT_TRUE(frontEnd.messages().isEmpty());
     session->start();
     EXPECT_FALSE(session->completed()) << "a closed session does not start again";
+}
+
+// A window deleted without closing: the session still unloads the unit, but
+// tells nothing to the half-destroyed session or the window behind it.
+TEST_F(InitialiseSessionTest, ADeletedSessionUnloadsWithoutSignalling) {
+    int changes = 0;
+    QObject::connect(session.get(), &InitialiseSession::changed, [&] { ++changes; });
+    session.reset();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(countOf("send 82"), 1);
 }
 
 TEST_F(InitialiseSessionTest, ClosingReportsAChannelThatDoesNotOpen) {

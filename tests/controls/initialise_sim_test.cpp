@@ -116,6 +116,7 @@ TEST_F(InitialiseSimTest, ClosingDuringARunLeavesTheLinkSilent) {
     session->start();
     EXPECT_FALSE(session->completed());
     const std::size_t frames = unit->frames_received();
+    // Silence is the point: nothing reaches the unit after the close.
     QEventLoop loop;
     QTimer::singleShot(200ms, &loop, &QEventLoop::quit);
     loop.exec();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 #include <chrono>
 
@@ -13,6 +12,7 @@
 #include "zav/base/program_directory.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::controls {
 namespace {
@@ -47,9 +47,7 @@ TEST(RetryParametersTest, LaterTransactionsUseOneSecondAndOneRetry) {
     const qint64 elapsed = timer.elapsed();
     app::Link().CloseComm();
     // The last resend goes out just before the call gives up; let it land.
-    QEventLoop settle;
-    QTimer::singleShot(300ms, &settle, &QEventLoop::quit);
-    settle.exec();
+    EXPECT_TRUE(zav::test::waitUntil([&] { return unit.frames_received(kSync) - before >= 3; }));
     // One retry: the frame goes out at most three times over two time-outs;
     // the library's default (five) would send it seven times over 6 s.
     EXPECT_EQ(unit.frames_received(kSync) - before, 3u);

@@ -12,6 +12,7 @@
 #include "core_test_support.h"
 #include "fake_unit.h"
 #include "zav/controls/controls_session.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::controls {
 namespace {
@@ -70,10 +71,10 @@ class SensorPollTest : public ::testing::Test {
         session->start();
         return *session;
     }
-    // Runs `ticks` ticks of polling and returns the bytes sent meanwhile.
-    test::Bytes pollFor(int ticks) {
+    // Polls until `count` more bytes have been sent and returns them.
+    test::Bytes pollUntil(std::size_t count) {
         const std::size_t before = unit.delivered.size();
-        runFor(ticks * kTick);
+        EXPECT_TRUE(zav::test::waitUntil([&] { return unit.delivered.size() >= before + count; }));
         return test::Bytes(unit.delivered.begin() + static_cast<long>(before),
                            unit.delivered.end());
     }
@@ -88,7 +89,7 @@ TEST_F(SensorPollTest, SeventeenthSensorOfAnRx5GetsB3EveryTickAndOfATm3D0) {
         prepare(model, 17);
         ASSERT_TRUE(session->selectSensor(17));
         ASSERT_TRUE(session->press(Control::StartPolling));
-        const test::Bytes sent = pollFor(10);
+        const test::Bytes sent = pollUntil(5);
         EXPECT_GE(sent.size(), 5u);
         EXPECT_TRUE(std::all_of(sent.begin(), sent.end(), [&](auto b) { return b == request; }))
             << test::Hex(sent);
@@ -104,7 +105,7 @@ TEST_F(SensorPollTest, OtherUnitTypesSendNothingButShowWhatArrives) {
     QObject::connect(&poll, &SensorPoll::reading, [&](std::uint8_t v) { readings.push_back(v); });
     test::Send({7, 9});
     poll.start();
-    runFor(6 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return readings.size() >= 2; }));
     poll.stop();
     EXPECT_TRUE(unit.delivered.empty()) << test::Hex(unit.delivered);
     EXPECT_EQ(readings, (std::vector<int>{7, 9})) << "one byte a tick, all of them shown";
@@ -114,12 +115,12 @@ TEST_F(SensorPollTest, NewSelectionIsAskedForFromTheNextTick) {
     prepare("TM6", 4);
     ASSERT_TRUE(session->press(Control::StartPolling));
     EXPECT_EQ(frontEnd.events.back(), "status: Polling sensor...");
-    const test::Bytes first = pollFor(4);
+    const test::Bytes first = pollUntil(1);
     ASSERT_FALSE(first.empty());
     EXPECT_EQ(first.back(), 0xC0);
     ASSERT_TRUE(session->selectSensor(3));
     EXPECT_FALSE(session->selectSensor(5));
-    const test::Bytes after = pollFor(4);
+    const test::Bytes after = pollUntil(2);
     ASSERT_FALSE(after.empty());
     EXPECT_TRUE(std::all_of(after.begin(), after.end(), [](auto b) { return b == 0xC2; }))
         << test::Hex(after);
@@ -129,21 +130,18 @@ TEST_F(SensorPollTest, ReadingsFillTheBarAndTheLabel) {
     prepare("TM6", 2);
     unit.answers[0xC0] = {{255}};
     ASSERT_TRUE(session->press(Control::StartPolling));
-    runFor(4 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return session->panel().readingText == "255"; }));
     EXPECT_EQ(session->panel().readingValue, 255);
-    EXPECT_EQ(session->panel().readingText, "255");
     unit.answers[0xC0] = {{0}};
-    runFor(4 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return session->panel().readingText == "0"; }));
     EXPECT_EQ(session->panel().readingValue, 0);
-    EXPECT_EQ(session->panel().readingText, "0");
 }
 
 TEST_F(SensorPollTest, StopResetsTheDisplayAndAQueuedByteWaitsForTheNextStart) {
     prepare("TM6", 2);
     unit.answers[0xC0] = {{100}};
     ASSERT_TRUE(session->press(Control::StartPolling));
-    runFor(4 * kTick);
-    ASSERT_EQ(session->panel().readingText, "100");
+    ASSERT_TRUE(zav::test::waitUntil([&] { return session->panel().readingText == "100"; }));
     ASSERT_TRUE(session->press(Control::StopPolling));
     test::Send({77});
     const ControlPanel& panel = session->panel();
@@ -153,6 +151,7 @@ TEST_F(SensorPollTest, StopResetsTheDisplayAndAQueuedByteWaitsForTheNextStart) {
     EXPECT_TRUE(session->panel().usable(Control::StartPolling));
     EXPECT_FALSE(session->panel().usable(Control::StopPolling));
     EXPECT_EQ(frontEnd.events.back(), "status: Select a sensor and start reading.");
+    // Three ticks of silence are the point here.
     runFor(3 * kTick);
     EXPECT_EQ(panel.readingText, "") << "nothing is read while stopped";
 
@@ -162,7 +161,7 @@ TEST_F(SensorPollTest, StopResetsTheDisplayAndAQueuedByteWaitsForTheNextStart) {
                      [&] { shown << session->panel().readingText; });
     ASSERT_TRUE(session->press(Control::StartPolling));
     EXPECT_TRUE(panel.readingBarEnabled) << "the bar moves again, so it shows enabled";
-    runFor(3 * kTick);
+    EXPECT_TRUE(zav::test::waitUntil([&] { return shown.contains("100"); }));
     shown.removeAll(QString());
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown.first(), "77");

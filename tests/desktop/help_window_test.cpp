@@ -45,7 +45,7 @@ class HelpWindowTest : public QObject {
     void init() { zav::test::setUpProgram(); }
 
     void theShippedManualOpensAtItsContents() {
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         std::unique_ptr<HelpWindow> window(HelpWindow::open(nullptr));
         QVERIFY(window);
         QVERIFY(window->isVisible());
@@ -62,7 +62,7 @@ class HelpWindowTest : public QObject {
             QVERIFY2(window->browser()->toHtml().contains(QStringLiteral("#1c3047")),
                      qPrintable(page));
         }
-        QCOMPARE(shown.messages, QStringList());
+        QCOMPARE(shown.lines(), QStringList());
     }
 
     // Esc and Ctrl+W close the window, as they close other viewers.
@@ -97,9 +97,9 @@ class HelpWindowTest : public QObject {
 
     void aMissingManualIsTextThirtyOne() {
         ManualFolder folder({});
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         QVERIFY(!HelpWindow::open(nullptr));
-        QCOMPARE(shown.messages, QStringList{kHelpMissing});
+        QCOMPARE(shown.lines(), QStringList{kHelpMissing});
     }
 
     void aBrokenIndexIsTextThirtyOne_data() {
@@ -111,9 +111,9 @@ class HelpWindowTest : public QObject {
     void aBrokenIndexIsTextThirtyOne() {
         QFETCH(QByteArray, index);
         ManualFolder folder({{"index.html", index}});
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         QVERIFY(!HelpWindow::open(nullptr));
-        QCOMPARE(shown.messages, QStringList{kHelpMissing});
+        QCOMPARE(shown.lines(), QStringList{kHelpMissing});
     }
 
     void aBrokenOrOutsidePageIsTextThirtyOneAndTheWindowStays() {
@@ -122,13 +122,13 @@ class HelpWindowTest : public QObject {
         outside.open(QIODevice::WriteOnly);
         outside.write("<html><body>not the manual</body></html>");
         outside.close();
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         std::unique_ptr<HelpWindow> window(HelpWindow::open(nullptr));
         QVERIFY(window);
         window->browser()->setSource(QUrl(QStringLiteral("broken.html")));
-        QTRY_COMPARE(shown.messages, QStringList{kHelpMissing});
+        QTRY_COMPARE(shown.lines(), QStringList{kHelpMissing});
         window->browser()->setSource(QUrl(QStringLiteral("../outside.html")));
-        QTRY_COMPARE(shown.messages, (QStringList{kHelpMissing, kHelpMissing}));
+        QTRY_COMPARE(shown.lines(), (QStringList{kHelpMissing, kHelpMissing}));
         QVERIFY(!window->browser()->toPlainText().contains(QStringLiteral("not the manual")));
         QVERIFY(window->isVisible());
     }

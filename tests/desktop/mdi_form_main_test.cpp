@@ -119,12 +119,12 @@ class MainWindowTest : public QObject {
     void garbageSettingsStartInTheDefaultsSilently() {
         zav::test::storeSetting(zav::base::settings::kPortKey, QStringLiteral("abc"));
         zav::test::storeSetting(zav::base::settings::kCountryCodeOptionKey, QStringLiteral("99"));
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         MDIFormMain window;
         QVERIFY(window.startUp(shippedLanguages(0x407)));
         QCOMPARE(zav::app::CurrentPort(), 0);
         QCOMPARE(window.languageCode(), QStringLiteral("en"));
-        QCOMPARE(shown.messages, QStringList());
+        QCOMPARE(shown.lines(), QStringList());
     }
 
     void anUnreadableSettingsFileStartsInTheDefaultsSilently() {
@@ -134,19 +134,19 @@ class MainWindowTest : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("\xff\xfe[Startup\x00Port=\x01\x02\nCountryCodeOption==\xc3(", 28));
         file.close();
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         MDIFormMain window;
         QVERIFY(window.startUp(shippedLanguages(0x407)));
         QCOMPARE(zav::app::CurrentPort(), 0);
         QCOMPARE(window.languageCode(), QStringLiteral("de"));
-        QCOMPARE(shown.messages, QStringList());
+        QCOMPARE(shown.lines(), QStringList());
     }
 
     void missingLanguageFolderEndsStartUpWithItsMessage() {
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         MDIFormMain window;
         QVERIFY(!window.startUp({QStringLiteral("/nonexistent/Lang/"), 0x409}));
-        QCOMPARE(shown.messages,
+        QCOMPARE(shown.lines(),
                  QStringList{"Critical: Unable to find any language dlls. Program will now exit"});
     }
 
@@ -179,7 +179,7 @@ class MainWindowTest : public QObject {
     }
 
     void contentOpensTheManualInsideTheProgram() {
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         MDIFormMain main;
         QVERIFY(main.startUp(shippedLanguages()));
         main.show();
@@ -191,12 +191,12 @@ class MainWindowTest : public QObject {
         // Content again shows the same window.
         action(main, "mnuContent")->trigger();
         QCOMPARE(main.findChildren<zav::desktop::HelpWindow*>().size(), 1);
-        QCOMPARE(shown.messages, QStringList());
+        QCOMPARE(shown.lines(), QStringList());
         zav::base::SetProgramDirectory(QStringLiteral("/nonexistent"));
         help->close();
         QTRY_VERIFY(!main.findChild<zav::desktop::HelpWindow*>());
         action(main, "mnuContent")->trigger();
-        QCOMPARE(shown.messages, QStringList{"Warning: Can't find help files."});
+        QCOMPARE(shown.lines(), QStringList{"Warning: Can't find help files."});
     }
 
     void toolbarButtonsAreTheMenuEntries() {

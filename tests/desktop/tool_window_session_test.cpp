@@ -52,7 +52,7 @@ class ToolWindowSessionTest : public QObject {
   private slots:
     void closingTheProgramDuringTheGreenPaperWaitUnloadsFirst() {
         zav::test::setUpProgram();
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         zav::sim::Options options;
         options.model = "TM6";
         options.test_step_ms = 0;

@@ -14,7 +14,6 @@
 #include <string>
 
 #include "core_test_support.h"
-#include "heartbeat.h"
 #include "serial_recorder.h"
 #include "zav/app/current_port.h"
 #include "zav/app/event_wait.h"
@@ -22,9 +21,8 @@
 #include "zav/app/port_access_text.h"
 #include "zav/app/serial_api.h"
 #include "zav/base/program_directory.h"
-#include "zav/sim/fault_syntax.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/heartbeat.h"
 
 namespace zav::diag {
 namespace {
@@ -68,16 +66,7 @@ class DiagnosticSessionTest : public ::testing::Test {
     }
     void AddFault(const char* text) {
         std::string why;
-        if (sim::names_raw_fault(text)) {
-            sim::RawFault fault;
-            ASSERT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
-            unit_->add_raw_fault(fault);
-        } else {
-            sim::CommandKey key;
-            sim::Fault fault;
-            ASSERT_TRUE(sim::parse_fault(text, &key, &fault, &why)) << why;
-            unit_->set_fault(key, fault);
-        }
+        ASSERT_TRUE(unit_->add_fault_text(text, &why)) << text << ": " << why;
     }
     // The status texts since the last call (other events stay recorded).
     QStringList TakeStatuses() {
@@ -394,7 +383,7 @@ TEST_F(DiagnosticSessionTest, UnansweredSyncNeverFreezesTheEventLoop) {
     TakeStatuses();
     QElapsedTimer run;
     run.start();
-    const bench::Heartbeat heartbeat;
+    const zav::test::Heartbeat heartbeat;
     // The engineer clicks while the SYNC waits: the buttons the run disables
     // stay disabled, so nothing happens.
     QTimer::singleShot(1500ms, &session, [&] {

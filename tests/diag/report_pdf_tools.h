@@ -1,6 +1,7 @@
 #pragma once
 // Reading a report PDF back as a customer's viewer would: its text through
 // pdftotext, the position of each word, and a page rendered by pdftoppm.
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -8,6 +9,15 @@
 #include <vector>
 
 namespace zav::diag::test {
+
+// What a command-line tool printed and its exit code (-1 when it could not
+// be started, was killed or timed out).
+struct ToolOutput {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+ToolOutput RunTool(const QString& program, const QStringList& arguments);
 
 // The text of the PDF laid out as on the page (pdftotext -layout), or empty
 // when pdftotext fails.

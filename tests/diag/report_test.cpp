@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
@@ -25,7 +24,6 @@
 #include "zav/diag/diagnostic_session.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 namespace zav::diag {
@@ -60,10 +58,8 @@ class ServiceReportTest : public ::testing::Test {
         options.paper_delay_ms = 0;
         unit_ = std::make_unique<sim::Simulator>(options);
         for (const char* text : faults) {
-            sim::RawFault fault;
             std::string why;
-            EXPECT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
-            unit_->add_raw_fault(fault);
+            EXPECT_TRUE(unit_->add_fault_text(text, &why)) << text << ": " << why;
         }
         std::string why;
         EXPECT_TRUE(unit_->start(&why)) << why;
@@ -286,11 +282,9 @@ TEST_F(ServiceReportTest, PdfIsWellFormed) {
     } readers[] = {{"pdftotext", {path, dir_.filePath(QStringLiteral("checked.txt"))}},
                    {"pdftoppm", {"-r", "20", path, dir_.filePath(QStringLiteral("checked"))}}};
     for (const auto& [tool, arguments] : readers) {
-        QProcess reader;
-        reader.start(QLatin1String(tool), arguments);
-        ASSERT_TRUE(reader.waitForFinished(60'000));
-        EXPECT_EQ(reader.exitCode(), 0) << tool;
-        EXPECT_EQ(reader.readAllStandardError(), QByteArray()) << tool;
+        const test::ToolOutput reader = test::RunTool(QLatin1String(tool), arguments);
+        EXPECT_EQ(reader.exitCode, 0) << tool;
+        EXPECT_EQ(reader.err, QByteArray()) << tool;
     }
 }
 

@@ -12,23 +12,12 @@
 #include "zav/diag/model_test_limits.h"
 #include "zav/diag/results_csv.h"
 #include "zav/diag/results_model.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::diag {
 namespace {
 
 using app::Global::LangText;
-
-class RecordingSink final : public base::MessageSink {
-  public:
-    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override {
-        messages.push_back({title, text, icon});
-    }
-    struct Message {
-        QString title, text;
-        base::MessageIcon icon;
-    };
-    std::vector<Message> messages;
-};
 
 // A two-sensor unit of the given model with every reported field set.
 struct Results {
@@ -188,9 +177,7 @@ TEST(ResultsCsv, DefaultFileName) {
 
 class SaveResultsCsvTest : public ::testing::Test {
   protected:
-    void SetUp() override { base::setMessageSink(&sink); }
-    void TearDown() override { base::setMessageSink(nullptr); }
-    RecordingSink sink;
+    zav::test::MessageRecorder sink;
     Results r{"RX5"};
 };
 

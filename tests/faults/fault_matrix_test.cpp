@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -30,8 +31,6 @@
 #include "zav/controls/controls_session.h"
 #include "zav/controls/initialise_session.h"
 #include "zav/diag/diagnostic_session.h"
-#include "zav/sim/fault_syntax.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 namespace zav {
@@ -183,6 +182,11 @@ struct Scenario {
     bool downloadOutlivesRun = false;
 };
 
+// Failures name the scenario by its first key.
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.shows.front().first;
+}
+
 // The recording front end as the session's view, which also unplugs the unit
 // (its pseudo-terminal goes away) when the status line shows a given text.
 class UnpluggingView final : public app::SessionView {
@@ -206,7 +210,7 @@ class UnpluggingView final : public app::SessionView {
 const QString kRamFileError = QStringLiteral("Error with RAM file");
 const QString kDownloadError = QStringLiteral("Download error!");
 
-std::vector<Scenario> Scenarios() {
+std::vector<Scenario> MakeScenarios() {
     // The simulated unit's own calibration: four stages of 300 ms a sensor,
     // each sensor half a stage after the one before (26 sensors).
     constexpr int kCalibrationTicks = (4 * 300 + 26 * 150) / 10;
@@ -522,13 +526,39 @@ std::vector<Scenario> Scenarios() {
     };
 }
 
-class FaultMatrixTest : public ::testing::Test {
+const std::vector<Scenario>& Scenarios() {
+    static const std::vector<Scenario> scenarios = MakeScenarios();
+    return scenarios;
+}
+
+// A scenario's name: its first key in letters, digits and underscores, with
+// a count after it when an earlier scenario starts with the same key.
+std::string ScenarioName(const ::testing::TestParamInfo<Scenario>& info) {
+    const auto nameOf = [](const Scenario& scenario) {
+        std::string name = scenario.shows.front().first;
+        for (char& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        }
+        return name;
+    };
+    const std::string name = nameOf(info.param);
+    int earlier = 0;
+    for (std::size_t i = 0; i < info.index; ++i) earlier += nameOf(Scenarios()[i]) == name;
+    return earlier == 0 ? name : name + '_' + std::to_string(earlier + 1);
+}
+
+class FaultMatrixTest : public ::testing::TestWithParam<Scenario> {
   protected:
     static void SetUpTestSuite() { app::test::useBuiltProgram(); }
+    // Once every scenario has run: every text of the catalogue was reached.
+    static void TearDownTestSuite() {
+        if (runs_ == Scenarios().size()) ExpectEveryTextReached();
+    }
 
     // Runs one scenario; true when it showed every text it must and ended in
-    // time. Failures are reported with the scenario's first key.
-    bool Run(const Scenario& scenario, std::map<std::string, bool>& reached) {
+    // time.
+    bool Run(const Scenario& scenario) {
+        ++runs_;
         const QString programDirectory = base::ProgramDirectory();
         QTemporaryDir ramFiles;
         std::unique_ptr<sim::Simulator> unit;
@@ -584,7 +614,8 @@ class FaultMatrixTest : public ::testing::Test {
             EXPECT_TRUE(shown) << key << ": \"" << text.toStdString() << "\" not among\n"
                                << frontEnd.events.join('\n').toStdString();
             EXPECT_TRUE(inTime) << key << ": the run took " << elapsed << " ms, limit " << limit;
-            reached[key] = reached.count(key) ? reached[key] && shown && inTime : shown && inTime;
+            reached_[key] =
+                reached_.count(key) ? reached_[key] && shown && inTime : shown && inTime;
             all = all && shown && inTime;
         }
         return all;
@@ -596,23 +627,13 @@ class FaultMatrixTest : public ::testing::Test {
         app::TickClock clock(20ms);
         clock.start();
         app::EventWait(clock).until([&] {
-            return app::Link().GetRamDownloadData() >= app::kDownloadComplete ||
-                   clock.ticks() >= 1000;
+            return app::Link().GetRamDownloadData() >= ZAV_DOWNLOAD_DONE || clock.ticks() >= 1000;
         });
     }
 
     static void AddFault(sim::Simulator& unit, const char* text) {
         std::string why;
-        if (sim::names_raw_fault(text)) {
-            sim::RawFault fault;
-            ASSERT_TRUE(sim::parse_raw_fault(text, &fault, &why)) << why;
-            unit.add_raw_fault(fault);
-        } else {
-            sim::CommandKey key;
-            sim::Fault fault;
-            ASSERT_TRUE(sim::parse_fault(text, &key, &fault, &why)) << why;
-            unit.set_fault(key, fault);
-        }
+        ASSERT_TRUE(unit.add_fault_text(text, &why)) << text << ": " << why;
     }
 
     static void RunSession(const Scenario& scenario, app::test::RecordingFrontEnd&,
@@ -643,15 +664,16 @@ class FaultMatrixTest : public ::testing::Test {
             }
         }
     }
+
+    static void ExpectEveryTextReached();
+
+    // What the scenarios that ran have reached, by key, and how many ran.
+    static std::size_t runs_;
+    static std::map<std::string, bool> reached_;
 };
 
-TEST_F(FaultMatrixTest, EveryFailureTextIsReachedAndItsRunEndsInTime) {
-    std::map<std::string, bool> reached;
-    for (const Scenario& scenario : Scenarios()) {
-        SCOPED_TRACE(scenario.shows.front().first);
-        Run(scenario, reached);
-    }
-
+void FaultMatrixTest::ExpectEveryTextReached() {
+    std::map<std::string, bool>& reached = reached_;
     int counted = 0;
     int hit = 0;
     QStringList missing;
@@ -679,6 +701,16 @@ TEST_F(FaultMatrixTest, EveryFailureTextIsReachedAndItsRunEndsInTime) {
         EXPECT_TRUE(known) << key << " is not in the catalogue";
     }
 }
+
+std::size_t FaultMatrixTest::runs_ = 0;
+std::map<std::string, bool> FaultMatrixTest::reached_;
+
+TEST_P(FaultMatrixTest, ShowsItsTextsAndEndsInTime) {
+    Run(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, FaultMatrixTest, ::testing::ValuesIn(Scenarios()),
+                         ScenarioName);
 
 }  // namespace
 }  // namespace zav

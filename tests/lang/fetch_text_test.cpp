@@ -3,6 +3,7 @@
 
 #include "lang_test_support.h"
 #include "zav/lang/language_text.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::lang {
 namespace {
@@ -18,7 +19,7 @@ class FetchText : public ::testing::Test {
         installLanguageModule(std::move(module), QLatin1String(code));
     }
 
-    test::RecordingSink sink;
+    zav::test::MessageRecorder sink;
 };
 
 TEST_F(FetchText, WithoutModuleGivesTheNotLoadedFallback) {

@@ -1,34 +1,14 @@
 #pragma once
-// Helpers for tests of the language code and the Global module: a message
-// sink that records what the core shows, a private settings store, and
-// module directories made up for one test.
+// Helpers for tests of the language code and the Global module: a private
+// settings store and module directories made up for one test.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <vector>
 
-#include "zav/base/messages.h"
 #include "zav/base/settings.h"
 
 namespace zav::test {
-
-struct ShownMessage {
-    QString title;
-    QString text;
-    base::MessageIcon icon;
-};
-
-// Records every message while it lives.
-class RecordingSink final : public base::MessageSink {
-  public:
-    RecordingSink() { base::setMessageSink(this); }
-    ~RecordingSink() override { base::setMessageSink(nullptr); }
-    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override {
-        messages.push_back({title, text, icon});
-    }
-    std::vector<ShownMessage> messages;
-};
 
 // Gives the test program a settings store of its own and empties it.
 // QSettings reads XDG_CONFIG_HOME once, so the directory is set once.

@@ -9,6 +9,7 @@
 #include "zav/app/global.h"
 #include "zav/lang/language_settings.h"
 #include "zav/lang/language_text.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::lang {
 namespace {
@@ -34,7 +35,7 @@ class LanguageWindowTest : public ::testing::Test {
 
     QString settingsHome;
     test::ModuleDirectory modules;
-    test::RecordingSink sink;
+    zav::test::MessageRecorder sink;
 };
 
 TEST_F(LanguageWindowTest, FiveModulesGiveTwoColumnsOfOptions) {

@@ -5,6 +5,7 @@
 
 #include "lang_test_support.h"
 #include "zav/lang/language_text.h"
+#include "zav/test/message_recorder.h"
 
 namespace zav::lang {
 namespace {
@@ -35,7 +36,7 @@ class StartupLanguageTest : public ::testing::Test {
     }
 
     test::ModuleDirectory modules;
-    test::RecordingSink sink;
+    zav::test::MessageRecorder sink;
 };
 
 TEST_F(StartupLanguageTest, AutomaticChoiceFollowsTheUserLanguageTable) {

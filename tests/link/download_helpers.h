@@ -9,15 +9,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "ZavtekVLP.h"
+#include "zav/test/wait_until.h"
 
 namespace zav::link::test {
-
-constexpr std::int32_t kDownloadDone = 0x100000;
 
 // Writes bytes to a file of this process in the temporary directory.
 inline std::string write_image_file(const std::string& name,
@@ -30,16 +28,15 @@ inline std::string write_image_file(const std::string& name,
     return path;
 }
 
-// Polls a status call every 5 ms until it reports an end (0x100000 or
-// above) or ms pass. Returns the last value and the milliseconds it took.
+// Polls a status call, as the program's timer does, until it reports an
+// end (ZAV_DOWNLOAD_DONE or
+// above) or ms pass. Returns the last value and the
+// milliseconds it took.
 inline std::pair<std::int32_t, std::int64_t> wait_download(std::int32_t (*status)(), int ms) {
     const auto start = std::chrono::steady_clock::now();
     std::int32_t value = status();
-    while (value < kDownloadDone &&
-           std::chrono::steady_clock::now() - start < std::chrono::milliseconds(ms)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        value = status();
-    }
+    zav::test::waitUntil([&] { return (value = status()) >= ZAV_DOWNLOAD_DONE; },
+                         std::chrono::milliseconds(ms));
     const auto took = std::chrono::steady_clock::now() - start;
     return {value, std::chrono::duration_cast<std::chrono::milliseconds>(took).count()};
 }

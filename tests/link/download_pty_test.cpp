@@ -10,10 +10,14 @@
 
 #include "ZavtekVLP.h"
 #include "download_helpers.h"
-#include "pty_peer.h"
 #include "test_images.h"
+#include "zav/test/pty_peer.h"
+#include "zav/test/wait_until.h"
 
 using namespace zav::link::test;
+using zav::test::Bytes;
+using zav::test::FramePeer;
+using zav::vlp::wire_frame;
 
 namespace {
 
@@ -25,16 +29,24 @@ struct DownloadPtyTest : ::testing::Test {
         ASSERT_TRUE(peer.start(kPort));
     }
     void SetUp() override {
-        peer.set_script(PtyPeer::reply({0xF0}));
+        peer.set_script(FramePeer::reply({0xF0}));
         peer.clear();
         SetDownloadVLPAddress(5);  // every transfer must turn it off
     }
     void TearDown() override { CloseComm(); }
 
-    static PtyPeer peer;
+    static FramePeer peer;
 };
 
-PtyPeer DownloadPtyTest::peer;
+FramePeer DownloadPtyTest::peer;
+
+// True once the wire ends with the image's RAM program, sent raw.
+std::function<bool(const Bytes&)> program_sent(const Bytes& image) {
+    return [program = Bytes(image.begin() + 128, image.end())](const Bytes& wire) {
+        return wire.size() >= program.size() &&
+               std::equal(program.begin(), program.end(), wire.end() - program.size());
+    };
+}
 
 }  // namespace
 
@@ -68,7 +80,7 @@ TEST_F(DownloadPtyTest, StartFailuresLeaveThePortAlone) {
     GetRamDownloadStatus(&status);
     EXPECT_EQ(status.stage, 0x100000);  // DownloadFile's failed start is not "reading"
 
-    peer.set_script(PtyPeer::silent());
+    peer.set_script(FramePeer::silent());
     const Bytes image = zav_image({});
     const std::string good = write_image_file("good.rx1", image);
     EXPECT_EQ(DownloadRamFile(good.c_str(), kPort), 0x100005);
@@ -94,34 +106,28 @@ TEST_F(DownloadPtyTest, RamTransferByteForByte) {
     EXPECT_EQ(Bytes(frames[2].begin() + 3, frames[2].end() - 2),
               Bytes(image.begin(), image.begin() + 128));
     EXPECT_EQ(frames[1][1] & 0x7F, 0);  // the override was turned off at start
-    const auto program_arrived = [&image] {
-        const Bytes wire = peer.wire();
-        return wire.size() >= 300 && std::equal(image.begin() + 128, image.end(), wire.end() - 300);
-    };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (!program_arrived() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    EXPECT_TRUE(program_arrived());
+    EXPECT_TRUE(peer.wait_wire(program_sent(image), 2000));
     EXPECT_EQ(GetRamDownloadData(), 2);  // two whole blocks went out
 
     peer.send({image[16]});  // the loader's checksum echo
-    EXPECT_EQ(wait_download(GetRamDownloadData, 2000).first, kDownloadDone);
+    EXPECT_EQ(wait_download(GetRamDownloadData, 2000).first, ZAV_DOWNLOAD_DONE);
     expect_idle_link();
 }
 
 TEST_F(DownloadPtyTest, SecondStartIsRefusedAndACancelEndsTheEchoWait) {
     const Bytes image = zav_image({.type_letter = 'b', .ram_length = 200});
     const std::string path = write_image_file("wait.rx1", image);
-    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), kDownloadDone);
+    ASSERT_LT(DownloadRamFile(path.c_str(), kPort), ZAV_DOWNLOAD_DONE);
     ASSERT_TRUE(peer.wait_frames(3, 2000));
 
     EXPECT_EQ(DownloadRamFile(path.c_str(), kPort), 0x100004);
     EXPECT_EQ(DownloadFile(path.c_str(), kPort), 0x100004);
     EXPECT_EQ(DownloadArrayData(image.data(), kPort), 0x100004);
     EXPECT_EQ(peer.frame_count(), 3u);  // the running transfer was left alone
-    EXPECT_LT(GetRamDownloadData(), kDownloadDone);
+    EXPECT_LT(GetRamDownloadData(), ZAV_DOWNLOAD_DONE);
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // Cancelled in the echo wait, once the program is out.
+    ASSERT_TRUE(peer.wait_wire(program_sent(image), 2000));
     VLPKillWaitTime();
     const auto [result, ms] = wait_download(GetRamDownloadData, 3000);
     EXPECT_EQ(result, 0x100010);
@@ -140,7 +146,7 @@ TEST_F(DownloadPtyTest, RamThenMainStartsRamDataAtZeroAndCloseCommStopsIt) {
     // An earlier RAM transfer leaves its end result behind.
     const Bytes ram_only = zav_image({.type_letter = 'b', .ram_length = 200});
     const std::string ram_path = write_image_file("ram_only.rx1", ram_only);
-    ASSERT_LT(DownloadRamFile(ram_path.c_str(), kPort), kDownloadDone);
+    ASSERT_LT(DownloadRamFile(ram_path.c_str(), kPort), ZAV_DOWNLOAD_DONE);
     std::filesystem::remove(ram_path);
     ASSERT_TRUE(peer.wait_frames(3, 2000));
     VLPKillWaitTime();
@@ -181,6 +187,7 @@ TEST_F(DownloadPtyTest, CloseCommEndsAnOldFormatBlockWaitAtOnce) {
     EXPECT_EQ(CloseComm(), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
     EXPECT_EQ(GetDownloadData(), 0x100010);
+    // Silence is the point: a closing RESET pair would come at once.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(peer.frame_count(), 4u);  // no closing RESET pair after the stop
     SetDownSpeedFlag(1);
@@ -228,7 +235,7 @@ TEST_F(DownloadPtyTest, BulkReadTimeOutAndRefusedSync) {
     EXPECT_LT(ms, 3000);
     expect_idle_link();
 
-    peer.set_script(PtyPeer::reply({0xF2}));
+    peer.set_script(FramePeer::reply({0xF2}));
     EXPECT_EQ(GetBulkData(kPort, 0, 16, dest), 0x100005);
     EXPECT_EQ(sync_status(), 0);
     EXPECT_EQ(GetBulkData(kPort, 0, 16, nullptr), 0);
@@ -239,7 +246,7 @@ TEST_F(DownloadPtyTest, SendStringAndVerifyMode) {
     EXPECT_EQ(SendString(ab, 2), 0);  // no port
     ASSERT_EQ(OpenPort(kPort), 1);
     EXPECT_EQ(SendString(ab, 0x102), 1);  // low 8 bits: 2 bytes
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(peer.wait_wire([](const Bytes& wire) { return wire.size() >= 2; }, 2000));
     EXPECT_EQ(peer.wire(), Bytes(std::begin(ab), std::end(ab)));
 
     EXPECT_EQ(SetVerifyMode(1), 1);
@@ -247,22 +254,24 @@ TEST_F(DownloadPtyTest, SendStringAndVerifyMode) {
     std::uint8_t buffer[127];
     std::int16_t count = 0;
     int found = 0;
-    for (int i = 0; i < 200 && !found; ++i) {
-        found = CheckVerify("OK", 2, buffer, &count);
-        if (!found) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    EXPECT_TRUE(
+        zav::test::waitUntil([&] { return (found = CheckVerify("OK", 2, buffer, &count)); }));
     // Each check lets one more byte in: "OK" is found with three bytes in.
     EXPECT_EQ(found, 1);
     EXPECT_EQ(count, 3);
     EXPECT_EQ(Bytes(buffer, buffer + 3), (Bytes{'x', 'O', 'K'}));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(CheckVerify("OK", 2, buffer, &count), 1);
+    // Until the carriage return is in, a check finds the same three bytes.
+    EXPECT_TRUE(zav::test::waitUntil([&] {
+        found = CheckVerify("OK", 2, buffer, &count);
+        return count != 3;
+    }));
+    EXPECT_EQ(found, 1);
     EXPECT_EQ(count, 4);  // with the carriage return, which empties the buffer
     EXPECT_EQ(CheckVerify("OK", 2, buffer, &count), 0);
     EXPECT_EQ(count, 0);
 
     peer.send({'O'});
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(zav::test::waitUntil([&] { return CheckVerify("O", 1, buffer, &count) == 1; }));
     EXPECT_EQ(SetVerifyMode(0), 1);
     EXPECT_EQ(CheckVerify("O", 1, buffer, &count), 0);  // off, but the bytes are reported
     EXPECT_EQ(count, 1);

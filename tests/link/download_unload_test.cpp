@@ -9,19 +9,19 @@
 #include <string>
 
 #include "ZavtekVLP.h"
-#include "pty_peer.h"
 #include "test_images.h"
-#include "zav/platform/shared_library.h"
+#include "zav/test/loaded_library.h"
+#include "zav/test/pty_peer.h"
 
-using zav::link::test::Bytes;
-using zav::link::test::PtyPeer;
+using zav::test::Bytes;
+using zav::test::FramePeer;
 
 namespace {
 
 constexpr int kPort = 112;
 
-struct LoadedLibrary {
-    zav::platform::SharedLibrary library;
+// One load of the library and the calls this test needs.
+struct LinkLibrary : zav::test::LoadedLibrary {
     decltype(&OpenPort) open_port = nullptr;
     decltype(&Command) command = nullptr;
     decltype(&DownloadRamFile) download_ram_file = nullptr;
@@ -30,27 +30,18 @@ struct LoadedLibrary {
     decltype(&SetDownSpeedFlag) set_down_speed_flag = nullptr;
 
     bool load() {
-        const char* dist = std::getenv("ZAV_DIST_DIR");
-        if (!dist || !library.load(std::string(dist) + "/libZavtekVLP.so")) return false;
-        open_port = reinterpret_cast<decltype(open_port)>(library.symbol("OpenPort"));
-        command = reinterpret_cast<decltype(command)>(library.symbol("Command"));
-        download_ram_file =
-            reinterpret_cast<decltype(download_ram_file)>(library.symbol("DownloadRamFile"));
-        get_ram_download_data =
-            reinterpret_cast<decltype(get_ram_download_data)>(library.symbol("GetRamDownloadData"));
-        download_array_data =
-            reinterpret_cast<decltype(download_array_data)>(library.symbol("DownloadArrayData"));
-        set_down_speed_flag =
-            reinterpret_cast<decltype(set_down_speed_flag)>(library.symbol("SetDownSpeedFlag"));
-        return open_port && command && download_ram_file && get_ram_download_data &&
-               download_array_data && set_down_speed_flag;
+        return LoadedLibrary::load("libZavtekVLP.so") && bind(open_port, "OpenPort") &&
+               bind(command, "Command") && bind(download_ram_file, "DownloadRamFile") &&
+               bind(get_ram_download_data, "GetRamDownloadData") &&
+               bind(download_array_data, "DownloadArrayData") &&
+               bind(set_down_speed_flag, "SetDownSpeedFlag");
     }
 };
 
 }  // namespace
 
 TEST(DownloadUnload, StopsTheWorkerAndFreesThePort) {
-    PtyPeer peer;
+    FramePeer peer;
     ASSERT_TRUE(peer.start(kPort));  // answers frames, never echoes
     const Bytes image = zav::link::test::zav_image({.type_letter = 'b', .ram_length = 500});
     const std::string path =
@@ -60,19 +51,19 @@ TEST(DownloadUnload, StopsTheWorkerAndFreesThePort) {
                static_cast<std::streamsize>(image.size()));
 
     {
-        LoadedLibrary lib;
-        ASSERT_TRUE(lib.load()) << lib.library.error();
-        ASSERT_LT(lib.download_ram_file(path.c_str(), kPort), 0x100000);
+        LinkLibrary lib;
+        ASSERT_TRUE(lib.load()) << lib.error();
+        ASSERT_LT(lib.download_ram_file(path.c_str(), kPort), ZAV_DOWNLOAD_DONE);
         ASSERT_TRUE(peer.wait_frames(3, 2000));
-        EXPECT_LT(lib.get_ram_download_data(), 0x100000);  // waiting for the echo
+        EXPECT_LT(lib.get_ram_download_data(), ZAV_DOWNLOAD_DONE);  // waiting for the echo
         const auto start = std::chrono::steady_clock::now();
-        lib.library.release();
+        lib.release();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     }
     std::filesystem::remove(path);
 
-    LoadedLibrary again;
-    ASSERT_TRUE(again.load()) << again.library.error();
+    LinkLibrary again;
+    ASSERT_TRUE(again.load()) << again.error();
     ASSERT_EQ(again.open_port(kPort), 1);
     LinkPacket c{}, r{};
     c.length = 1;
@@ -84,20 +75,20 @@ TEST(DownloadUnload, StopsTheWorkerAndFreesThePort) {
 TEST(DownloadUnload, EndsAnOldFormatBlockWaitAtOnce) {
     // The unit answers SYNC and the program command, then stays silent: the
     // first block waits for its reply with T = 6 s, N = 0.
-    PtyPeer peer;
+    FramePeer peer;
     ASSERT_TRUE(peer.start(kPort, [](const Bytes& frame) {
         if (frame[3] == 0x11 || frame[3] == 0x0B)
-            return zav::link::test::wire_frame(frame[1] & 0x80, {0xF0});
+            return zav::vlp::wire_frame(frame[1] & 0x80, {0xF0});
         return Bytes{};
     }));
     const Bytes image = zav::link::test::old_image({.blocks = 3, .flag = 1});
-    LoadedLibrary lib;
-    ASSERT_TRUE(lib.load()) << lib.library.error();
+    LinkLibrary lib;
+    ASSERT_TRUE(lib.load()) << lib.error();
     lib.set_down_speed_flag(0);
     ASSERT_EQ(lib.download_array_data(image.data(), kPort), 3);
     ASSERT_TRUE(peer.wait_frames(4, 2000));  // SYNC, SYNC, program command, block 0
     const auto start = std::chrono::steady_clock::now();
-    lib.library.release();
+    lib.release();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
     EXPECT_EQ(peer.frame_count(), 4u);  // nothing sent after the stop
 }

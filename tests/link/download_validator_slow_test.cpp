@@ -23,7 +23,7 @@ std::int64_t run_download(Fault echo_fault, std::int32_t* result) {
     sim.set_fault(zav::sim::kLoaderEcho, echo_fault);
     const char* dist = std::getenv("ZAV_DIST_DIR");
     const std::string file = std::string(dist ? dist : ".") + "/simulator/RX5_ram_ut.rx1";
-    EXPECT_LT(DownloadRamFile(file.c_str(), kPort), kDownloadDone);
+    EXPECT_LT(DownloadRamFile(file.c_str(), kPort), ZAV_DOWNLOAD_DONE);
     const auto [value, ms] = wait_download(GetRamDownloadData, 15000);
     *result = value;
     return ms;
@@ -50,7 +50,7 @@ TEST(DownloadEchoLimit, SlowEchoWithinTheLimitIsTaken) {
     slow.delay_ms = 3000;
     std::int32_t result = 0;
     const std::int64_t ms = run_download(slow, &result);
-    EXPECT_EQ(result, kDownloadDone);
+    EXPECT_EQ(result, ZAV_DOWNLOAD_DONE);
     EXPECT_GE(ms, 3000);
     expect_idle_link();
 }

@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <thread>
 
 #include "ZavtekVLP.h"
 #include "download_helpers.h"
 #include "test_images.h"
 #include "zav/sim/simulator.h"
 #include "zav/sim/stand_in_image.h"
+#include "zav/test/wait_until.h"
 
 using namespace zav::link::test;
 using Bytes = std::vector<std::uint8_t>;
@@ -52,9 +52,7 @@ struct DownloadValidatorTest : ::testing::Test {
     }
     // Waits for the unit to settle into a program after a download.
     bool runs(Program program) {
-        for (int i = 0; i < 200 && sim->running_program() != program; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return sim->running_program() == program;
+        return zav::test::waitUntil([&] { return sim->running_program() == program; });
     }
 
     std::unique_ptr<zav::sim::Simulator> sim;
@@ -71,7 +69,7 @@ TEST_F(DownloadValidatorTest, EachModelRunsItsOwnRamUtility) {
         EXPECT_EQ(DownloadRamFile(file.c_str(), kPort),
                   static_cast<std::int32_t>(zav::sim::kStandInProgramLength / 128))
             << model;
-        EXPECT_EQ(wait_download(GetRamDownloadData, 5000).first, kDownloadDone) << model;
+        EXPECT_EQ(wait_download(GetRamDownloadData, 5000).first, ZAV_DOWNLOAD_DONE) << model;
         EXPECT_TRUE(runs(Program::RamUtility)) << model;
         expect_idle_link();
     }
@@ -79,7 +77,7 @@ TEST_F(DownloadValidatorTest, EachModelRunsItsOwnRamUtility) {
 
 TEST_F(DownloadValidatorTest, AnotherModelsUtilityIsNotStarted) {
     const std::string file = stand_in_file("RX3_ram_ut.rx1");
-    ASSERT_LT(DownloadRamFile(file.c_str(), kPort), kDownloadDone);
+    ASSERT_LT(DownloadRamFile(file.c_str(), kPort), ZAV_DOWNLOAD_DONE);
     const auto [result, ms] = wait_download(GetRamDownloadData, 5000);
     EXPECT_EQ(result, 0x100010);
     EXPECT_LT(ms, 2000);  // a wrong echo ends the wait at once
@@ -108,7 +106,7 @@ TEST_F(DownloadValidatorTest, RefusalsAndAWrongEcho) {
     for (const Case& c : cases) {
         start("TM6");
         sim->set_fault(c.key, c.fault);
-        ASSERT_LT(DownloadRamFile(file.c_str(), kPort), kDownloadDone) << c.what;
+        ASSERT_LT(DownloadRamFile(file.c_str(), kPort), ZAV_DOWNLOAD_DONE) << c.what;
         EXPECT_EQ(wait_download(GetRamDownloadData, 5000).first, c.result) << c.what;
         EXPECT_TRUE(runs(c.then)) << c.what;
         expect_idle_link();
@@ -119,7 +117,7 @@ TEST_F(DownloadValidatorTest, RamLoaderThenMainCode) {
     path = write_image_file(
         "then_main.rx1", zav_image({.type_letter = 'a', .ram_length = 300, .main_length = 5000}));
     EXPECT_EQ(DownloadRamFile(path.c_str(), kPort), 2);  // 4096-byte blocks
-    EXPECT_EQ(wait_download(GetDownloadData, 5000).first, kDownloadDone);
+    EXPECT_EQ(wait_download(GetDownloadData, 5000).first, ZAV_DOWNLOAD_DONE);
     EXPECT_TRUE(runs(Program::LinkProtocol));  // restarted into the new firmware
     expect_idle_link();
     ASSERT_EQ(OpenPort(kPort), 1);
@@ -133,7 +131,7 @@ TEST_F(DownloadValidatorTest, ReconnectingTransferFromFileAndMemory) {
     SetDownloadOptionFlag(1);
     EXPECT_EQ(DownloadFile(path.c_str(), kPort), 3);
     const auto [result, ms] = wait_download(GetDownloadData, 8000);
-    EXPECT_EQ(result, kDownloadDone);
+    EXPECT_EQ(result, ZAV_DOWNLOAD_DONE);
     EXPECT_GE(ms, 2000);  // the validator's restart into its loader
     RamDownloadStatus status{};
     GetRamDownloadStatus(&status);
@@ -144,7 +142,7 @@ TEST_F(DownloadValidatorTest, ReconnectingTransferFromFileAndMemory) {
     start("TM6");
     const Bytes copy = image;
     EXPECT_EQ(DownloadArrayData(image.data(), kPort), 3);
-    EXPECT_EQ(wait_download(GetDownloadData, 8000).first, kDownloadDone);
+    EXPECT_EQ(wait_download(GetDownloadData, 8000).first, ZAV_DOWNLOAD_DONE);
     EXPECT_EQ(image, copy);
     expect_idle_link();
 }
@@ -155,7 +153,7 @@ TEST_F(DownloadValidatorTest, OldFormatWithAndWithoutTheSpeedSwitch) {
         start("TM6");
         SetDownSpeedFlag(speed);
         EXPECT_EQ(DownloadFile(path.c_str(), kPort), 3) << speed;
-        EXPECT_EQ(wait_download(GetDownloadData, 5000).first, kDownloadDone) << speed;
+        EXPECT_EQ(wait_download(GetDownloadData, 5000).first, ZAV_DOWNLOAD_DONE) << speed;
         EXPECT_EQ(sim->frames_received(0x16), 1u) << speed;
         // The version checks run without the speed switch only (POLL at
         // download speed answers 0xF6).

@@ -7,22 +7,6 @@
 using namespace zav::vlp;
 using Bytes = std::vector<std::uint8_t>;
 
-namespace {
-
-Bytes frame_of(std::uint8_t addr_seq, Bytes data) {
-    Bytes out(data.size() + kFrameOverhead);
-    out.resize(build_frame(addr_seq, data.data(), data.size(), out.data()));
-    return out;
-}
-
-Bytes stuffed(const Bytes& frame) {
-    Bytes out(frame.size() * 2);
-    out.resize(stuff(frame.data(), frame.size(), out.data()));
-    return out;
-}
-
-}  // namespace
-
 TEST(Crc, CheckValueAndSyncFrame) {
     const std::uint8_t check[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
     EXPECT_EQ(crc16(check, sizeof check), 0xAEE7);

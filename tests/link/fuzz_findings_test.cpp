@@ -22,8 +22,8 @@ TEST(FuzzFindings, AnEmptyImageFileIsNoImage) {
     ProgramImage image;
     ASSERT_EQ(ProgramImage::read_file(path.string(), &image), 0);
     ImageLayout layout;
-    EXPECT_EQ(check_ram_image(image, &layout), kNotZavImage);
-    EXPECT_EQ(check_program_image(image, true, &layout), kNotZavImage);
+    EXPECT_EQ(check_ram_image(image, &layout), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
+    EXPECT_EQ(check_program_image(image, true, &layout), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
     std::filesystem::remove(path);
 }
 

@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "ZavtekVLP.h"
-#include "pty_peer.h"
 #include "zav/platform/serial_device.h"
+#include "zav/test/pty_peer.h"
 
-using zav::link::test::Bytes;
-using zav::link::test::PtyPeer;
+using zav::test::Bytes;
+using zav::test::FramePeer;
 
 namespace {
 
@@ -78,8 +78,8 @@ class LibraryPortTest : public ::testing::Test {
         SetRetryParameters(quick);
     }
     void SetUp() override {
-        a.set_script(PtyPeer::reply({0xF0}));
-        b.set_script(PtyPeer::reply({0xF0}));
+        a.set_script(FramePeer::reply({0xF0}));
+        b.set_script(FramePeer::reply({0xF0}));
         a.clear();
         b.clear();
         take_messages();
@@ -91,10 +91,10 @@ class LibraryPortTest : public ::testing::Test {
         SetBaud(9600);
         take_messages();
     }
-    static PtyPeer a, b;
+    static FramePeer a, b;
 };
 
-PtyPeer LibraryPortTest::a, LibraryPortTest::b;
+FramePeer LibraryPortTest::a, LibraryPortTest::b;
 
 }  // namespace
 
@@ -277,7 +277,7 @@ TEST_F(LibraryPortTest, RejectedBaudRateClosesThePortAndStaysStored) {
 
 TEST_F(LibraryPortTest, BytesOnTheWireAndStoredFrames) {
     ASSERT_EQ(OpenPort(kPortA), 1);
-    a.set_script(PtyPeer::reply({0xF0, 0x7F, 0x42}));
+    a.set_script(FramePeer::reply({0xF0, 0x7F, 0x42}));
     LinkPacket r{};
     EXPECT_EQ(send({0x11}, &r), 1);
     EXPECT_EQ(a.wire(), (Bytes{0x7F, 0x80, 0x01, 0x11, 0x65, 0x82}));
@@ -375,9 +375,9 @@ TEST_F(LibraryPortTest, PacketLogFile) {
     ASSERT_EQ(VLPLogFile(path.c_str()), 1);
 
     send({0x11});
-    a.set_script(PtyPeer::reply({0xF0, 0xEF, 0x03}));
+    a.set_script(FramePeer::reply({0xF0, 0xEF, 0x03}));
     send({0x07});
-    a.set_script(PtyPeer::silent());
+    a.set_script(FramePeer::silent());
     const std::uint8_t one_try[] = {1, 0};
     SetRetryParameters(one_try);
     send({0x0B});
@@ -386,7 +386,7 @@ TEST_F(LibraryPortTest, PacketLogFile) {
     EXPECT_EQ(VLPLogFile("0"), 1);
     send({0x11});  // not logged
 
-    const Bytes sync_reply = zav::link::test::wire_frame(0x80, {0xF0});
+    const Bytes sync_reply = zav::vlp::wire_frame(0x80, {0xF0});
     char crc[64];
     std::snprintf(crc, sizeof crc, "%02x %02x ]\nStart", sync_reply[4], sync_reply[5]);
     const std::string text = without_times(read_file(path));

@@ -53,7 +53,8 @@ TEST(OldFormatTransfer, FastTransferSendsTheWholeImageAsCommands) {
     TransferRig rig;
     // POLL answered 0xF6 passes the speed check and skips the version checks.
     rig.loader.commands = validator("000", 0, on(0x07, {0xF6}));
-    EXPECT_EQ(rig.old_format(old_image({.blocks = 3, .type_letter = 11})).result, kDone);
+    EXPECT_EQ(rig.old_format(old_image({.blocks = 3, .type_letter = 11})).result,
+              ZAV_DOWNLOAD_DONE);
     EXPECT_EQ(
         rig.loader.steps,
         (std::vector<std::string>{"cmd 30 05 20 06", "baud 28800", "cmd 11", "cmd 07", "cmd 0b 00",
@@ -75,7 +76,7 @@ TEST(OldFormatTransfer, VersionChecksSetTheBlockFormatFlag) {
         TransferRig rig;
         rig.status.speed_flag = 0;
         rig.loader.commands = validator(version, 1);
-        EXPECT_EQ(rig.old_format(old_image({.blocks = 2})).result, kDone);
+        EXPECT_EQ(rig.old_format(old_image({.blocks = 2})).result, ZAV_DOWNLOAD_DONE);
         const auto& steps = rig.loader.steps;
         EXPECT_EQ(std::vector<std::string>(steps.begin(), steps.begin() + 5),
                   (std::vector<std::string>{"baud 9600", "cmd 11", "cmd 30 05 15 01 0f fe 64",
@@ -91,13 +92,14 @@ TEST(OldFormatTransfer, FlashTypeTwoNeedsAnImageOfVersion109) {
     TransferRig short_image;
     short_image.status.speed_flag = 0;
     short_image.loader.commands = validator("110", 2);
-    EXPECT_EQ(short_image.old_format(old_image({.blocks = 3})).result, kNotAllowed);
+    EXPECT_EQ(short_image.old_format(old_image({.blocks = 3})).result, ZAV_DOWNLOAD_NOT_ALLOWED);
     EXPECT_EQ(last_steps(short_image.loader, 4), kResetPair);
 
     TransferRig new_enough;
     new_enough.status.speed_flag = 0;
     new_enough.loader.commands = validator("110", 2);
-    EXPECT_EQ(new_enough.old_format(old_image({.blocks = 511, .version = "109"})).result, kDone);
+    EXPECT_EQ(new_enough.old_format(old_image({.blocks = 511, .version = "109"})).result,
+              ZAV_DOWNLOAD_DONE);
     EXPECT_EQ(new_enough.loader.steps_with("cmd 128 bytes").size(), 511u);
 }
 
@@ -110,26 +112,26 @@ TEST(OldFormatTransfer, FailuresGiveTheirResultsAndTheClosingResetPair) {
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases = {
-        {"POLL unanswered", 1, on(0x07, {}), kSpeedCheckFail, {}},
-        {"POLL refused", 1, on(0x07, {0xF2}), kSpeedCheckFail, {}},
+        {"POLL unanswered", 1, on(0x07, {}), ZAV_DOWNLOAD_SPEED_CHECK_FAIL, {}},
+        {"POLL refused", 1, on(0x07, {0xF2}), ZAV_DOWNLOAD_SPEED_CHECK_FAIL, {}},
         {"memory query refused",
          0,
          on(0x30, {0xF5}, 0x15),
-         kProgramCommandFail,
+         ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL,
          {"Failed on get mem"}},
         {"flash type refused",
          0,
          on(0x30, {0xF4}, 0x3E),
-         kProgramCommandFail,
+         ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL,
          {"Failed on get flash type"}},
         {"program command refused",
          0,
          on(0x0B, {0xF5}),
-         kProgramCommandFail,
+         ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL,
          {"Failed on prog firm cmd"}},
         // Block 0 begins with the block count, 2.
-        {"block refused with F9", 0, on(0x02, {0xF9}), kHeaderFail, {}},
-        {"block unanswered", 0, on(0x02, {}), kTransferFail, {}},
+        {"block refused with F9", 0, on(0x02, {0xF9}), ZAV_DOWNLOAD_HEADER_FAIL, {}},
+        {"block unanswered", 0, on(0x02, {}), ZAV_DOWNLOAD_TRANSFER_FAIL, {}},
     };
     for (const Case& c : cases) {
         TransferRig rig;
@@ -138,7 +140,8 @@ TEST(OldFormatTransfer, FailuresGiveTheirResultsAndTheClosingResetPair) {
         const TransferOutcome outcome = rig.old_format(old_image({.blocks = 2}));
         EXPECT_EQ(outcome.result, c.result) << c.what;
         // The speed check's failure is reported 10 s after the clean-up.
-        EXPECT_EQ(outcome.settle_ms, c.result == kSpeedCheckFail ? 10000 : 0) << c.what;
+        EXPECT_EQ(outcome.settle_ms, c.result == ZAV_DOWNLOAD_SPEED_CHECK_FAIL ? 10000 : 0)
+            << c.what;
         EXPECT_EQ(last_steps(rig.loader, 4), kResetPair) << c.what;
         EXPECT_EQ(rig.loader.messages, c.messages) << c.what;
     }
@@ -148,19 +151,20 @@ TEST(OldFormatTransfer, FlashTypeReplyF2CountsAsType1) {
     TransferRig rig;
     rig.status.speed_flag = 0;
     rig.loader.commands = validator("100", 2, on(0x30, {0xF2}, 0x3E));
-    EXPECT_EQ(rig.old_format(old_image({.blocks = 1})).result, kDone);
+    EXPECT_EQ(rig.old_format(old_image({.blocks = 1})).result, ZAV_DOWNLOAD_DONE);
 }
 
 TEST(OldFormatTransfer, ClosingCommandsRefused) {
     TransferRig end_refused;
     end_refused.status.speed_flag = 0;
     end_refused.loader.commands = validator("109", 1, on(0x16, {0xF5}));
-    EXPECT_EQ(end_refused.old_format(old_image({.blocks = 1})).result, kEndCommandFail);
+    EXPECT_EQ(end_refused.old_format(old_image({.blocks = 1})).result,
+              ZAV_DOWNLOAD_END_COMMAND_FAIL);
     EXPECT_EQ(last_steps(end_refused.loader, 2), (std::vector<std::string>{"cmd 16", "retry 1 3"}));
 
     TransferRig reset_refused;
     reset_refused.status.speed_flag = 0;
     reset_refused.loader.commands = validator("109", 1, on(0x01, {0xF5}));
     // Two blocks, so that block 0 does not begin with RESET's code.
-    EXPECT_EQ(reset_refused.old_format(old_image({.blocks = 2})).result, kResetFail);
+    EXPECT_EQ(reset_refused.old_format(old_image({.blocks = 2})).result, ZAV_DOWNLOAD_RESET_FAIL);
 }

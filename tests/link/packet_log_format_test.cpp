@@ -13,17 +13,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-Bytes frame_of(std::uint8_t addr_seq, const Bytes& data) {
-    Bytes out(data.size() + zav::vlp::kFrameOverhead);
-    out.resize(zav::vlp::build_frame(addr_seq, data.data(), data.size(), out.data()));
-    return out;
-}
-
-Bytes stuffed(const Bytes& frame) {
-    Bytes out(frame.size() * 2);
-    out.resize(zav::vlp::stuff(frame.data(), frame.size(), out.data()));
-    return out;
-}
+using zav::vlp::frame_of;
+using zav::vlp::stuffed;
 
 std::string hex(std::uint8_t b) {
     char s[3];

@@ -8,12 +8,12 @@
 #include <mutex>
 
 #include "port.h"
-#include "pty_peer.h"
+#include "zav/test/pty_peer.h"
 
 using namespace zav::link;
-using zav::link::test::Bytes;
-using zav::link::test::PtyPeer;
 using zav::platform::Deadline;
+using zav::test::Bytes;
+using zav::test::FramePeer;
 
 namespace {
 
@@ -39,10 +39,10 @@ struct Recorder : ByteSink {
 };
 
 struct PortRoutingTest : ::testing::Test {
-    static void SetUpTestSuite() { ASSERT_TRUE(peer.start(kPort, PtyPeer::silent())); }
+    static void SetUpTestSuite() { ASSERT_TRUE(peer.start(kPort, FramePeer::silent())); }
     void SetUp() override { ASSERT_EQ(port.open(kPort), 1); }
 
-    static PtyPeer peer;
+    static FramePeer peer;
     PacketLog log;
     Messages messages;
     Recorder frames;
@@ -50,7 +50,7 @@ struct PortRoutingTest : ::testing::Test {
     ReaderRouting& routing = port.routing();
 };
 
-PtyPeer PortRoutingTest::peer;
+FramePeer PortRoutingTest::peer;
 
 }  // namespace
 

@@ -54,34 +54,35 @@ std::int32_t check_program_file(const Bytes& bytes, ImageLayout* layout = nullpt
 
 TEST(ProgramImage, FilesThatCannotBeOpenedOrRead) {
     ProgramImage image;
-    EXPECT_EQ(ProgramImage::read_file("", &image), kOpenFileError);
-    EXPECT_EQ(ProgramImage::read_file("/nonexistent/RX3_ram_ut.rx1", &image), kOpenFileError);
-    EXPECT_EQ(ProgramImage::read_file("/", &image), kReadFileError);
-    EXPECT_EQ(ProgramImage::read_file("/dev/zero", &image), kReadFileError);
+    EXPECT_EQ(ProgramImage::read_file("", &image), ZAV_DOWNLOAD_OPEN_FILE_ERROR);
+    EXPECT_EQ(ProgramImage::read_file("/nonexistent/RX3_ram_ut.rx1", &image),
+              ZAV_DOWNLOAD_OPEN_FILE_ERROR);
+    EXPECT_EQ(ProgramImage::read_file("/", &image), ZAV_DOWNLOAD_READ_FILE_ERROR);
+    EXPECT_EQ(ProgramImage::read_file("/dev/zero", &image), ZAV_DOWNLOAD_READ_FILE_ERROR);
 }
 
 TEST(ProgramImage, MarkAndTypeLetterChecks) {
     Bytes not_zav = zav_image({});
     not_zav[2] = 'X';
-    EXPECT_EQ(check_ram_file(not_zav), kNotZavImage);
-    EXPECT_EQ(check_program_file(not_zav), kNotZavImage);
-    EXPECT_EQ(check_ram_file({'Z', 'A'}), kNotZavImage);
-    EXPECT_EQ(check_ram_file({}), kNotZavImage);  // an empty file
-    EXPECT_EQ(check_program_file({}), kNotZavImage);
+    EXPECT_EQ(check_ram_file(not_zav), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
+    EXPECT_EQ(check_program_file(not_zav), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
+    EXPECT_EQ(check_ram_file({'Z', 'A'}), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
+    EXPECT_EQ(check_ram_file({}), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);  // an empty file
+    EXPECT_EQ(check_program_file({}), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
     // DownloadRamFile knows no old format.
-    EXPECT_EQ(check_ram_file(old_image({})), kNotZavImage);
+    EXPECT_EQ(check_ram_file(old_image({})), ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
 
     EXPECT_EQ(check_program_file(old_image({.type_letter = 'c'})), 0);
-    EXPECT_EQ(check_program_file(old_image({.type_letter = 'd'})), kProtectedImage);
+    EXPECT_EQ(check_program_file(old_image({.type_letter = 'd'})), ZAV_DOWNLOAD_PROTECTED_IMAGE);
 }
 
 TEST(ProgramImage, HeadersClaimingMoreThanTheFileHoldsAreRefused) {
     // RAM program longer than the file.
     Bytes long_ram = zav_image({.type_letter = 'b', .ram_length = 300});
     put_be(long_ram, 7, 301, 4);
-    EXPECT_EQ(check_ram_file(long_ram), kReadFileError);
+    EXPECT_EQ(check_ram_file(long_ram), ZAV_DOWNLOAD_READ_FILE_ERROR);
     put_be(long_ram, 7, 0xFFFFFFFF, 4);
-    EXPECT_EQ(check_ram_file(long_ram), kReadFileError);
+    EXPECT_EQ(check_ram_file(long_ram), ZAV_DOWNLOAD_READ_FILE_ERROR);
 
     // A RAM-only image sends no main code, so its main length is not read.
     Bytes ram_only = zav_image({.type_letter = 'b', .ram_length = 300});
@@ -95,17 +96,18 @@ TEST(ProgramImage, HeadersClaimingMoreThanTheFileHoldsAreRefused) {
     EXPECT_EQ(check_ram_file(main), 0);
     EXPECT_EQ(check_program_file(main), 0);
     main.pop_back();
-    EXPECT_EQ(check_ram_file(main), kReadFileError);
-    EXPECT_EQ(check_program_file(main), kReadFileError);
+    EXPECT_EQ(check_ram_file(main), ZAV_DOWNLOAD_READ_FILE_ERROR);
+    EXPECT_EQ(check_program_file(main), ZAV_DOWNLOAD_READ_FILE_ERROR);
 
     // A header cut short.
     const Bytes whole = zav_image({});
-    EXPECT_EQ(check_ram_file(Bytes(whole.begin(), whole.begin() + 100)), kReadFileError);
+    EXPECT_EQ(check_ram_file(Bytes(whole.begin(), whole.begin() + 100)),
+              ZAV_DOWNLOAD_READ_FILE_ERROR);
 
     // Old format: more blocks than the file holds.
     Bytes old = old_image({.blocks = 3});
     old[0] = 4;
-    EXPECT_EQ(check_program_file(old), kReadFileError);
+    EXPECT_EQ(check_program_file(old), ZAV_DOWNLOAD_READ_FILE_ERROR);
 }
 
 TEST(ProgramImage, BlockCountsAndLoaderBaud) {

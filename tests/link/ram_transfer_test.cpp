@@ -23,7 +23,8 @@ const ScriptedLoader::EchoScript kSilent = [](std::uint8_t, int) { return std::n
 
 TEST(RamTransfer, RamProgramGoesInWholeBlocksThenTheRemainder) {
     TransferRig rig;
-    EXPECT_EQ(rig.ram(zav_image({.type_letter = 'b', .ram_length = 300})).result, kDone);
+    EXPECT_EQ(rig.ram(zav_image({.type_letter = 'b', .ram_length = 300})).result,
+              ZAV_DOWNLOAD_DONE);
     const Bytes& bytes = rig.bytes;
 
     const std::string checksum_echo = "echo " + hex({bytes[16]}) + " 10000";
@@ -50,14 +51,15 @@ TEST(RamTransfer, RefusalsAndMissingEchoesFailTheTransfer) {
     };
     const ScriptedLoader::EchoScript ok = [](std::uint8_t e, int) { return e; };
     const std::vector<Case> cases = {
-        {"program command refused", refuse(0x0B, {0xF2}), ok, kProgramCommandFail, false},
-        {"header refused with F9", refuse('Z', {0xF9}), ok, kHeaderFail, false},
-        {"header refused otherwise", refuse('Z', {0xF5}), ok, kTransferFail, false},
-        {"header unanswered", refuse('Z', {}), ok, kTransferFail, false},
-        {"no checksum echo", refuse(0, {}), kSilent, kTransferFail, true},
+        {"program command refused", refuse(0x0B, {0xF2}), ok, ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL,
+         false},
+        {"header refused with F9", refuse('Z', {0xF9}), ok, ZAV_DOWNLOAD_HEADER_FAIL, false},
+        {"header refused otherwise", refuse('Z', {0xF5}), ok, ZAV_DOWNLOAD_TRANSFER_FAIL, false},
+        {"header unanswered", refuse('Z', {}), ok, ZAV_DOWNLOAD_TRANSFER_FAIL, false},
+        {"no checksum echo", refuse(0, {}), kSilent, ZAV_DOWNLOAD_TRANSFER_FAIL, true},
         {"wrong checksum echo", refuse(0, {}),
-         [](std::uint8_t e, int) { return std::optional<std::uint8_t>(e ^ 0x01); }, kTransferFail,
-         true},
+         [](std::uint8_t e, int) { return std::optional<std::uint8_t>(e ^ 0x01); },
+         ZAV_DOWNLOAD_TRANSFER_FAIL, true},
     };
     for (const Case& c : cases) {
         TransferRig rig;
@@ -73,7 +75,7 @@ TEST(RamTransfer, RamThenMainSendsXorCheckedBlocksPaddedWithFF) {
     TransferRig rig;
     EXPECT_EQ(
         rig.ram(zav_image({.type_letter = 'a', .ram_length = 130, .main_length = 5000})).result,
-        kDone);
+        ZAV_DOWNLOAD_DONE);
     const Bytes& bytes = rig.bytes;
 
     // RAM program, type letter, header, then per block 32 pieces and the
@@ -118,7 +120,7 @@ TEST(RamTransfer, RamThenMainStopsAtAMissingBlockEcho) {
     };
     EXPECT_EQ(
         rig.ram(zav_image({.type_letter = 'a', .ram_length = 128, .main_length = 8192})).result,
-        kTransferFail);
+        ZAV_DOWNLOAD_TRANSFER_FAIL);
     EXPECT_EQ(rig.loader.steps_with("echo").size(), 4u);  // checksum, two prompts, block 1
     EXPECT_EQ(rig.loader.steps.back().rfind("echo", 0), 0u);
 }

@@ -37,7 +37,7 @@ TEST(ReconnectingTransfer, LoaderThenReconnectionThenMainCode) {
                                           .loader_baud = 57600}),
                                kPort)
                   .result,
-              kDone);
+              ZAV_DOWNLOAD_DONE);
     const ScriptedLoader& l = rig.loader;
 
     const std::vector<std::string> opening = {
@@ -72,13 +72,13 @@ TEST(ReconnectingTransfer, LoaderThenReconnectionThenMainCode) {
 
     // The status record follows the stages.
     const auto at_raw = l.status_at_steps("raw");
-    EXPECT_EQ(at_raw[0].stage, kStageRamLoader);
+    EXPECT_EQ(at_raw[0].stage, ZAV_DOWNLOAD_STAGE_RAM_LOADER);
     EXPECT_EQ(at_raw[0].total, 2);
     EXPECT_EQ(at_raw[1].current, 1);
-    EXPECT_EQ(at_raw[2].stage, kStageReconnecting);  // the type letter
+    EXPECT_EQ(at_raw[2].stage, ZAV_DOWNLOAD_STAGE_RECONNECTING);  // the type letter
     EXPECT_EQ(at_raw[2].total, 0);
-    EXPECT_EQ(at_raw[3].stage, kStageHeader);
-    EXPECT_EQ(at_raw[4].stage, kStageMainCode);
+    EXPECT_EQ(at_raw[3].stage, ZAV_DOWNLOAD_STAGE_HEADER);
+    EXPECT_EQ(at_raw[4].stage, ZAV_DOWNLOAD_STAGE_MAIN_CODE);
     EXPECT_EQ(at_raw[4].download_data, 1);
     EXPECT_EQ(at_raw.back().download_data, 2);
 }
@@ -106,7 +106,7 @@ TEST(ReconnectingTransfer, LoaderBaudRateByDriverAndImageKind) {
                                               .loader_baud = 57600}),
                                    kPort)
                       .result,
-                  kDone);
+                  ZAV_DOWNLOAD_DONE);
         EXPECT_EQ(rig.loader.steps_with("baud"), c.baud_steps)
             << "driver " << int(c.driver) << " kind " << int(c.kind);
     }
@@ -120,7 +120,7 @@ TEST(ReconnectingTransfer, WithoutANamedBlockSizeTheHeadersCounts) {
                    {.type_letter = 'a', .ram_length = 128, .main_length = 1000, .block_size = 512}),
                kPort)
             .result,
-        kDone);
+        ZAV_DOWNLOAD_DONE);
     // RAM program and header, then two blocks of 512 bytes: 4 pieces each.
     EXPECT_EQ(rig.loader.steps_with("raw 128").size(), 2u + 2u * 4u);
 }
@@ -128,7 +128,7 @@ TEST(ReconnectingTransfer, WithoutANamedBlockSizeTheHeadersCounts) {
 TEST(ReconnectingTransfer, MissingLoaderEchoSendsTheTypeLetterOnceAndFails) {
     TransferRig rig;
     rig.loader.echoes = [](std::uint8_t, int) { return std::nullopt; };
-    EXPECT_EQ(rig.reconnecting(small_image('q'), kPort).result, kTransferFail);
+    EXPECT_EQ(rig.reconnecting(small_image('q'), kPort).result, ZAV_DOWNLOAD_TRANSFER_FAIL);
     EXPECT_EQ(rig.loader.raw_writes.back(), Bytes{'q'});
     EXPECT_TRUE(rig.loader.steps_with("close").empty());  // no reconnection
 }
@@ -136,19 +136,19 @@ TEST(ReconnectingTransfer, MissingLoaderEchoSendsTheTypeLetterOnceAndFails) {
 TEST(ReconnectingTransfer, FailuresAfterTheLoader) {
     TransferRig reopen;
     reopen.loader.reopen_succeeds = false;
-    EXPECT_EQ(reopen.reconnecting(small_image(), kPort).result, kTransferFail);
+    EXPECT_EQ(reopen.reconnecting(small_image(), kPort).result, ZAV_DOWNLOAD_TRANSFER_FAIL);
     EXPECT_EQ(reopen.loader.steps.back(), "open 7");
 
     TransferRig no_prompt;
     no_prompt.loader.echoes = [](std::uint8_t e, int n) {
         return n < 2 ? std::optional<std::uint8_t>(e) : std::nullopt;
     };
-    EXPECT_EQ(no_prompt.reconnecting(small_image(), kPort).result, kTransferFail);
+    EXPECT_EQ(no_prompt.reconnecting(small_image(), kPort).result, ZAV_DOWNLOAD_TRANSFER_FAIL);
     EXPECT_TRUE(no_prompt.loader.steps_with(" 10000").empty());  // no main block went out
 
     TransferRig refused;
     refused.loader.commands = [](const Bytes& c) {
         return c[0] == 'Z' ? Bytes{0xF9} : Bytes{0xF0};
     };
-    EXPECT_EQ(refused.reconnecting(small_image(), kPort).result, kHeaderFail);
+    EXPECT_EQ(refused.reconnecting(small_image(), kPort).result, ZAV_DOWNLOAD_HEADER_FAIL);
 }

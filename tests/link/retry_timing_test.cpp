@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "ZavtekVLP.h"
-#include "pty_peer.h"
+#include "zav/test/pty_peer.h"
 
-using zav::link::test::PtyPeer;
+using zav::test::FramePeer;
 
 namespace {
 
@@ -42,14 +42,14 @@ void set_retries(std::uint8_t seconds, std::uint8_t retries) {
 class RetryTimingTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(peer.start(kPort, PtyPeer::silent()));
+        ASSERT_TRUE(peer.start(kPort, FramePeer::silent()));
         ASSERT_EQ(OpenPort(kPort), 1);
     }
     void SetUp() override { peer.clear(); }
-    static PtyPeer peer;
+    static FramePeer peer;
 };
 
-PtyPeer RetryTimingTest::peer;
+FramePeer RetryTimingTest::peer;
 
 }  // namespace
 
@@ -73,8 +73,9 @@ TEST_F(RetryTimingTest, NoRetriesSendOnceAndWaitOneTimeOut) {
 
 TEST_F(RetryTimingTest, CancelTakesEffectAtTheNextTimeOut) {
     set_retries(1, 5);
+    // Cancelled while the reply wait runs, once the command is out.
     std::thread killer([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        peer.wait_frames(1, 2000);
         VLPKillWaitTime();
     });
     const Outcome o = timed_sync();

@@ -38,13 +38,7 @@ class MemoryLine : public LinkTransport {
     ByteSink& receiver_;
 };
 
-Bytes wire_frame(std::uint8_t addr_seq, const Bytes& data) {
-    Bytes frame(data.size() + 5);
-    zav::vlp::build_frame(addr_seq, data.data(), data.size(), frame.data());
-    Bytes wire(frame.size() * 2);
-    wire.resize(zav::vlp::stuff(frame.data(), frame.size(), wire.data()));
-    return wire;
-}
+using zav::vlp::wire_frame;
 
 // Replies with `data` under the command's sequence bit.
 MemoryLine::Script reply(Bytes data) {

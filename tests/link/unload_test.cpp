@@ -3,35 +3,26 @@
 // talks to the validator.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "ZavtekVLP.h"
-#include "pty_peer.h"
-#include "zav/platform/shared_library.h"
+#include "zav/test/loaded_library.h"
+#include "zav/test/pty_peer.h"
 
-using zav::link::test::PtyPeer;
+using zav::test::FramePeer;
 
 namespace {
 
 constexpr int kPort = 109;
 
 // One load of the library and the calls this test needs.
-struct LoadedLibrary {
-    zav::platform::SharedLibrary library;
+struct LinkLibrary : zav::test::LoadedLibrary {
     decltype(&OpenPort) open_port = nullptr;
     decltype(&Command) command = nullptr;
     decltype(&SetBaud) set_baud = nullptr;
     decltype(&GetBaud) get_baud = nullptr;
 
     bool load() {
-        const char* dist = std::getenv("ZAV_DIST_DIR");
-        if (!dist || !library.load(std::string(dist) + "/libZavtekVLP.so")) return false;
-        open_port = reinterpret_cast<decltype(open_port)>(library.symbol("OpenPort"));
-        command = reinterpret_cast<decltype(command)>(library.symbol("Command"));
-        set_baud = reinterpret_cast<decltype(set_baud)>(library.symbol("SetBaud"));
-        get_baud = reinterpret_cast<decltype(get_baud)>(library.symbol("GetBaud"));
-        return open_port && command && set_baud && get_baud;
+        return LoadedLibrary::load("libZavtekVLP.so") && bind(open_port, "OpenPort") &&
+               bind(command, "Command") && bind(set_baud, "SetBaud") && bind(get_baud, "GetBaud");
     }
 
     std::uint16_t sync() {
@@ -46,16 +37,16 @@ struct LoadedLibrary {
 }  // namespace
 
 TEST(Unload, StopsTheReaderAndReleasesThePort) {
-    PtyPeer peer;
+    FramePeer peer;
     ASSERT_TRUE(peer.start(kPort));
     for (int round = 0; round < 3; ++round) {
-        LoadedLibrary lib;
-        ASSERT_TRUE(lib.load()) << lib.library.error();
+        LinkLibrary lib;
+        ASSERT_TRUE(lib.load()) << lib.error();
         EXPECT_EQ(lib.get_baud(), 9600);  // fresh state: the last load really went
         ASSERT_EQ(lib.open_port(kPort), 1);
         EXPECT_EQ(lib.sync(), 1);
         EXPECT_EQ(lib.set_baud(19200), 1);
-        lib.library.release();  // port still open: unloading closes it
+        lib.release();  // port still open: unloading closes it
     }
     EXPECT_EQ(peer.frame_count(), 3u);
 }

@@ -1,12 +1,12 @@
+#include "zav/platform/serial_device.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <poll.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <thread>
-
-#include "zav/platform/serial_device.h"
 
 using namespace zav::platform;
 
@@ -66,6 +66,7 @@ TEST(SerialDevice, WaitBlocksUntilInputDeadlineOrWaker) {
     EXPECT_EQ(dev.wait_input(Deadline::after_ms(40)), WaitResult::Timeout);
     EXPECT_GE(monotonic_ms() - t0, 40);
 
+    // The waker fires while the wait runs.
     Waker waker;
     std::thread t([&] {
         sleep_ms(20);

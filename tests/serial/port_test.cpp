@@ -183,6 +183,7 @@ TEST_F(RawIo, BytesGoOutInOrderAndComeBackAsTheyArrive) {
     EXPECT_EQ(get_length_of_queue(nullptr), 2);
 
     // Bytes that trickle in complete the read well before its time limit.
+    // The pauses are the trickle.
     std::thread device([&] {
         platform::sleep_ms(50);
         port.send({0x03});

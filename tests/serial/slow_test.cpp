@@ -35,6 +35,7 @@ TEST_F(SlowWaits, SilentDeviceGetsEveryRetryAndTheCallTimesOut) {
 TEST_F(SlowWaits, ReadOfFourWhenThreeArriveTimesOutAfterTenSeconds) {
     TestPort port(112);
     ASSERT_EQ(OpenPortAdvanced(112, 38400, 3, 3), ZAV_SERIAL_OK);
+    // The device answers late, and short, while the read waits.
     std::thread device([&] {
         platform::sleep_ms(100);
         port.send({1, 2, 3});

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "zav/test/wait_until.h"
+
 namespace zav::serial::test {
 namespace {
 
@@ -63,14 +65,13 @@ std::vector<std::uint8_t> TestPort::receive_for(int ms) const {
 }
 
 bool TestPort::delivered(int count) const {
-    // The pty hands written bytes over a moment later; look again briefly.
-    const std::int64_t end = now_ms() + 1000;
-    for (;;) {
-        int queued = 0;
-        if (ioctl(slave_, FIONREAD, &queued) == 0 && queued >= count) return true;
-        if (now_ms() >= end) return false;
-        usleep(1000);
-    }
+    // The pty hands written bytes over a moment later.
+    return zav::test::waitUntil(
+        [&] {
+            int queued = 0;
+            return ioctl(slave_, FIONREAD, &queued) == 0 && queued >= count;
+        },
+        std::chrono::seconds(1));
 }
 
 termios TestPort::line() const {

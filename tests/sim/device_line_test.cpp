@@ -7,6 +7,7 @@
 #include "raw_host.h"
 #include "zav/platform/clock.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/wait_until.h"
 
 using namespace zav::sim;
 using namespace zav::sim::test;
@@ -215,7 +216,7 @@ TEST(SimulatorLifecycle, StopIsPromptAndStartIsChecked) {
     ASSERT_TRUE(host.open(sim.slave_path()));
     sim.set_fault(kAnyCommand, {.kind = Fault::Kind::Delay, .delay_ms = 60000});
     host.send(0x80, kSync);
-    zav::platform::sleep_ms(50);
+    ASSERT_TRUE(zav::test::waitUntil([&] { return sim.frames_received(0x11) == 1; }));
     const auto t0 = monotonic_ms();
     sim.stop();
     EXPECT_LT(monotonic_ms() - t0, 500);

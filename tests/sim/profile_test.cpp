@@ -17,12 +17,6 @@ using namespace zav::sim;
 
 namespace {
 
-const Profile& profile(const char* name) {
-    const Profile* p = find_profile(name);
-    EXPECT_NE(p, nullptr) << name;
-    return *p;
-}
-
 bool is_stacker_type(char type) {
     return type == 'Z' || type == '(';
 }
@@ -61,19 +55,22 @@ TEST(Profiles, FieldsFitTheirReplies) {
 
 TEST(Profiles, ValidatorsCarryTheirUnitTypeAndFirmwareCode) {
     for (const char* name : {"RX3", "RX5", "RX8", "TM3", "TM4", "TM5", "TM6"}) {
-        const Profile& p = profile(name);
-        EXPECT_STREQ(p.unit_type, name);
-        const std::string firmware = p.firmware;
+        const Profile* p = find_profile(name);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_STREQ(p->unit_type, name);
+        const std::string firmware = p->firmware;
         EXPECT_EQ(firmware.substr(0, 2) + firmware[5], std::string(name));
         EXPECT_EQ(firmware.substr(13), name);  // TM5 stays a TM5 on the host
     }
-    const Profile& tm5_tm3 = profile("TM5-TM3");
-    EXPECT_STREQ(tm5_tm3.unit_type, "TM5");
-    EXPECT_EQ(std::string(tm5_tm3.firmware).substr(13), "TM3");
+    const Profile* tm5_tm3 = find_profile("TM5-TM3");
+    ASSERT_NE(tm5_tm3, nullptr);
+    EXPECT_STREQ(tm5_tm3->unit_type, "TM5");
+    EXPECT_EQ(std::string(tm5_tm3->firmware).substr(13), "TM3");
 
-    const Profile& pq1 = profile("PQ1");
-    EXPECT_STREQ(pq1.unit_type, "");
-    EXPECT_EQ(std::string(pq1.firmware).substr(0, 6), "PQ0001");
+    const Profile* pq1 = find_profile("PQ1");
+    ASSERT_NE(pq1, nullptr);
+    EXPECT_STREQ(pq1->unit_type, "");
+    EXPECT_EQ(std::string(pq1->firmware).substr(0, 6), "PQ0001");
 }
 
 // The diagnostic rules address these sensors by index on each model.
@@ -97,7 +94,9 @@ TEST(Profiles, SensorsTheDiagnosticRulesAddressExist) {
     };
     for (const Rule& rule : rules) {
         SCOPED_TRACE(rule.model);
-        const Profile& p = profile(rule.model);
+        const Profile* found = find_profile(rule.model);
+        ASSERT_NE(found, nullptr);
+        const Profile& p = *found;
         ASSERT_GT(p.sensors.size(), rule.highest_index);
         std::size_t stackers = 0;
         for (const SensorProfile& s : p.sensors) stackers += is_stacker_type(s.type);
@@ -112,10 +111,13 @@ TEST(Profiles, SensorsTheDiagnosticRulesAddressExist) {
     }
     // The TM6 stacker limit is its path target; other models add a negative
     // detect threshold that must leave it above 0.
-    EXPECT_GT(profile("TM6").sensors[22].detect_threshold, 0);
+    const Profile* tm6 = find_profile("TM6");
+    ASSERT_NE(tm6, nullptr);
+    EXPECT_GT(tm6->sensors[22].detect_threshold, 0);
     for (const char* model : {"RX5", "RX8", "TM3", "TM5"}) {
-        const Profile& p = profile(model);
-        for (const SensorProfile& s : p.sensors) {
+        const Profile* p = find_profile(model);
+        ASSERT_NE(p, nullptr) << model;
+        for (const SensorProfile& s : p->sensors) {
             if (is_stacker_type(s.type)) {
                 EXPECT_LT(s.detect_threshold, 0) << model;
                 EXPECT_GT(s.path_target + s.detect_threshold, 0) << model;

@@ -33,6 +33,7 @@ std::optional<Bytes> read_bytes(int count) {
 }
 
 bool stays_silent(int ms) {
+    // Silence is what is checked: the whole time must pass.
     platform::sleep_ms(ms);
     return get_length_of_queue(nullptr) == 0;
 }

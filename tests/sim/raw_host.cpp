@@ -4,14 +4,6 @@
 
 namespace zav::sim::test {
 
-Bytes wire_frame(std::uint8_t addr_seq, const Bytes& data) {
-    Bytes frame(data.size() + vlp::kFrameOverhead);
-    frame.resize(vlp::build_frame(addr_seq, data.data(), data.size(), frame.data()));
-    Bytes stuffed(frame.size() * 2);
-    stuffed.resize(vlp::stuff(frame.data(), frame.size(), stuffed.data()));
-    return stuffed;
-}
-
 bool RawHost::open(const std::string& path) {
     return device_.open(path) && device_.apply({9600, 8, platform::Parity::None, 1});
 }

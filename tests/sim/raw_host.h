@@ -44,7 +44,6 @@ class RawHost {
     int bad_crc_ = 0;
 };
 
-// Stuffed frame bytes, as a host puts them on the wire.
-Bytes wire_frame(std::uint8_t addr_seq, const Bytes& data);
+using vlp::wire_frame;
 
 }  // namespace zav::sim::test

@@ -47,7 +47,7 @@ FakeSession::FakeSession(QStringList& log)
     : FakeSession(std::make_shared<FakeSessionCore>(log), log) {}
 
 FakeSession::FakeSession(std::shared_ptr<FakeSessionCore> core, QStringList& log)
-    : ToolSession(lifetimeOf(core), nullptr), core_(std::move(core)), log_(log) {}
+    : ToolSession(core, nullptr), core_(std::move(core)), log_(log) {}
 
 FakeSession::~FakeSession() {
     log_ << QStringLiteral("session deleted");

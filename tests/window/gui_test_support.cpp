@@ -10,7 +10,6 @@
 #include <QTextEdit>
 #include <cstdlib>
 
-#include "zav/base/product.h"
 #include "zav/base/program_directory.h"
 #include "zav/base/settings.h"
 #include "zav/lang/language_text.h"
@@ -89,22 +88,6 @@ QStringList tabOrder(const QWidget& root) {
 QString accessibleName(QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
-RecordedMessages::RecordedMessages() {
-    base::setMessageSink(this);
-}
-
-RecordedMessages::~RecordedMessages() {
-    base::setMessageSink(nullptr);
-}
-
-void RecordedMessages::showMessage(const QString& title, const QString& text,
-                                   base::MessageIcon icon) {
-    static const char* const kIcons[] = {"None", "Information", "Warning", "Critical"};
-    QString line = QLatin1String(kIcons[static_cast<int>(icon)]) + QStringLiteral(": ") + text;
-    if (title != base::productName()) line += QStringLiteral(" [%1]").arg(title);
-    messages << line;
 }
 
 }  // namespace zav::test

@@ -1,11 +1,11 @@
 #pragma once
 // Shared set-up of the widget tests: the build's program directory, an
-// empty settings store, a language module, and a message sink that records
-// instead of opening boxes.
+// empty settings store and a language module; messages are recorded with
+// zav/test/message_recorder.h instead of opening boxes.
 #include <QString>
 #include <QStringList>
 
-#include "zav/base/messages.h"
+#include "zav/test/message_recorder.h"
 
 class QWidget;
 
@@ -33,15 +33,5 @@ QStringList tabOrder(const QWidget& root);
 
 // What a screen reader hears as `widget`'s name.
 QString accessibleName(QWidget* widget);
-
-// Records every message as "<Icon>: <text>" (with " [<title>]" when the
-// title is not the product name) while it lives.
-class RecordedMessages final : public base::MessageSink {
-  public:
-    RecordedMessages();
-    ~RecordedMessages() override;
-    void showMessage(const QString& title, const QString& text, base::MessageIcon icon) override;
-    QStringList messages;
-};
 
 }  // namespace zav::test

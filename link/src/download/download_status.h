@@ -18,7 +18,7 @@ struct DownloadStatus {
     // Progress of the reconnecting transfer.
     std::atomic<std::int32_t> total{0};
     std::atomic<std::int32_t> current{0};
-    std::atomic<std::int32_t> stage{kStageIdle};
+    std::atomic<std::int32_t> stage{ZAV_DOWNLOAD_STAGE_IDLE};
     // Old format only: 1 = switch to 28800 baud first.
     std::atomic<std::int32_t> speed_flag{1};
     // Bit 0 goes into header offset 112 of the reconnecting transfer.

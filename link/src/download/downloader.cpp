@@ -44,7 +44,7 @@ void Downloader::stop() {
 
 std::int32_t Downloader::download_ram_file(const char* name, int port) {
     std::lock_guard lock(start_mutex_);
-    if (running_.load()) return kPortOpenFail;
+    if (running_.load()) return ZAV_DOWNLOAD_PORT_OPEN_FAIL;
     join_finished();
     link_.set_verify_mode(false);
 
@@ -71,25 +71,25 @@ std::int32_t Downloader::download_ram_file(const char* name, int port) {
 
 std::int32_t Downloader::download_file(const char* name, int port) {
     std::lock_guard lock(start_mutex_);
-    if (running_.load()) return kPortOpenFail;
+    if (running_.load()) return ZAV_DOWNLOAD_PORT_OPEN_FAIL;
     join_finished();
     link_.set_verify_mode(false);
 
-    status_.stage.store(kStageReadingFile);
+    status_.stage.store(ZAV_DOWNLOAD_STAGE_READING_FILE);
     ProgramImage image;
     std::int32_t result = ProgramImage::read_file(name ? name : "", &image);
     if (result == 0) result = start_program(std::move(image), Source::File, port);
     // A start that failed leaves no transfer to report on.
-    if (result > kDone) status_.stage.store(kStageIdle);
+    if (result > ZAV_DOWNLOAD_DONE) status_.stage.store(ZAV_DOWNLOAD_STAGE_IDLE);
     return result;
 }
 
 std::int32_t Downloader::download_array(const std::uint8_t* image, int port) {
     std::lock_guard lock(start_mutex_);
-    if (running_.load()) return kPortOpenFail;
+    if (running_.load()) return ZAV_DOWNLOAD_PORT_OPEN_FAIL;
     join_finished();
     link_.set_verify_mode(false);
-    if (!image) return kReadFileError;
+    if (!image) return ZAV_DOWNLOAD_READ_FILE_ERROR;
     return start_program(ProgramImage::borrow(image), Source::Array, port);
 }
 
@@ -104,7 +104,7 @@ std::int32_t Downloader::start_program(ProgramImage image, Source source, int po
 
     const bool old_format = job.layout.format == ImageFormat::OldFormat;
     job.kind = old_format ? Kind::OldFormat : Kind::Reconnecting;
-    if (old_format && source == Source::File) status_.stage.store(kStageIdle);
+    if (old_format && source == Source::File) status_.stage.store(ZAV_DOWNLOAD_STAGE_IDLE);
     status_.download_data.store(0);
     const auto blocks = static_cast<std::int32_t>(job.layout.block_count);
     launch(std::move(job));
@@ -113,7 +113,7 @@ std::int32_t Downloader::start_program(ProgramImage image, Source source, int po
 
 std::int32_t Downloader::connect(int port) {
     const std::int32_t result = open_and_sync(protocol_, port_, transaction_, port);
-    if (result == kSyncFail) link_.reset_address_override();
+    if (result == ZAV_DOWNLOAD_SYNC_FAIL) link_.reset_address_override();
     return result;
 }
 
@@ -170,7 +170,7 @@ void Downloader::clean_up(const Job& job) {
     link_.reset_address_override();
     if (job.kind == Kind::Reconnecting) {
         link_.clear_cancel();
-        status_.stage.store(kStageIdle);
+        status_.stage.store(ZAV_DOWNLOAD_STAGE_IDLE);
         status_.option_flag.store(0);
     }
 }

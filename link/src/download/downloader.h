@@ -29,15 +29,16 @@ class Downloader {
 
     // DownloadRamFile: a RAM-only image ('b') gives the main length / 128,
     // any other the main code's 4096-byte block count; or a start result
-    // above kDone (kPortOpenFail also while a worker still runs).
+    // above ZAV_DOWNLOAD_DONE (ZAV_DOWNLOAD_PORT_OPEN_FAIL also while a worker still runs).
     std::int32_t download_ram_file(const char* name, int port);
     // DownloadFile and DownloadArrayData: the block count, or a start result
-    // above kDone (kPortOpenFail also while a worker still runs).
+    // above ZAV_DOWNLOAD_DONE (ZAV_DOWNLOAD_PORT_OPEN_FAIL also while a worker still runs).
     std::int32_t download_file(const char* name, int port);
     std::int32_t download_array(const std::uint8_t* image, int port);
 
     // CloseComm during a transfer: stops a running worker and waits until
-    // it has ended (it closes the port and reports 0x100010 or its result).
+    // it has ended (it closes the port and reports ZAV_DOWNLOAD_TRANSFER_FAIL
+    // or its result).
     // On the worker's own thread (a message handler that calls CloseComm)
     // it only asks. Nothing happens while no worker runs.
     void stop();

@@ -38,7 +38,7 @@ std::int32_t send_header_command(TransferLink& link, const ProgramImage& image) 
     link.command(ByteSpan(header, sizeof header), &reply);
     if (accepted(reply)) return 0;
     const bool refused = reply.status == kStatusGenericReply && reply.data[0] == kReplyRefused;
-    return refused ? kHeaderFail : kTransferFail;
+    return refused ? ZAV_DOWNLOAD_HEADER_FAIL : ZAV_DOWNLOAD_TRANSFER_FAIL;
 }
 
 bool send_raw(TransferLink& link, const ProgramImage& image, std::uint64_t offset,

@@ -23,8 +23,8 @@ constexpr std::int32_t kLoaderLineBaud = 38400;
 // True when the reply's first data byte is 0xF0.
 bool accepted(const LinkPacket& reply);
 
-// Sends the 128 header bytes as one command. Returns 0, kHeaderFail
-// (refused with 0xF9) or kTransferFail.
+// Sends the 128 header bytes as one command. Returns 0, ZAV_DOWNLOAD_HEADER_FAIL
+// (refused with 0xF9) or ZAV_DOWNLOAD_TRANSFER_FAIL.
 std::int32_t send_header_command(TransferLink& link, const ProgramImage& image);
 
 // Writes length image bytes from offset raw, in 128-byte pieces, each

@@ -92,7 +92,7 @@ std::int32_t check_versions(TransferLink& link, ProgramImage& image) {
     const int version = image_version(image);
     LinkPacket reply{};
     send(link, kMemoryQuery, &reply);
-    if (!accepted(reply)) return fail(link, kProgramCommandFail, "Failed on get mem");
+    if (!accepted(reply)) return fail(link, ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL, "Failed on get mem");
     image.set_header_byte(kFlagOffset, validator_version(reply) >= kNewFlashVersion ? 5 : 4);
 
     send(link, kFlashTypeQuery, &reply);
@@ -102,9 +102,9 @@ std::int32_t check_versions(TransferLink& link, ProgramImage& image) {
     else if (reply_code(reply) == kReplyFlashType1)
         flash_type = 1;
     else
-        return fail(link, kProgramCommandFail, "Failed on get flash type");
+        return fail(link, ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL, "Failed on get flash type");
     if (flash_type == kFlashTypeNeedingNewImage && version < kNewFlashVersion)
-        return fail(link, kNotAllowed);
+        return fail(link, ZAV_DOWNLOAD_NOT_ALLOWED);
     return 0;
 }
 
@@ -124,7 +124,7 @@ TransferOutcome run_old_format_transfer(TransferLink& link, DownloadStatus& stat
         const std::uint8_t code = reply_code(reply);
         if (code != kReplyOk && code != kReplyBusy) {
             closing_reset_pair(link);
-            return {kSpeedCheckFail, kSpeedCheckSettleMs};
+            return {ZAV_DOWNLOAD_SPEED_CHECK_FAIL, kSpeedCheckSettleMs};
         }
     }
     if (accepted(reply) && image.byte(kFlagOffset) != kSkipVersionChecks &&
@@ -134,7 +134,8 @@ TransferOutcome run_old_format_transfer(TransferLink& link, DownloadStatus& stat
 
     const std::uint8_t program[] = {kProgramCommand, image.byte(kProgramTypeOffset)};
     send(link, program, &reply);
-    if (!accepted(reply)) return {fail(link, kProgramCommandFail, "Failed on prog firm cmd")};
+    if (!accepted(reply))
+        return {fail(link, ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL, "Failed on prog firm cmd")};
     const std::uint8_t type_letter = image.byte(kTypeLetterOffset);
     if (type_letter == 11 || type_letter == 12)
         image.set_header_byte(kTypeLetterOffset, type_letter - 10);
@@ -142,21 +143,22 @@ TransferOutcome run_old_format_transfer(TransferLink& link, DownloadStatus& stat
 
     std::uint8_t block[kBlockSize];
     for (std::uint32_t n = 0; n < layout.block_count; ++n) {
-        if (n > 0 && !link.pause(kBlockPauseMs)) return {fail(link, kTransferFail)};
+        if (n > 0 && !link.pause(kBlockPauseMs)) return {fail(link, ZAV_DOWNLOAD_TRANSFER_FAIL)};
         status.download_data.store(static_cast<std::int32_t>(n));
         image.copy(std::uint64_t{n} * kBlockSize, kBlockSize, block);
         send(link, block, &reply);
         if (!accepted(reply))
-            return {fail(link, reply_code(reply) == kReplyRefused ? kHeaderFail : kTransferFail)};
+            return {fail(link, reply_code(reply) == kReplyRefused ? ZAV_DOWNLOAD_HEADER_FAIL
+                                                                  : ZAV_DOWNLOAD_TRANSFER_FAIL)};
     }
 
-    std::int32_t result = kDone;
+    std::int32_t result = ZAV_DOWNLOAD_DONE;
     send(link, ByteSpan(&kEndOfDownload, 1), &reply);
     if (!accepted(reply)) {
-        result = kEndCommandFail;
+        result = ZAV_DOWNLOAD_END_COMMAND_FAIL;
     } else {
         send(link, ByteSpan(&kReset, 1), &reply);
-        if (!accepted(reply)) result = kResetFail;
+        if (!accepted(reply)) result = ZAV_DOWNLOAD_RESET_FAIL;
     }
     link.set_retry_parameters(1, 3);
     return {result};

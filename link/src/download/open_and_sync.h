@@ -9,8 +9,8 @@
 namespace zav::link::download {
 
 // Opens COM<port> and sends SYNC with a 1 s reply time-out and 2 retries
-// (left in force afterwards). Returns 0, kPortOpenFail, or kSyncFail when
-// the reply is not 0xF0 (the port is then closed).
+// (left in force afterwards). Returns 0, ZAV_DOWNLOAD_PORT_OPEN_FAIL, or ZAV_DOWNLOAD_SYNC_FAIL
+// when the reply is not 0xF0 (the port is then closed).
 std::int32_t open_and_sync(ProtocolState& protocol, Port& port, Transaction& transaction,
                            int port_number);
 

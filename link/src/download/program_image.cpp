@@ -59,24 +59,25 @@ bool read_zav_header(ProgramImage& image, ImageLayout* layout) {
 }  // namespace
 
 std::int32_t ProgramImage::read_file(const std::string& name, ProgramImage* image) {
-    if (name.empty()) return kOpenFileError;
+    if (name.empty()) return ZAV_DOWNLOAD_OPEN_FILE_ERROR;
     // Only a regular file can be an image: a device or a pipe might never
     // end, or never open.
     std::error_code error;
     const auto type = std::filesystem::status(name, error).type();
-    if (error || type == std::filesystem::file_type::not_found) return kOpenFileError;
-    if (type != std::filesystem::file_type::regular) return kReadFileError;
+    if (error || type == std::filesystem::file_type::not_found) return ZAV_DOWNLOAD_OPEN_FILE_ERROR;
+    if (type != std::filesystem::file_type::regular) return ZAV_DOWNLOAD_READ_FILE_ERROR;
     std::ifstream in(name, std::ios::binary);
-    if (!in.is_open()) return kOpenFileError;
+    if (!in.is_open()) return ZAV_DOWNLOAD_OPEN_FILE_ERROR;
     std::vector<std::uint8_t> bytes;
     char chunk[65536];
     while (in) {
         in.read(chunk, sizeof chunk);
         const std::streamsize got = in.gcount();
-        if (bytes.size() + static_cast<std::size_t>(got) > kMaxFileSize) return kReadFileError;
+        if (bytes.size() + static_cast<std::size_t>(got) > kMaxFileSize)
+            return ZAV_DOWNLOAD_READ_FILE_ERROR;
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
-    if (in.bad() || !in.eof()) return kReadFileError;
+    if (in.bad() || !in.eof()) return ZAV_DOWNLOAD_READ_FILE_ERROR;
 
     ProgramImage result;
     result.owned_ = std::move(bytes);
@@ -148,34 +149,35 @@ void ProgramImage::release() {
 }
 
 std::int32_t check_ram_image(ProgramImage& image, ImageLayout* layout) {
-    if (!has_mark(image, 0)) return kNotZavImage;
-    if (!read_zav_header(image, layout)) return kReadFileError;
+    if (!has_mark(image, 0)) return ZAV_DOWNLOAD_NOT_ZAV_IMAGE;
+    if (!read_zav_header(image, layout)) return ZAV_DOWNLOAD_READ_FILE_ERROR;
     // A RAM-only image sends no main code, so only its RAM program must be
     // there; the other transfer reads the main code too.
     std::uint64_t end = layout->main_code_offset();
     if (!layout->ram_only()) end += layout->main_length;
-    if (!image.fit(end)) return kReadFileError;
+    if (!image.fit(end)) return ZAV_DOWNLOAD_READ_FILE_ERROR;
     layout->block_count = blocks_of(layout->main_length, ImageLayout::kDefaultBlockSize);
     return 0;
 }
 
 std::int32_t check_program_image(ProgramImage& image, bool header_block_size, ImageLayout* layout) {
     if (has_mark(image, 0)) {
-        if (!read_zav_header(image, layout)) return kReadFileError;
-        if (!image.fit(layout->main_code_offset() + layout->main_length)) return kReadFileError;
+        if (!read_zav_header(image, layout)) return ZAV_DOWNLOAD_READ_FILE_ERROR;
+        if (!image.fit(layout->main_code_offset() + layout->main_length))
+            return ZAV_DOWNLOAD_READ_FILE_ERROR;
         const std::uint32_t block_size =
             header_block_size ? layout->header_block_size : ImageLayout::kDefaultBlockSize;
         layout->block_count = blocks_of(layout->main_length, block_size);
         return 0;
     }
-    if (!has_mark(image, kOldFormatMarkOffset)) return kNotZavImage;
+    if (!has_mark(image, kOldFormatMarkOffset)) return ZAV_DOWNLOAD_NOT_ZAV_IMAGE;
     layout->format = ImageFormat::OldFormat;
     layout->kind = image.byte(kKindOffset);
     layout->type_letter = image.byte(kTypeLetterOffset);
-    if (layout->type_letter > kHighestOldTypeLetter) return kProtectedImage;
+    if (layout->type_letter > kHighestOldTypeLetter) return ZAV_DOWNLOAD_PROTECTED_IMAGE;
     layout->block_count = image.le16(0);
     if (!image.fit(std::max(layout->block_count * kOldBlockSize, kOldHeaderFields)))
-        return kReadFileError;
+        return ZAV_DOWNLOAD_READ_FILE_ERROR;
     return 0;
 }
 

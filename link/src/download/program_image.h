@@ -20,8 +20,8 @@ class ProgramImage {
     static constexpr std::size_t kMaxFileSize = 32u << 20;
 
     ProgramImage() = default;
-    // Reads the whole file. Returns 0, kOpenFileError (no such file, empty
-    // name, no access) or kReadFileError (not a regular file, a read error,
+    // Reads the whole file. Returns 0, ZAV_DOWNLOAD_OPEN_FILE_ERROR (no such file, empty
+    // name, no access) or ZAV_DOWNLOAD_READ_FILE_ERROR (not a regular file, a read error,
     // larger than kMaxFileSize).
     static std::int32_t read_file(const std::string& name, ProgramImage* image);
     // The caller's image, which must hold 128 bytes and everything its
@@ -82,16 +82,16 @@ struct ImageLayout {
     bool ram_only() const { return type_letter == 'b'; }
 };
 
-// DownloadRamFile's checks: the mark at offset 0 (kNotZavImage), a whole
+// DownloadRamFile's checks: the mark at offset 0 (ZAV_DOWNLOAD_NOT_ZAV_IMAGE), a whole
 // header and everything the transfer will read inside the image
-// (kReadFileError). Block count = main code in 4096-byte blocks. Returns 0
+// (ZAV_DOWNLOAD_READ_FILE_ERROR). Block count = main code in 4096-byte blocks. Returns 0
 // and fills layout, or the start result.
 std::int32_t check_ram_image(ProgramImage& image, ImageLayout* layout);
 
 // DownloadFile's and DownloadArrayData's checks: the mark at offset 0, or
-// at offset 2 for the old format (kNotZavImage) whose type letter must not
-// be above 'c' (kProtectedImage), and content inside the image
-// (kReadFileError). header_block_size: count main blocks by the header's
+// at offset 2 for the old format (ZAV_DOWNLOAD_NOT_ZAV_IMAGE) whose type letter must not
+// be above 'c' (ZAV_DOWNLOAD_PROTECTED_IMAGE), and content inside the image
+// (ZAV_DOWNLOAD_READ_FILE_ERROR). header_block_size: count main blocks by the header's
 // block size (DownloadFile) rather than 4096.
 std::int32_t check_program_image(ProgramImage& image, bool header_block_size, ImageLayout* layout);
 

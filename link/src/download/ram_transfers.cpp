@@ -15,19 +15,19 @@ std::int32_t load_ram_program(TransferLink& link, ProgramImage& image, const Ima
     LinkPacket reply{};
     const std::uint8_t program[] = {kProgramCommand, kRamLoaderProgram};
     link.command(program, &reply);
-    if (!accepted(reply)) return kProgramCommandFail;
+    if (!accepted(reply)) return ZAV_DOWNLOAD_PROGRAM_COMMAND_FAIL;
     if (const std::int32_t header = send_header_command(link, image)) return header;
 
     link.set_verify_mode(true);
     link.expect_echo();
     link.set_baud(kLoaderLineBaud, true);
-    if (!link.pause(kSettleMs)) return kTransferFail;
+    if (!link.pause(kSettleMs)) return ZAV_DOWNLOAD_TRANSFER_FAIL;
     const auto count = [progress](std::uint32_t blocks) {
         if (progress) progress->store(static_cast<std::int32_t>(blocks));
     };
     if (!send_raw(link, image, ImageLayout::kRamProgramOffset, layout.ram_length, count))
-        return kTransferFail;
-    return link.wait_echo(layout.checksum, kEchoLimitMs) ? 0 : kTransferFail;
+        return ZAV_DOWNLOAD_TRANSFER_FAIL;
+    return link.wait_echo(layout.checksum, kEchoLimitMs) ? 0 : ZAV_DOWNLOAD_TRANSFER_FAIL;
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ std::int32_t load_ram_program(TransferLink& link, ProgramImage& image, const Ima
 TransferOutcome run_ram_transfer(TransferLink& link, DownloadStatus& status, ProgramImage& image,
                                  const ImageLayout& layout) {
     const std::int32_t loaded = load_ram_program(link, image, layout, &status.ram_download_data);
-    return {loaded ? loaded : kDone};
+    return {loaded ? loaded : ZAV_DOWNLOAD_DONE};
 }
 
 TransferOutcome run_ram_then_main_transfer(TransferLink& link, DownloadStatus& status,
@@ -47,7 +47,7 @@ TransferOutcome run_ram_then_main_transfer(TransferLink& link, DownloadStatus& s
         link.pause(kSettleMs) && write_header_for_prompt(link, image, kEchoLimitMs) &&
         link.pause(kSettleMs) &&
         send_main_blocks(link, image, layout, ImageLayout::kDefaultBlockSize, status.download_data);
-    return {main_code_sent ? kDone : kTransferFail};
+    return {main_code_sent ? ZAV_DOWNLOAD_DONE : ZAV_DOWNLOAD_TRANSFER_FAIL};
 }
 
 }  // namespace zav::link::download

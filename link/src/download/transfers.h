@@ -11,7 +11,7 @@
 namespace zav::link::download {
 
 struct TransferOutcome {
-    std::int32_t result = kTransferFail;
+    std::int32_t result = ZAV_DOWNLOAD_TRANSFER_FAIL;
     // Time to wait after the clean-up before the result is reported.
     std::int64_t settle_ms = 0;
 };

@@ -48,7 +48,7 @@ class ControlsWindowTest : public QObject {
   private slots:
     void init() {
         zav::test::setUpProgram();
-        messages_ = std::make_unique<zav::test::RecordedMessages>();
+        messages_ = std::make_unique<zav::test::MessageRecorder>();
         main_ = std::make_unique<MDIFormMain>();
         QVERIFY(main_->startUp({zav::lang::defaultModuleDirectory(), 0x409}));
         main_->setToolWindowFactory(ToolKind::Controls, [](auto& controls) {
@@ -109,7 +109,7 @@ class ControlsWindowTest : public QObject {
                                 "Ram file download completed!", "Download sensor gains!",
                                 kSelectSensor};
         QCOMPARE(statuses.join('|'), steps.join('|'));
-        QVERIFY2(messages_->messages.isEmpty(), qPrintable(messages_->messages.join('\n')));
+        QVERIFY2(messages_->lines().isEmpty(), qPrintable(messages_->lines().join('\n')));
 
         QVERIFY(group("frameMotor")->isVisibleTo(window()));
         QVERIFY(group("frameReading")->isVisibleTo(window()));
@@ -207,7 +207,7 @@ class ControlsWindowTest : public QObject {
             QCOMPARE(enabledIn({"bttnRed", "bttnGreen", "bttnBlue", "bttnWhite"}),
                      others.join(' '));
         }
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
     }
 
     // Start polls the selected sensor with the model's request byte, the bar
@@ -243,6 +243,7 @@ class ControlsWindowTest : public QObject {
         QCOMPARE(label("lblFeedback")->text(), kSelectSensor);
         QCOMPARE(enabledIn({"bttnPingSensor", "bttnStopPingSensor"}), "bttnPingSensor");
         const std::size_t stopped = unit_->raw_commands_received(0xC1);
+        // Silence is the point: five ticks without a poll.
         QTest::qWait(5 * kTick.count());
         QCOMPARE(unit_->raw_commands_received(0xC1), stopped);
     }
@@ -311,6 +312,7 @@ class ControlsWindowTest : public QObject {
         }
         const std::size_t frames = unit_->frames_received();
         const std::size_t polls = unit_->raw_commands_received(0xC0);
+        // Silence is the point: nothing reaches the unit after the close.
         QTest::qWait(20 * kTick.count());
         QCOMPARE(unit_->frames_received(), frames);
         QCOMPARE(unit_->raw_commands_received(0xC0), polls);
@@ -356,7 +358,7 @@ class ControlsWindowTest : public QObject {
         watch.start(5);
         QTest::mouseClick(button("bttnInitStart"), Qt::LeftButton);
         watch.stop();
-        QCOMPARE(messages_->messages, QStringList{"Information: Initialisation process complete"});
+        QCOMPARE(messages_->lines(), QStringList{"Information: Initialisation process complete"});
         QVERIFY(waitShown);
         QVERIFY2(seen.contains(QStringLiteral("Initialisation busy")),
                  qPrintable(QStringList(seen.values()).join(',')));
@@ -390,7 +392,7 @@ class ControlsWindowTest : public QObject {
         startUnit("TM6", 30, noFunction);
         main_->findChild<QAction*>(QStringLiteral("mnuInitialise"))->trigger();
         QTest::mouseClick(button("bttnInitStart"), Qt::LeftButton);
-        QCOMPARE(messages_->messages,
+        QCOMPARE(messages_->lines(),
                  QStringList{"Warning: This validator version does not support initialisation "
                              "data function"});
         QCOMPARE(unit_->last_command(), (std::vector<std::uint8_t>{0x30, 0x05, 0x74}));
@@ -406,7 +408,7 @@ class ControlsWindowTest : public QObject {
         unit_->set_fault(zav::sim::expansion(0x0F), noEeprom);
         main_->findChild<QAction*>(QStringLiteral("mnuInitialise"))->trigger();
         QTest::mouseClick(button("bttnInitStart"), Qt::LeftButton);
-        QCOMPARE(messages_->messages, QStringList{"Critical: Can not initialise. No EEPROM data"});
+        QCOMPARE(messages_->lines(), QStringList{"Critical: Can not initialise. No EEPROM data"});
         QCOMPARE(unit_->last_command(), (std::vector<std::uint8_t>{0x30, 0x05, 0x0F}));
     }
 
@@ -433,9 +435,10 @@ class ControlsWindowTest : public QObject {
         QVERIFY(main_->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
         const std::size_t frames = unit_->frames_received();
+        // Silence is the point: nothing reaches the unit after the close.
         QTest::qWait(300);
         QCOMPARE(unit_->frames_received(), frames);
-        QVERIFY2(messages_->messages.isEmpty(), qPrintable(messages_->messages.join('\n')));
+        QVERIFY2(messages_->lines().isEmpty(), qPrintable(messages_->lines().join('\n')));
     }
 
   private:
@@ -541,7 +544,7 @@ class ControlsWindowTest : public QObject {
         return window()->findChild<QTreeWidget*>(QStringLiteral("lvSensor"));
     }
 
-    std::unique_ptr<zav::test::RecordedMessages> messages_;
+    std::unique_ptr<zav::test::MessageRecorder> messages_;
     std::unique_ptr<MDIFormMain> main_;
     std::unique_ptr<zav::sim::Simulator> unit_;
 };

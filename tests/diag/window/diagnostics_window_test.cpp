@@ -37,8 +37,6 @@
 #include "zav/history/history.h"
 #include "zav/history/recording.h"
 #include "zav/lang/module_files.h"
-#include "zav/sim/fault_syntax.h"
-#include "zav/sim/raw_fault_syntax.h"
 #include "zav/sim/simulator.h"
 
 using namespace std::chrono_literals;
@@ -90,7 +88,7 @@ class DiagnosticsWindowTest : public QObject {
     void init() {
         statusSqueezed_ = false;
         zav::test::setUpProgram();
-        messages_ = std::make_unique<zav::test::RecordedMessages>();
+        messages_ = std::make_unique<zav::test::MessageRecorder>();
         main_ = std::make_unique<MDIFormMain>();
         QVERIFY(main_->startUp({zav::lang::defaultModuleDirectory(), 0x409}));
         main_->setToolWindowFactory(zav::desktop::ToolKind::Diagnostics, [](auto& controls) {
@@ -200,7 +198,7 @@ class DiagnosticsWindowTest : public QObject {
             QCOMPARE(row.colour, kGreen);
         }
         QCOMPARE(motorNames, motors);
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
 
         QPointer<ToolWindowFrame> frame = window();
         QTest::mouseClick(button("bttnOK"), Qt::LeftButton);
@@ -350,7 +348,7 @@ class DiagnosticsWindowTest : public QObject {
         // The verdict stays in sight, the saved note below it.
         QCOMPARE(label("lblDownload")->text(),
                  QStringLiteral("\nPASSED\nDiagnostics results saved in .CSV file."));
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
 
         QProcess zavdiag;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -388,7 +386,7 @@ class DiagnosticsWindowTest : public QObject {
         QCOMPARE(QFileInfo(path).size(), 10);
         QCOMPARE(label("lblDownload")->text(),
                  QStringLiteral("\nPASSED\nDiagnostics results saved in .CSV file."));
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
     }
 
     // Report… beside Save: enabled with it, PDF or HTML by the chosen filter
@@ -420,7 +418,7 @@ class DiagnosticsWindowTest : public QObject {
         emit dialog->filterSelected(QStringLiteral("*.html"));
         chooseFile(dialog, folder.filePath(QStringLiteral("report")));
         QVERIFY(contents(folder.filePath(QStringLiteral("report.html"))).contains("<html"));
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
     }
 
     // A folder the file cannot be written to: text 89, and no file.
@@ -447,11 +445,11 @@ class DiagnosticsWindowTest : public QObject {
         QFile::setPermissions(folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         // Text 89 with the file and the system's reason.
-        QCOMPARE(messages_->messages.size(), 1);
+        QCOMPARE(messages_->lines().size(), 1);
         QVERIFY2(
-            messages_->messages[0].startsWith(QStringLiteral("Warning: Couldn't save results!\n") +
-                                              path + QStringLiteral(": ")),
-            qPrintable(messages_->messages[0]));
+            messages_->lines()[0].startsWith(QStringLiteral("Warning: Couldn't save results!\n") +
+                                             path + QStringLiteral(": ")),
+            qPrintable(messages_->lines()[0]));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
         QVERIFY(button("bttnSaveCSV")->isEnabled());
     }
@@ -503,7 +501,7 @@ class DiagnosticsWindowTest : public QObject {
         // The green-paper step ends as its Cancel would, with 0x87 first.
         QCOMPARE(serial.sent(0x87), when == kGreenPaper ? 1 : 0);
         QCOMPARE(serial.callsAfterLeave(), QStringList{"close"});
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
         QVERIFY(menu("mnuFile")->isEnabled());
         // Nothing is left running that could still send.
         QTest::qWait(100);
@@ -547,13 +545,9 @@ class DiagnosticsWindowTest : public QObject {
         unit_ = std::make_unique<Simulator>(options);
         for (const char* text : faults) {
             std::string why;
-            if (zav::sim::names_raw_fault(text)) {
-                zav::sim::RawFault fault;
-                if (zav::sim::parse_raw_fault(text, &fault, &why)) unit_->add_raw_fault(fault);
-            } else {
-                zav::sim::CommandKey key;
-                zav::sim::Fault fault;
-                if (zav::sim::parse_fault(text, &key, &fault, &why)) unit_->set_fault(key, fault);
+            if (!unit_->add_fault_text(text, &why)) {
+                const QByteArray failure = QByteArray(text) + ": " + why.c_str();
+                QTest::qFail(failure.constData(), __FILE__, __LINE__);
             }
         }
         unit_->start();
@@ -628,7 +622,7 @@ class DiagnosticsWindowTest : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
     }
 
-    std::unique_ptr<zav::test::RecordedMessages> messages_;
+    std::unique_ptr<zav::test::MessageRecorder> messages_;
     std::unique_ptr<Simulator> unit_;
     std::unique_ptr<MDIFormMain> main_;
     bool statusSqueezed_ = false;

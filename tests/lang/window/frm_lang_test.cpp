@@ -120,12 +120,12 @@ class FrmLangTest : public QObject {
     }
 
     void aMissingCodeListIsOneMessageAndEmptyLabels() {
-        zav::test::RecordedMessages shown;
+        zav::test::MessageRecorder shown;
         FrmLang window(nullptr, zav::lang::defaultModuleDirectory(),
                        QStringLiteral("/nonexistent/ISO-639-2_utf-8.txt"));
-        QCOMPARE(shown.messages.size(), 1);
-        QVERIFY(shown.messages[0].contains(
-            QStringLiteral("in procedure GetLangName of Module Global")));
+        QCOMPARE(shown.lines().size(), 1);
+        QVERIFY(
+            shown.lines()[0].contains(QStringLiteral("in procedure GetLangName of Module Global")));
         QCOMPARE(captions(window), (QStringList{"Auto select by Locale", "", "", "", ""}));
         // Options without a caption still tell a screen reader what they are.
         QCOMPARE(zav::test::unnamedControls(window).join(u','), QString());

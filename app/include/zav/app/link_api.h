@@ -6,8 +6,6 @@
 
 namespace zav::app {
 
-// Download start and poll results (the link library's program download).
-constexpr std::int32_t kDownloadComplete = 0x100000;
 // Returned by the stand-ins when the library or a download call is missing.
 constexpr std::int32_t kDownloadUnavailable = 0x1000FF;
 

@@ -12,8 +12,8 @@
 namespace zav::app {
 
 // The fixed English text of a download error code: "OPEN_FILE_ERROR" for
-// 0x100001 to "DOWNLOAD_NOT_ALLOWED" for 0x100015; "UNKNOWN ERROR" for any
-// other value.
+// ZAV_DOWNLOAD_OPEN_FILE_ERROR to "DOWNLOAD_NOT_ALLOWED" for
+// ZAV_DOWNLOAD_NOT_ALLOWED; "UNKNOWN ERROR" for any other value.
 QString DownloadErrorText(std::int32_t code);
 
 // The RAM utility file of a unit type ("TM3" gives "TM3_ram_ut.rx1"); the
@@ -33,7 +33,7 @@ std::int32_t DownloadRamUtility(const ValidatorData& data, std::int16_t port,
 // text 82 with the refusal's code text and its reason on a second line,
 // nothing is sent, and the refusal's code is returned. Then OpenPort (its
 // result is not used: the port may still be open from the command layer) and
-// DownloadRamFile. A start result of 0x100000 or less starts `poll`; anything
+// DownloadRamFile. A start result of ZAV_DOWNLOAD_DONE or less starts `poll`; anything
 // else shows text 82 followed by DownloadErrorText (warning) and leaves the
 // poll stopped. Returns the start result: the number of blocks the transfer
 // sends, or the error code.

@@ -31,13 +31,14 @@ class RamDownloadPoll : public QObject {
     // session that closes.
     void abandon();
 
-    // One poll, as the timer runs it. GetRamDownloadData above 0x100000: the
-    // poll stops, the view's pointer returns to the arrow, text 39 followed by
-    // DownloadErrorText is shown (warning), the view's status line is
-    // emptied, failed() is emitted. Exactly 0x100000: the poll stops, the
-    // pointer returns to the arrow, the status line shows text 40, finished()
-    // is emitted. Below: the transfer runs; progressed() reports the value
-    // (the blocks sent so far) and nothing else changes.
+    // One poll, as the timer runs it. GetRamDownloadData above
+    // ZAV_DOWNLOAD_DONE: the poll stops, the view's pointer returns to the
+    // arrow, text 39 followed by DownloadErrorText is shown (warning), the
+    // view's status line is emptied, failed() is emitted. Exactly
+    // ZAV_DOWNLOAD_DONE: the poll stops, the pointer returns to the arrow,
+    // the status line shows text 40, finished() is emitted. Below: the
+    // transfer runs; progressed() reports the value (the blocks sent so far)
+    // and nothing else changes.
     void poll();
 
   signals:

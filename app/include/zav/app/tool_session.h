@@ -8,6 +8,7 @@
 #include <QObject>
 #include <chrono>
 #include <memory>
+#include <type_traits>
 
 #include "zav/app/session_lifetime.h"
 
@@ -42,18 +43,26 @@ class ToolSession : public QObject {
     void closed();
 
   protected:
-    // `lifetime` lives in the session's core and keeps that core alive: a
-    // call that may wait holds a copy, so the core outlives a session
-    // deleted during the wait.
-    ToolSession(std::shared_ptr<SessionLifetime> lifetime, QObject* parent);
-    // The lifetime of a core that has one (lifetime()), sharing its ownership.
+    // `core` holds the session's state and its lifetime (core->lifetime());
+    // a call that may wait holds a copy of it, so the core outlives a
+    // session deleted during the wait.
     template <typename Core>
-    static std::shared_ptr<SessionLifetime> lifetimeOf(const std::shared_ptr<Core>& core) {
-        return std::shared_ptr<SessionLifetime>(core, &core->lifetime());
-    }
+    ToolSession(const std::shared_ptr<Core>& core, QObject* parent)
+        : ToolSession(std::shared_ptr<SessionLifetime>(core, &core->lifetime()),
+                      relaySource(core.get()), parent) {}
 
   private:
+    ToolSession(std::shared_ptr<SessionLifetime> lifetime, const QObject* core, QObject* parent);
+    // The core's signals the derived session passes on; they are cut before
+    // the unload in ~ToolSession, when the derived part is gone already.
+    template <typename Core>
+    static const QObject* relaySource(const Core* core) {
+        if constexpr (std::is_base_of_v<QObject, Core>) return core;
+        return nullptr;
+    }
+
     std::shared_ptr<SessionLifetime> lifetime_;
+    const QObject* core_;
 };
 
 }  // namespace zav::app

@@ -1,0 +1,19 @@
+#include "zav/test/heartbeat.h"
+
+#include <algorithm>
+
+namespace zav::test {
+
+Heartbeat::Heartbeat() {
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout,
+                     [this] { largestGapMs_ = std::max(largestGapMs_, sinceLast_.restart()); });
+    sinceLast_.start();
+    timer_.start(10);
+}
+
+qint64 Heartbeat::largestGapMs() const {
+    return std::max(largestGapMs_, sinceLast_.elapsed());
+}
+
+}  // namespace zav::test
