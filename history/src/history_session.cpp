@@ -154,7 +154,7 @@ HistorySession::HistorySession(app::SessionView& view, QObject* parent)
     : HistorySession(std::make_shared<HistorySessionCore>(view), parent) {}
 
 HistorySession::HistorySession(std::shared_ptr<HistorySessionCore> core, QObject* parent)
-    : app::ToolSession(lifetimeOf(core), parent), core_(std::move(core)) {}
+    : app::ToolSession(core, parent), core_(std::move(core)) {}
 
 void HistorySession::start() {
     core_->start();

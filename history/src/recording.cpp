@@ -1,6 +1,7 @@
 #include "zav/history/recording.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QThreadPool>
 
 #include "zav/base/messages.h"
@@ -69,13 +70,15 @@ Outcome Record(const HistoryRun& run) {
     return {kept.recorded, warning};
 }
 
-// One worker: recordings of one program are made in the order of their runs.
+// One worker: recordings of one program are made in the order of their
+// runs. It belongs to the application, which waits for it and ends its
+// thread before the program's own ending tears Qt down.
 QThreadPool& Recorder() {
-    static QThreadPool* const pool = [] {
-        auto* made = new QThreadPool;
-        made->setMaxThreadCount(1);
-        return made;
-    }();
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setMaxThreadCount(1);
+    }
     return *pool;
 }
 
@@ -94,6 +97,10 @@ bool RecordRun(const HistoryRun& run) {
 
 void RecordRunInBackground(HistoryRun run) {
     if (!ReachedUnit(run)) return;
+    if (!QCoreApplication::instance()) {
+        RecordRun(run);
+        return;
+    }
     Recorder().start([run = std::move(run)] {
         const Outcome outcome = Record(run);
         if (outcome.warning.isEmpty()) return;

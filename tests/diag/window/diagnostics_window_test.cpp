@@ -306,13 +306,13 @@ class DiagnosticsWindowTest : public QObject {
         QVERIFY(run);
         QCOMPARE(zav::diag::ResultsCsv(run->record.results(), run->record.shown),
                  zav::diag::ResultsCsv(session.resultData(), session.results()));
-        QVERIFY(messages_->messages.isEmpty());
+        QVERIFY(messages_->lines().isEmpty());
 
         const QString blocked = folder.filePath(QStringLiteral("history.sqlite/no/history.sqlite"));
         qputenv("ZAV_HISTORY", blocked.toLocal8Bit());
         QCOMPARE(runWatching().last().status, QStringLiteral("\nPASSED"));
-        QTRY_COMPARE(messages_->messages.size(), 1);
-        QVERIFY(messages_->messages[0].contains(blocked));
+        QTRY_COMPARE(messages_->lines().size(), 1);
+        QVERIFY(messages_->lines()[0].contains(blocked));
         QCOMPARE(label("lblDownload")->text(), QStringLiteral("\nPASSED"));
         qputenv("ZAV_HISTORY", before);
     }
