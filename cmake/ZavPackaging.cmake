@@ -144,6 +144,11 @@ file(READ ${ZAV_PACKAGING_DIR}/description-cli.txt ZAV_CLI_DESCRIPTION)
 set(CPACK_DEBIAN_CLI_PACKAGE_NAME ${ZAV_CLI_PACKAGE_NAME})
 set(CPACK_DEBIAN_CLI_DESCRIPTION
   "service tool for ZAV banknote validators, command line\n${ZAV_DESCRIPTION}\n${ZAV_CLI_DESCRIPTION}")
+# Qt's database drivers are plugins, loaded when the service history opens,
+# so no library dependency names them: SQLite for the history on this
+# computer, PostgreSQL for a service centre's server.
+set(CPACK_DEBIAN_CLI_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_CLI_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 if(TARGET ZAVDiagnostics)
   file(READ ${ZAV_PACKAGING_DIR}/description-desktop.txt ZAV_DESKTOP_DESCRIPTION)
   set(CPACK_DEBIAN_DESKTOP_PACKAGE_NAME ${ZAV_PACKAGE_NAME})

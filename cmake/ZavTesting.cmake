@@ -11,7 +11,7 @@ function(zav_add_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "ZAV_DIST_DIR=${ZAV_DIST_DIR}")
+    ENVIRONMENT "ZAV_DIST_DIR=${ZAV_DIST_DIR};ZAV_HISTORY=${CMAKE_BINARY_DIR}/tests/history/${T_NAME}.sqlite")
 endfunction()
 
 # zav_add_gui_test(NAME name SOURCES ... LIBS ... [TIMEOUT s])
@@ -29,5 +29,5 @@ function(zav_add_gui_test)
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES LABELS gui TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZAV_DIST_DIR=${ZAV_DIST_DIR};XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/gui_home/${T_NAME}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZAV_DIST_DIR=${ZAV_DIST_DIR};XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/gui_home/${T_NAME};ZAV_HISTORY=${CMAKE_BINARY_DIR}/tests/history/${T_NAME}.sqlite")
 endfunction()

@@ -71,10 +71,11 @@ Outcome RunZavdiag(const std::vector<std::string>& arguments) {
 }
 
 void DiagnoseSimulatedTm6(benchmark::State& state) {
-    // The user's settings stay out of it.
+    // The user's settings and service history stay out of it.
     char configHome[] = "/tmp/zav_bench_XXXXXX";
     if (!mkdtemp(configHome)) return state.SkipWithError("no temporary directory");
     setenv("XDG_CONFIG_HOME", configHome, 1);
+    setenv("ZAV_HISTORY", (std::string(configHome) + "/history.sqlite").c_str(), 1);
 
     const double paperDelay = zav::sim::Options{}.paper_delay_ms / 1000.0;
     const double floor = kFixedPauseTicks * kTickSeconds + paperDelay;

@@ -10,6 +10,7 @@
 #include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
 #include "zav/diag/service_report.h"
+#include "zav/history/recording.h"
 
 namespace zav::cli {
 namespace {
@@ -37,6 +38,7 @@ int RunDiagnose(Invocation& invocation) {
         const InterruptHandler interrupt(invocation.interruption, [&] { session.requestClose(); });
         session.start();
     }
+    history::RecordRun(history::FromDiagnostic(session.lastRun()));
     const bool interrupted = invocation.interruption.interrupted();
     std::optional<QString> written;
     if ((csvPath || reportPath) && !interrupted) {

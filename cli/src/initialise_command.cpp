@@ -9,6 +9,7 @@
 #include "zav/cli/command_target.h"
 #include "zav/cli/subcommand.h"
 #include "zav/controls/initialise_session.h"
+#include "zav/history/recording.h"
 
 namespace zav::cli {
 namespace {
@@ -51,6 +52,7 @@ int RunInitialise(Invocation& invocation) {
         session.start();
     }
     const bool complete = session.completed();
+    history::RecordRun(history::FromInitialisation(session));
 
     PrintLine();
     PrintLine(session.caption());

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "zav/desktop/program.h"
+#include "zav/history/recording.h"
 #include "zav/platform/runtime_directory.h"
 
 namespace {
@@ -41,5 +42,8 @@ int main(int argc, char** argv) {
     QObject::connect(&program.mainWindow(), &zav::desktop::MDIFormMain::programEnded, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     program.mainWindow().show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A run that ended just before the program keeps its place in the history.
+    zav::history::WaitForRecordings();
+    return status;
 }

@@ -89,8 +89,10 @@ void MDIFormMain::buildMenus() {
     mnuProgram_ = addAction(mnuUtilities_, "mnuProgram");
     connect(mnuProgram_, &QAction::triggered, this,
             [this] { openToolWindow(ToolKind::Programming); });
+    mnuHistory_ = addAction(mnuUtilities_, "mnuHistory");
+    connect(mnuHistory_, &QAction::triggered, this, [this] { openToolWindow(ToolKind::History); });
     // Until its window exists, a tool entry offers nothing.
-    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_})
+    for (QAction* tool : {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_, mnuHistory_})
         tool->setEnabled(false);
 
     mnuHelp_ = menuBar()->addMenu(QString());
@@ -160,15 +162,17 @@ void MDIFormMain::setCaptions() {
     mnuControls_->setText(LangText(lang::text::kControls));
     mnuControls_->setToolTip(LangText(lang::text::kOpenControls));
     mnuInitialise_->setText(LangText(lang::text::kInitialise));
-    mnuProgram_->setText(tr("Program Download..."));
-    mnuProgram_->setToolTip(tr("Send a program image to the unit"));
+    mnuProgram_->setText(QCoreApplication::translate("zav", "Program Download..."));
+    mnuProgram_->setToolTip(QCoreApplication::translate("zav", "Send a program image to the unit"));
+    mnuHistory_->setText(QCoreApplication::translate("zav", "&History"));
     mnuHelp_->setTitle(LangText(lang::text::kHelp));
     mnuContent_->setText(LangText(lang::text::kContent));
     mnuAbout_->setText(LangText(lang::text::kAbout));
 }
 
 void MDIFormMain::setToolWindowFactory(ToolKind kind, ToolWindowFactory factory) {
-    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_};
+    QAction* const entries[] = {mnuDiagnostics_, mnuControls_, mnuInitialise_, mnuProgram_,
+                                mnuHistory_};
     entries[toolIndex(kind)]->setEnabled(static_cast<bool>(factory));
     factories_[toolIndex(kind)] = std::move(factory);
 }

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include "zav/app/global.h"
 #include "zav/base/program_directory.h"
 #include "zav/desktop/program.h"
+#include "zav/history/recording.h"
 #include "zav/lang/text_ids.h"
 #include "zav/programming/window/frm_program.h"
 #include "zav/sim/simulator.h"
@@ -312,6 +314,30 @@ bool takeDiagnosticsShots(MDIFormMain& main, const QDir& out) {
 
 }  // namespace
 
+// The History window with the runs so far (the trend of the newest run's
+// unit below), and its newest diagnostic run opened.
+bool takeHistoryShots(MDIFormMain& main, const QDir& out) {
+    zav::history::WaitForRecordings();
+    main.findChild<QAction*>(QStringLiteral("mnuHistory"))->trigger();
+    QWidget* window = main.toolWindow();
+    auto* open = window ? window->findChild<QPushButton*>(QStringLiteral("bttnOpen")) : nullptr;
+    if (!open) {
+        std::fprintf(stderr, "zav_screenshot: the history window does not open\n");
+        return false;
+    }
+    QTest::qWait(kSettleMs);
+    bool taken = savePicture(window->grab(), out, "history");
+    auto* runs = window->findChild<QTableView*>(QStringLiteral("tblRuns"));
+    for (int row = 0; runs && row < runs->model()->rowCount(); ++row) {
+        runs->selectRow(row);
+        if (open->isEnabled()) break;
+    }
+    open->click();
+    QTest::qWait(kSettleMs);
+    taken = savePicture(window->grab(), out, "history-run") && taken;
+    return closeToolWindow(main) && taken;
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -343,5 +369,6 @@ int main(int argc, char** argv) {
     allTaken = takeInitialiseShots(main, out) && allTaken;
     allTaken = takeProgramShots(main, out) && allTaken;
     allTaken = takeDiagnosticsShots(main, out) && allTaken;
+    allTaken = takeHistoryShots(main, out) && allTaken;
     return allTaken ? 0 : 1;
 }

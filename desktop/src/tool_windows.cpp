@@ -6,6 +6,7 @@
 #include "zav/desktop/program.h"
 #include "zav/diag/window/frm_diag.h"
 #include "zav/programming/window/frm_program.h"
+#include "zav/history/window/frm_history.h"
 
 namespace zav::desktop {
 
@@ -21,6 +22,12 @@ void registerToolWindows(zav::desktop::MDIFormMain& mainWindow) {
     });
     mainWindow.setToolWindowFactory(ToolKind::Programming, [](auto& main) {
         return programming::window::openProgramWindow(main);
+    });
+    mainWindow.setToolWindowFactory(ToolKind::History, [](auto& main) {
+        return history::window::openHistoryWindow(
+            main, [](const diag::RunRecord& run, auto* parent) {
+                return new diag::window::RecordedRunView(run, parent);
+            });
     });
 }
 

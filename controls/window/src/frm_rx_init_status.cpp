@@ -9,6 +9,7 @@
 
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
+#include "zav/history/recording.h"
 #include "zav/lang/text_ids.h"
 #include "zav/window/icons.h"
 #include "zav/window/results_list.h"
@@ -54,8 +55,12 @@ FrmRXInitStatus::FrmRXInitStatus(zav::window::ToolWindowFrame& frame,
     session_ = owned_.get();
     connect(session_, &InitialiseSession::changed, this, &FrmRXInitStatus::showState);
     InitialiseSession* session = session_;
-    connect(bttnInitStart_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->start(); }); });
+    connect(bttnInitStart_, &QPushButton::clicked, this, [this, session] {
+        frame_.runSessionCall([session] {
+            session->start();
+            history::RecordRunInBackground(history::FromInitialisation(*session));
+        });
+    });
     frame_.setWindowIcon(zav::window::programIcon());  // the main window's
     showState();
 }

@@ -14,7 +14,9 @@
 #include "zav/app/current_port.h"
 #include "zav/app/global.h"
 #include "zav/base/messages.h"
+#include "zav/diag/results_csv.h"
 #include "zav/diag/service_report.h"
+#include "zav/history/recording.h"
 #include "zav/lang/text_ids.h"
 #include "zav/window/icons.h"
 #include "zav/window/results_list.h"
@@ -50,6 +52,22 @@ void ShowList(QTreeWidget* list, const std::vector<ResultListColumn>& columns,
     }
 }
 
+// The identity label of the window, four lines in plain text.
+QLabel* NewIdentityLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblRXType"));
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumHeight(4 * label->fontMetrics().lineSpacing());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void ShowIdentity(QLabel* label, const ResultsView& results) {
+    QString identity = results.identityText;
+    identity.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    label->setText(identity);
+}
+
 }  // namespace
 
 FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
@@ -63,8 +81,12 @@ FrmDiag::FrmDiag(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds 
     connect(session, &DiagnosticSession::resultsChanged, this, &FrmDiag::showResults);
     connect(session, &DiagnosticSession::progressChanged, this, &FrmDiag::showProgress);
 
-    connect(bttnDIAG_, &QPushButton::clicked, this,
-            [this, session] { frame_.runSessionCall([session] { session->start(); }); });
+    connect(bttnDIAG_, &QPushButton::clicked, this, [this, session] {
+        frame_.runSessionCall([session] {
+            session->start();
+            history::RecordRunInBackground(history::FromDiagnostic(session->lastRun()));
+        });
+    });
     connect(bttnOK_, &QPushButton::clicked, this, [this, session] {
         frame_.runSessionCall([session] { session->press(DiagnosticButton::Ok); });
     });
@@ -88,11 +110,7 @@ std::unique_ptr<app::ToolSession> FrmDiag::takeSession() {
 }
 
 void FrmDiag::buildControls() {
-    lblRXType_ = new QLabel(this);
-    lblRXType_->setObjectName(QStringLiteral("lblRXType"));
-    lblRXType_->setTextFormat(Qt::PlainText);
-    lblRXType_->setMinimumHeight(4 * fontMetrics().lineSpacing());
-    lblRXType_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblRXType_ = NewIdentityLabel(this);
 
     lblDownload_->setObjectName(QStringLiteral("lblDownload"));
     zav::window::MakeStatusLine(*lblDownload_);
@@ -171,9 +189,7 @@ void FrmDiag::showButtons() {
 
 void FrmDiag::showResults() {
     const ResultsView& results = session_->results();
-    QString identity = results.identityText;
-    identity.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lblRXType_->setText(identity);
+    ShowIdentity(lblRXType_, results);
     ShowList(lvSensor_, results.sensorColumns, results.sensorRows);
     ShowList(lvMotor_, results.motorColumns, results.motorRows);
 }
@@ -222,6 +238,67 @@ void FrmDiag::askReportFile() {
                                          base::showMessage(error, base::MessageIcon::Warning);
                                      }
                                  });
+}
+
+RecordedRunView::RecordedRunView(RunRecord run, QWidget* parent)
+    : QWidget(parent), run_(std::move(run)) {
+    setObjectName(QStringLiteral("recordedRun"));
+    auto* identity = NewIdentityLabel(this);
+    ShowIdentity(identity, run_.shown);
+    auto* when = new QLabel(
+        tr("%1 on %2")
+            .arg(run_.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), run_.hostName),
+        this);
+    when->setTextFormat(Qt::PlainText);
+    QTreeWidget* sensors = zav::window::NewList("lvSensor", this);
+    QTreeWidget* motors = zav::window::NewList("lvMotor", this);
+    ShowList(sensors, run_.shown.sensorColumns, run_.shown.sensorRows);
+    ShowList(motors, run_.shown.motorColumns, run_.shown.motorRows);
+    QPushButton* save = NewButton("bttnSaveCSV", lang::text::kSave, this);
+    auto* report = new QPushButton(tr("Report…"), this);
+    report->setObjectName(QStringLiteral("bttnReport"));
+    report->setAccessibleName(report->text());
+    connect(save, &QPushButton::clicked, this, &RecordedRunView::askSaveFile);
+    connect(report, &QPushButton::clicked, this, &RecordedRunView::askReportFile);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(sensors);
+    lists->addWidget(motors);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(report);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(when);
+    layout->addWidget(identity);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+}
+
+void RecordedRunView::askSaveFile() {
+    zav::window::askSaveFileName(this,
+                                 {QStringLiteral("Save test data"),
+                                  {QStringLiteral("*.csv")},
+                                  DefaultCsvFileName(run_.unit.UnitType, run_.started),
+                                  zav::window::proposedFolder(LastCsvPath())},
+                                 [this](const QString& path, const QString&) {
+                                     SaveResultsCsv(path, run_.results(), run_.shown);
+                                 });
+}
+
+void RecordedRunView::askReportFile() {
+    zav::window::askSaveFileName(
+        this,
+        {QStringLiteral("Save service report"),
+         {QStringLiteral("*.pdf"), QStringLiteral("*.html")},
+         DefaultReportFileName(run_.unit.UnitType, run_.started, ReportFormat::Pdf),
+         zav::window::proposedFolder(LastCsvPath())},
+        [this](const QString& path, const QString&) {
+            QString error;
+            if (!WriteServiceReport(run_, path, &error))
+                base::showMessage(error, base::MessageIcon::Warning);
+        });
 }
 
 zav::window::ToolWindowFrame* openDiagnosticsWindow(zav::window::MainWindowControls& mainWindow,

@@ -32,7 +32,10 @@
 #include "zav/app/serial_api.h"
 #include "zav/desktop/mdi_form_main.h"
 #include "zav/diag/diagnostic_session.h"
+#include "zav/diag/results_csv.h"
 #include "zav/diag/window/frm_diag.h"
+#include "zav/history/history.h"
+#include "zav/history/recording.h"
 #include "zav/lang/module_files.h"
 #include "zav/sim/simulator.h"
 
@@ -277,6 +280,43 @@ class DiagnosticsWindowTest : public QObject {
     // Save: the dialog as named, the same bytes as zavdiag writes for the
     // same unit, an overwrite only after a confirmation, and Cancel writes
     // nothing.
+    // The run goes to the history after its verdict, as its results file
+    // would have it; a history that cannot be written warns once and the
+    // verdict stands.
+    void runIsRecordedInTheHistory() {
+        QTemporaryDir folder;
+        const QByteArray before = qgetenv("ZAV_HISTORY");
+        const QString path = folder.filePath(QStringLiteral("history.sqlite"));
+        qputenv("ZAV_HISTORY", path.toLocal8Bit());
+        startUnit("TM6");
+        openFromMenu();
+        QCOMPARE(runWatching().last().status, QStringLiteral("\nPASSED"));
+        const zav::diag::DiagnosticSession& session =
+            window()->findChild<zav::diag::window::FrmDiag*>()->session();
+        zav::history::Location location;
+        QString error;
+        QVERIFY(zav::history::ParseLocation(path, &location, &error));
+        std::optional<std::vector<zav::history::RunSummary>> runs;
+        QTRY_VERIFY((runs = zav::history::History::Open(location, &error)->List({}, &error)) &&
+                    runs->size() == 1);
+        QCOMPARE(runs->front().verdict, QStringLiteral("PASSED"));
+        QVERIFY(runs->front().simulated);
+        const auto run =
+            zav::history::History::Open(location, &error)->Load(runs->front().id, &error);
+        QVERIFY(run);
+        QCOMPARE(zav::diag::ResultsCsv(run->record.results(), run->record.shown),
+                 zav::diag::ResultsCsv(session.resultData(), session.results()));
+        QVERIFY(messages_->lines().isEmpty());
+
+        const QString blocked = folder.filePath(QStringLiteral("history.sqlite/no/history.sqlite"));
+        qputenv("ZAV_HISTORY", blocked.toLocal8Bit());
+        QCOMPARE(runWatching().last().status, QStringLiteral("\nPASSED"));
+        QTRY_COMPARE(messages_->lines().size(), 1);
+        QVERIFY(messages_->lines()[0].contains(blocked));
+        QCOMPARE(label("lblDownload")->text(), QStringLiteral("\nPASSED"));
+        qputenv("ZAV_HISTORY", before);
+    }
+
     void saveWritesWhatZavdiagWrites() {
         startUnit("TM6");
         openFromMenu();
@@ -386,6 +426,8 @@ class DiagnosticsWindowTest : public QObject {
         startUnit("RX3");
         openFromMenu();
         runWatching();
+        // The run's recording is written before files are limited.
+        QVERIFY(zav::history::WaitForRecordings(10000));
         QTemporaryDir folder;
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         // Root writes into a read-only folder anyway; a file size limit of

@@ -15,6 +15,12 @@ inline constexpr char kCountryCodeKey[] = "CountryCode";
 // Index of the chosen option in the Language window; 0 = by locale (default 0).
 inline constexpr char kCountryCodeOptionKey[] = "CountryCodeOption";
 
+// Section of the service history's key.
+inline constexpr char kHistoryGroup[] = "History";
+// Where the service history lives: an SQLite file's path, or a
+// postgresql:// URL without a password (default: the user's data folder).
+inline constexpr char kHistoryDatabaseKey[] = "Database";
+
 // The user's settings: INI format in the user's configuration directory
 // (XDG_CONFIG_HOME), organisation and application the product name.
 std::unique_ptr<QSettings> openUserSettings();

@@ -22,7 +22,7 @@ class QToolBar;
 
 namespace zav::desktop {
 
-enum class ToolKind { Diagnostics, Controls, Initialise, Programming };
+enum class ToolKind { Diagnostics, Controls, Initialise, Programming, History };
 
 // Builds a tool window (its frame, its content and its session) for the
 // main window; null when it cannot open.
@@ -96,13 +96,14 @@ class MDIFormMain : public QMainWindow, public window::MainWindowControls {
     QAction* mnuControls_;
     QAction* mnuInitialise_;
     QAction* mnuProgram_;  // Program Download...
+    QAction* mnuHistory_;
     QAction* mnuContent_;
     QAction* mnuAbout_;
     QToolBar* Toolbar1_;
     QLabel* runNotice_;
     QPointer<QWidget> helpWindow_;
 
-    ToolWindowFactory factories_[4];
+    ToolWindowFactory factories_[5];
     QPointer<window::ToolWindowFrame> toolWindow_;
     bool exitPending_ = false;
 

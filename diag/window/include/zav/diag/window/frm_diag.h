@@ -56,6 +56,21 @@ class FrmDiag : public QWidget {
     DiagnosticSession* session_;
 };
 
+// A run read back from the history, read-only: the identity and the two
+// lists as the diagnostics window showed them at the run's end, with Save
+// (the results file as Save wrote it then) and Report.
+class RecordedRunView : public QWidget {
+    Q_OBJECT
+  public:
+    RecordedRunView(RunRecord run, QWidget* parent);
+
+  private:
+    void askSaveFile();
+    void askReportFile();
+
+    RunRecord run_;
+};
+
 // The diagnostics window as an MDI child of the main window, placed at
 // 100 twips from the top and the left, its session ready.
 zav::window::ToolWindowFrame* openDiagnosticsWindow(
