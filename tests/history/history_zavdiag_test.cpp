@@ -50,7 +50,7 @@ TEST_F(HistoryZavdiagTest, RunsAreListedAndShownAgainByteForByte) {
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     const ZavdiagResult failed = ZavdiagUser().Run(
         {"diagnose", "--simulate", "TM6", "--fault", "noack=85", "--paper-delay", "0"});
-    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.exitCode, 1) << failed.err.toStdString();
     const ZavdiagResult init = ZavdiagUser().Run({"initialise", "--simulate", "TM6"});
     EXPECT_EQ(init.exitCode, 0) << init.err.toStdString();
 

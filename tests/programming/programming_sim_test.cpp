@@ -14,6 +14,7 @@
 #include "core_test_support.h"
 #include "test_images.h"
 #include "zav/app/link_api.h"
+#include "zav/platform/port_override.h"
 #include "zav/programming/programming_session.h"
 #include "zav/sim/simulator.h"
 #include "zav/sim/stand_in_image.h"
@@ -208,9 +209,12 @@ TEST_F(ProgrammingSimTest, StartRefusalsAreNamed) {
     EXPECT_EQ(session->resultCode(), 0x100001);
     EXPECT_EQ(session->error(), "the file cannot be opened");
 
-    // The unit and its port gone after the identification.
+    // The unit and its port gone after the identification. The port points
+    // at a path that cannot exist: the freed pty's number may go at once to
+    // a test running beside this one.
     prepare(programImage());
     unit.reset();
+    ASSERT_TRUE(platform::set_port_override(kPort, dir.filePath("gone").toStdString()));
     session->start();
     EXPECT_EQ(session->resultCode(), 0x100004);
     EXPECT_EQ(session->error(), "the port cannot be opened");
