@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "zav/base/program_directory.h"
+#include "zav/lang/translation_file_check.h"
 
 namespace zav::lang {
 namespace {
@@ -60,7 +61,7 @@ bool installTranslations(const QString& code, const QString& directory) {
         return false;
     }
     QByteArray contents = file.read(kMaxTranslationBytes + 1);
-    if (contents.size() > kMaxTranslationBytes) return false;
+    if (contents.size() > kMaxTranslationBytes || !isSoundTranslationFile(contents)) return false;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(reinterpret_cast<const uchar*>(contents.constData()),
                           static_cast<int>(contents.size())) ||

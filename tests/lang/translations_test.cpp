@@ -7,11 +7,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include "core_test_support.h"
 #include "lang_test_support.h"
@@ -19,6 +21,7 @@
 #include "zav/app/port_description.h"
 #include "zav/lang/language_text.h"
 #include "zav/lang/startup_language.h"
+#include "zav/lang/translation_file_check.h"
 #include "zav/test/message_recorder.h"
 
 namespace zav::lang {
@@ -167,6 +170,58 @@ TEST_F(TranslationsTest, HostileTranslationFilesNeverCrash) {
     huge.append(QByteArray(8 * 1024 * 1024, '\0'));
     EXPECT_FALSE(installTranslations(QStringLiteral("de"), directoryWithGermanFile(huge)));
     EXPECT_EQ(zav("Service report"), QStringLiteral("Service report"));
+}
+
+// Where each block of a translation file starts (after its 5-byte header).
+QMap<char, qsizetype> blockStarts(const QByteArray& file) {
+    QMap<char, qsizetype> starts;
+    for (qsizetype at = 16; at + 5 <= file.size();) {
+        const auto length = qFromBigEndian<quint32>(file.constData() + at + 1);
+        starts[file[at]] = at + 5;
+        at += 5 + static_cast<qsizetype>(length);
+    }
+    return starts;
+}
+
+void putBigEndian(QByteArray& file, qsizetype at, quint32 value) {
+    qToBigEndian(value, file.data() + at);
+}
+
+// The check sees what QTranslator would trust: a length or an offset past
+// its block, and the blocks our files never carry.
+TEST_F(TranslationsTest, CheckRefusesLengthsAndOffsetsPastTheirBlock) {
+    const QByteArray good = shippedGerman();
+    EXPECT_TRUE(isSoundTranslationFile(good));
+    const auto starts = blockStarts(good);
+    ASSERT_TRUE(starts.contains('\x42') && starts.contains('\x69'));
+    const qsizetype hashes = starts['\x42'];
+    const qsizetype messages = starts['\x69'];
+
+    // The first hash entry's message: its first field's length made huge.
+    QByteArray bad = good;
+    const auto first = qFromBigEndian<quint32>(good.constData() + hashes + 4);
+    const qsizetype field = messages + static_cast<qsizetype>(first);
+    ASSERT_NE(good[field], '\x01');
+    putBigEndian(bad, field + 1, 0x7ffffff0);
+    EXPECT_FALSE(isSoundTranslationFile(bad));
+
+    bad = good;
+    putBigEndian(bad, hashes + 4, 0xfffffff0);
+    EXPECT_FALSE(isSoundTranslationFile(bad));
+
+    bad = good;
+    putBigEndian(bad, messages - 4, 0x7ffffff0);
+    EXPECT_FALSE(isSoundTranslationFile(bad));
+
+    // A list of other files to load beside this one.
+    bad = good + QByteArray("\x96\x00\x00\x00\x04zz.q", 9);
+    EXPECT_FALSE(isSoundTranslationFile(bad));
+    EXPECT_FALSE(installTranslations(QStringLiteral("de"), directoryWithGermanFile(bad)));
+    EXPECT_EQ(zav("Service report"), QStringLiteral("Service report"));
+
+    EXPECT_FALSE(isSoundTranslationFile(good.left(15)));
+    EXPECT_TRUE(installTranslations(QStringLiteral("de"), directoryWithGermanFile(good)));
+    EXPECT_EQ(zav("Service report"), QStringLiteral("Servicebericht"));
 }
 
 // Start-up installs the translation of the module it loaded.
