@@ -26,10 +26,6 @@ constexpr char kCommand[] = "program";
 constexpr int kBarWidth = 30;
 constexpr int kPercentStep = 10;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 // "TM0006 V0118" of "TM0006 V0118 TM6": the model code and version.
 QString firmwareVersion(const QString& firmware) {
     return firmware.section(u' ', 0, 1);
@@ -53,7 +49,7 @@ class ProgressPrinter {
             return;
         }
         if (percent < nextPercent_) return;
-        PrintError(tr("%1 % (%2 of %3 blocks, %4)")
+        PrintError(QCoreApplication::translate("zav", "%1 % (%2 of %3 blocks, %4)")
                        .arg(percent)
                        .arg(p.blocksSent)
                        .arg(p.blocksTotal)
@@ -112,13 +108,14 @@ void Show(const Report& report, const QString& line) {
 bool Confirmed(const ProgrammingSession& session, const QString& file, bool yes, Report& report) {
     if (yes) return true;
     if (!platform::stdin_is_terminal()) {
-        report.error = tr("not confirmed: no terminal to ask at; give --yes");
+        report.error =
+            QCoreApplication::translate("zav", "not confirmed: no terminal to ask at; give --yes");
         PrintError(QStringLiteral("zavdiag program: ") + report.error);
         return false;
     }
     const programming::UnitIdentity& unit = *session.identity();
     std::fprintf(stderr, "%s ",
-                 tr("Program %1 %2 (firmware %3) with %4? [y/N]")
+                 QCoreApplication::translate("zav", "Program %1 %2 (firmware %3) with %4? [y/N]")
                      .arg(unit.unitType, unit.serialNumber, firmwareVersion(unit.firmware), file)
                      .toLocal8Bit()
                      .constData());
@@ -127,7 +124,7 @@ bool Confirmed(const ProgrammingSession& session, const QString& file, bool yes,
     if (answer.compare(QStringLiteral("y"), Qt::CaseInsensitive) == 0 ||
         answer.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0)
         return true;
-    report.error = tr("not confirmed");
+    report.error = QCoreApplication::translate("zav", "not confirmed");
     PrintError(QStringLiteral("zavdiag program: ") + report.error);
     return false;
 }
@@ -143,7 +140,8 @@ int RunProgram(Invocation& invocation) {
     QString ignored;
     unit::TargetUnit().TakeOptions(rest, &ignored);
     if (rest.isEmpty() || rest.last().startsWith(u'-'))
-        return report.end(RefuseArguments(kCommand, tr("no image file given")));
+        return report.end(
+            RefuseArguments(kCommand, QCoreApplication::translate("zav", "no image file given")));
     const QString file = rest.last();
     arguments.removeAt(arguments.lastIndexOf(file));
 
@@ -163,15 +161,16 @@ int RunProgram(Invocation& invocation) {
         return report.end(kExitCouldNotRun);
     }
     for (const QString& line : programming::SummaryLines(*session.image()))
-        Show(report, tr("Image    ") + line);
+        Show(report, QCoreApplication::translate("zav", "Image    ") + line);
     if (!session.identify()) {
-        report.error = tr("the unit does not answer");
+        report.error = QCoreApplication::translate("zav", "the unit does not answer");
         return report.end(kExitCouldNotRun);
     }
     const programming::UnitIdentity& unit = *session.identity();
-    Show(report, tr("Unit     %1, serial number %2").arg(unit.unitType, unit.serialNumber));
-    Show(report, tr("Firmware %1").arg(unit.firmware));
-    Show(report, tr("Data set %1").arg(unit.dataset));
+    Show(report, QCoreApplication::translate("zav", "Unit     %1, serial number %2")
+                     .arg(unit.unitType, unit.serialNumber));
+    Show(report, QCoreApplication::translate("zav", "Firmware %1").arg(unit.firmware));
+    Show(report, QCoreApplication::translate("zav", "Data set %1").arg(unit.dataset));
     report.firmwareBefore = unit.firmware;
     if (!Confirmed(session, QFileInfo(file).fileName(), yes, report))
         return report.end(kExitCouldNotRun);
@@ -192,20 +191,24 @@ int RunProgram(Invocation& invocation) {
     report.error = session.error();
     session.requestClose();
     if (invocation.interruption.interrupted())
-        PrintError(
-            tr("zavdiag program: interrupted: the transfer was stopped, and the unit may "
-               "need programming again"));
+        PrintError(QCoreApplication::translate(
+            "zav",
+            "zavdiag program: interrupted: the transfer was stopped, and the unit may "
+            "need programming again"));
     switch (session.outcome()) {
         case Outcome::Programmed:
-            Show(report, tr("Programmed in %1 s: firmware %2 before, %3 after")
+            Show(report, QCoreApplication::translate(
+                             "zav", "Programmed in %1 s: firmware %2 before, %3 after")
                              .arg(report.seconds, 0, 'f', 1)
                              .arg(report.firmwareBefore, report.firmwareAfter));
             return report.end(kExitPassed);
         case Outcome::Failed:
-            PrintError(tr("zavdiag program: failed: %1").arg(report.error));
+            PrintError(QCoreApplication::translate("zav", "zavdiag program: failed: %1")
+                           .arg(report.error));
             return report.end(kExitFailed);
         default:
-            PrintError(tr("zavdiag program: not started: %1").arg(report.error));
+            PrintError(QCoreApplication::translate("zav", "zavdiag program: not started: %1")
+                           .arg(report.error));
             return report.end(kExitCouldNotRun);
     }
 }

@@ -28,10 +28,6 @@ constexpr int kConnectTimeoutS = 5;
 const QString kSqliteCorrupt = QStringLiteral("11");
 const QString kSqliteNotADatabase = QStringLiteral("26");
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 QString TimeText(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
@@ -86,7 +82,9 @@ QString MoveAside(const QString& path, QString* error) {
                                          .arg(info.suffix()));
     }
     if (!QFile::rename(path, target)) {
-        *error = Tr("the damaged history %1 could not be moved aside").arg(path);
+        *error =
+            QCoreApplication::translate("zav", "the damaged history %1 could not be moved aside")
+                .arg(path);
         return {};
     }
     for (const char* suffix : {"-wal", "-shm"}) {
@@ -148,7 +146,8 @@ std::unique_ptr<History::Impl> OpenSqlite(const Location& location, QString* err
     impl->location = location;
     const QFileInfo info(location.path);
     if (!QDir().mkpath(info.absolutePath())) {
-        *error = Tr("the folder %1 cannot be created").arg(info.absolutePath());
+        *error = QCoreApplication::translate("zav", "the folder %1 cannot be created")
+                     .arg(info.absolutePath());
         return nullptr;
     }
     if (!info.exists()) {
@@ -159,7 +158,7 @@ std::unique_ptr<History::Impl> OpenSqlite(const Location& location, QString* err
     }
     impl->db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), impl->connection);
     if (!impl->db.isValid()) {
-        *error = Tr("Qt's SQLite driver is not installed");
+        *error = QCoreApplication::translate("zav", "Qt's SQLite driver is not installed");
         return nullptr;
     }
     impl->db.setDatabaseName(location.path);
@@ -185,7 +184,7 @@ std::unique_ptr<History::Impl> OpenPostgres(const Location& location, QString* e
     impl->dialect = schema::Dialect::Postgres;
     impl->db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), impl->connection);
     if (!impl->db.isValid()) {
-        *error = Tr("Qt's PostgreSQL driver is not installed");
+        *error = QCoreApplication::translate("zav", "Qt's PostgreSQL driver is not installed");
         return nullptr;
     }
     impl->db.setHostName(location.host);
@@ -284,7 +283,7 @@ std::int64_t History::Record(const HistoryRun& run, QString* error) {
     insertRun.addBindValue(record.table.MechanismCount());
     if (!Exec(insertRun, error)) return fail();
     if (!insertRun.next()) {
-        *error = Tr("the new run was given no number");
+        *error = QCoreApplication::translate("zav", "the new run was given no number");
         return fail();
     }
     const qint64 id = insertRun.value(0).toLongLong();

@@ -6,13 +6,6 @@
 #include "zav/app/tick_clock.h"
 
 namespace zav::history {
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
-}  // namespace
 
 HistoryListModel::HistoryListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -48,7 +41,9 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
         case Time:
             return line->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         case ToolColumn:
-            return line->tool == Tool::Initialise ? Tr("Initialisation") : Tr("Diagnostic");
+            return line->tool == Tool::Initialise
+                       ? QCoreApplication::translate("zav", "Initialisation")
+                       : QCoreApplication::translate("zav", "Diagnostic");
         case Type:
             return line->unitType;
         case Serial:
@@ -58,7 +53,7 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
         case Verdict:
             return line->verdict;
         case Simulated:
-            return line->simulated ? Tr("simulated") : QString();
+            return line->simulated ? QCoreApplication::translate("zav", "simulated") : QString();
         default:
             return {};
     }
@@ -68,19 +63,19 @@ QVariant HistoryListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case Time:
-            return Tr("Time");
+            return QCoreApplication::translate("zav", "Time");
         case ToolColumn:
-            return Tr("Tool");
+            return QCoreApplication::translate("zav", "Tool");
         case Type:
-            return Tr("Type");
+            return QCoreApplication::translate("zav", "Type");
         case Serial:
-            return Tr("Serial number");
+            return QCoreApplication::translate("zav", "Serial number");
         case Firmware:
-            return Tr("Firmware");
+            return QCoreApplication::translate("zav", "Firmware");
         case Verdict:
-            return Tr("Verdict");
+            return QCoreApplication::translate("zav", "Verdict");
         case Simulated:
-            return Tr("Simulated");
+            return QCoreApplication::translate("zav", "Simulated");
         default:
             return {};
     }
@@ -119,8 +114,10 @@ class HistorySessionCore : public QObject {
         if (!ChosenLocation(&location_, &error)) lifetime_.view().setStatusText(error);
         history_ = History::Open(location_, &error);
         lifetime_.view().setStatusText(
-            history_ ? location_.shown
-                     : Tr("The service history %1 cannot be read: %2").arg(location_.shown, error));
+            history_
+                ? location_.shown
+                : QCoreApplication::translate("zav", "The service history %1 cannot be read: %2")
+                      .arg(location_.shown, error));
         model_.reset(history_.get(), filter_);
     }
     void setFilter(const RunFilter& filter) {
@@ -131,7 +128,9 @@ class HistorySessionCore : public QObject {
         if (!history_) return std::nullopt;
         QString error;
         auto run = history_->Load(id, &error);
-        if (!run) lifetime_.view().setStatusText(Tr("The run cannot be read: %1").arg(error));
+        if (!run)
+            lifetime_.view().setStatusText(
+                QCoreApplication::translate("zav", "The run cannot be read: %1").arg(error));
         return run;
     }
 

@@ -32,10 +32,6 @@ bool IsServerUrl(const QString& text) {
            text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 }  // namespace
 
 QString DefaultHistoryPath() {
@@ -81,17 +77,20 @@ bool ParseLocation(const QString& text, Location* location, QString* error) {
     location->kind = Location::Kind::Postgres;
     location->shown = ShownLocation(text);
     if (!url.isValid()) {
-        *error = Tr("the history URL %1 cannot be read").arg(location->shown);
-        return false;
-    }
-    if (!url.password().isEmpty()) {
-        *error = Tr("the history URL %1 carries a password; a password belongs in ~/.pgpass "
-                    "or PGPASSWORD, never in the settings")
+        *error = QCoreApplication::translate("zav", "the history URL %1 cannot be read")
                      .arg(location->shown);
         return false;
     }
-    location->user = match.hasMatch() ? QUrl::fromPercentEncoding(match.captured(2).toUtf8())
-                                      : url.userName();
+    if (!url.password().isEmpty()) {
+        *error = QCoreApplication::translate(
+                     "zav",
+                     "the history URL %1 carries a password; a password belongs in ~/.pgpass "
+                     "or PGPASSWORD, never in the settings")
+                     .arg(location->shown);
+        return false;
+    }
+    location->user =
+        match.hasMatch() ? QUrl::fromPercentEncoding(match.captured(2).toUtf8()) : url.userName();
     location->host = url.host();
     location->port = url.port(-1);
     location->database = url.path().mid(1);
@@ -103,7 +102,8 @@ bool ParseLocation(const QString& text, Location* location, QString* error) {
             bool ok = false;
             location->port = value.toInt(&ok);
             if (!ok || location->port <= 0 || location->port > 65535) {
-                *error = Tr("the history URL %1 has no valid port").arg(location->shown);
+                *error = QCoreApplication::translate("zav", "the history URL %1 has no valid port")
+                             .arg(location->shown);
                 return false;
             }
         } else if (name == QLatin1String("user")) {
@@ -113,8 +113,10 @@ bool ParseLocation(const QString& text, Location* location, QString* error) {
         } else if (AllowedOptions().contains(name) && !value.contains(u';')) {
             location->options << name + u'=' + value;
         } else {
-            *error = Tr("the history URL %1 has a parameter this program does not pass on: %2")
-                         .arg(location->shown, name.left(40));
+            *error =
+                QCoreApplication::translate(
+                    "zav", "the history URL %1 has a parameter this program does not pass on: %2")
+                    .arg(location->shown, name.left(40));
             return false;
         }
     }

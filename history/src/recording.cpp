@@ -10,10 +10,6 @@
 namespace zav::history {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 struct Outcome {
     bool recorded = false;
     QString warning;  // empty when there is nothing to say
@@ -27,14 +23,18 @@ Outcome RecordInFile(const HistoryRun& run, const Location& location) {
     const auto history = History::Open(location, &error, &movedAside);
     if (history && history->Record(run, &error) != 0) outcome.recorded = true;
     if (!movedAside.isEmpty()) {
-        outcome.warning = Tr("The service history %1 was damaged. It was kept as %2 and a new "
-                             "history was started.")
+        outcome.warning = QCoreApplication::translate(
+                              "zav",
+                              "The service history %1 was damaged. It was kept as %2 and a new "
+                              "history was started.")
                               .arg(location.path, movedAside);
     }
     if (!outcome.recorded) {
         if (!outcome.warning.isEmpty()) outcome.warning += u'\n';
-        outcome.warning += Tr("The run could not be recorded in the service history %1: %2. "
-                              "The run's result stands.")
+        outcome.warning += QCoreApplication::translate(
+                               "zav",
+                               "The run could not be recorded in the service history %1: %2. "
+                               "The run's result stands.")
                                .arg(location.path, error);
     }
     return outcome;
@@ -45,12 +45,15 @@ Outcome Record(const HistoryRun& run) {
     QString error;
     if (!ChosenLocation(&location, &error)) {
         Outcome local = RecordInFile(run, location);
-        const QString where =
-            local.recorded
-                ? Tr("The run was kept in the local history %1 instead.").arg(location.path)
-                : local.warning;
+        const QString where = local.recorded
+                                  ? QCoreApplication::translate(
+                                        "zav", "The run was kept in the local history %1 instead.")
+                                        .arg(location.path)
+                                  : local.warning;
         return {local.recorded,
-                Tr("The service history cannot be used: %1.").arg(error) + u'\n' + where};
+                QCoreApplication::translate("zav", "The service history cannot be used: %1.")
+                        .arg(error) +
+                    u'\n' + where};
     }
     if (location.kind == Location::Kind::Sqlite) return RecordInFile(run, location);
 
@@ -61,12 +64,14 @@ Outcome Record(const HistoryRun& run) {
     QString ignored;
     ParseLocation(QString(), &local, &ignored);
     Outcome kept = RecordInFile(run, local);
-    QString warning = Tr("The history server %1 could not be reached or written: %2.")
+    QString warning = QCoreApplication::translate(
+                          "zav", "The history server %1 could not be reached or written: %2.")
                           .arg(location.shown, error) +
                       u'\n';
-    warning += kept.recorded
-                   ? Tr("The run was kept in the local history %1 instead.").arg(local.path)
-                   : kept.warning;
+    warning += kept.recorded ? QCoreApplication::translate(
+                                   "zav", "The run was kept in the local history %1 instead.")
+                                   .arg(local.path)
+                             : kept.warning;
     return {kept.recorded, warning};
 }
 

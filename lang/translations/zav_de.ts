@@ -463,5 +463,585 @@
         <source>Simulated %1 on COM%2</source>
         <translation>Simulierter %1 an COM%2</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, shorter than the 128-byte header of a program image</source>
+        <translation>die Datei enthält %1 Bytes, weniger als der 128-Byte-Header eines Programmabbilds</translation>
+    </message>
+    <message>
+        <source>the image holds only a RAM program (type letter &apos;b&apos;), a RAM utility, not a program for the unit</source>
+        <translation>das Abbild enthält nur ein RAM-Programm (Typbuchstabe &apos;b&apos;), also ein RAM-Utility, kein Programm für das Gerät</translation>
+    </message>
+    <message>
+        <source>the header names no RAM loader (length 0)</source>
+        <translation>der Header nennt keinen RAM-Lader (Länge 0)</translation>
+    </message>
+    <message>
+        <source>the header names no main code (length 0)</source>
+        <translation>der Header nennt keinen Hauptcode (Länge 0)</translation>
+    </message>
+    <message>
+        <source>the header describes %1 bytes (RAM loader %2, main code %3) but the file holds %4</source>
+        <translation>der Header beschreibt %1 Bytes (RAM-Lader %2, Hauptcode %3), die Datei enthält aber %4</translation>
+    </message>
+    <message>
+        <source>the block size %1 is not a multiple of 128</source>
+        <translation>die Blockgröße %1 ist kein Vielfaches von 128</translation>
+    </message>
+    <message>
+        <source>the loader baud rate %1 is not one a serial line runs at</source>
+        <translation>die Baudrate %1 des Laders ist auf einer seriellen Leitung nicht möglich</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, shorter than an old-format header</source>
+        <translation>die Datei enthält %1 Bytes, weniger als ein Header im alten Format</translation>
+    </message>
+    <message>
+        <source>old-format image of type letter %1, above &apos;c&apos;: protected</source>
+        <translation>Abbild im alten Format mit Typbuchstabe %1, über &apos;c&apos;: geschützt</translation>
+    </message>
+    <message>
+        <source>the old-format header names no blocks</source>
+        <translation>der Header im alten Format nennt keine Blöcke</translation>
+    </message>
+    <message>
+        <source>the header names %1 blocks of 128 bytes (%2 bytes) but the file holds %3</source>
+        <translation>der Header nennt %1 Blöcke zu 128 Bytes (%2 Bytes), die Datei enthält aber %3</translation>
+    </message>
+    <message>
+        <source>the image is too short to carry its version (at offset 65303)</source>
+        <translation>das Abbild ist zu kurz, um seine Version zu enthalten (bei Offset 65303)</translation>
+    </message>
+    <message>
+        <source>the version at offset 65303 is not three digits</source>
+        <translation>die Version bei Offset 65303 hat nicht drei Ziffern</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a program image: the mark &quot;ZAV&quot; is missing at offsets 0 and 2</source>
+        <translation>kein Programmabbild: die Kennung &quot;ZAV&quot; fehlt bei Offset 0 und 2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device or a FIFO, not a regular file</source>
+        <translation>das ist eine Gerätedatei oder ein FIFO, keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than any unit takes</source>
+        <translation>die Datei enthält %1 Bytes, mehr als jedes Gerät aufnimmt</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>sie kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file grew past %1 bytes while it was read</source>
+        <translation>die Datei ist beim Lesen über %1 Bytes hinaus gewachsen</translation>
+    </message>
+    <message>
+        <source>Format: %1</source>
+        <translation>Format: %1</translation>
+    </message>
+    <message>
+        <source>old format (128-byte blocks as commands)</source>
+        <translation>altes Format (128-Byte-Blöcke als Befehle)</translation>
+    </message>
+    <message>
+        <source>RAM loader, reconnection, main code</source>
+        <translation>RAM-Lader, Neuverbindung, Hauptcode</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <source>Type letter: %1</source>
+        <translation>Typbuchstabe: %1</translation>
+    </message>
+    <message>
+        <source>RAM program: %1 bytes</source>
+        <translation>RAM-Programm: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Main code: %1 bytes</source>
+        <translation>Hauptcode: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Blocks: %1 of %2 bytes</source>
+        <translation>Blöcke: %1 zu %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Loader baud rate: %1</source>
+        <translation>Baudrate des Laders: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>not checked (the image skips the version checks)</source>
+        <translation>nicht geprüft (das Abbild überspringt die Versionsprüfungen)</translation>
+    </message>
+    <message>
+        <source>Simulator stand-in image: only a simulated unit takes it</source>
+        <translation>Ersatzabbild für den Simulator: nur ein simuliertes Gerät nimmt es an</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is not a program image (no &quot;ZAV&quot; mark)</source>
+        <translation>die Datei ist kein Programmabbild (keine Kennung &quot;ZAV&quot;)</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation>der Port kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the unit did not answer SYNC</source>
+        <translation>das Gerät hat auf SYNC nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>old-format image of a type above &apos;c&apos; (protected)</source>
+        <translation>Abbild im alten Format mit einem Typ über &apos;c&apos; (geschützt)</translation>
+    </message>
+    <message>
+        <source>the transfer failed: a time-out, a write failure, a cancel or a refused block</source>
+        <translation>die Übertragung ist fehlgeschlagen: Zeitüberschreitung, Schreibfehler, Abbruch oder abgelehnter Block</translation>
+    </message>
+    <message>
+        <source>the unit refused the program command or the version query</source>
+        <translation>das Gerät hat den Programmierbefehl oder die Versionsabfrage abgelehnt</translation>
+    </message>
+    <message>
+        <source>the unit refused the header or a block (0xF9)</source>
+        <translation>das Gerät hat den Header oder einen Block abgelehnt (0xF9)</translation>
+    </message>
+    <message>
+        <source>the unit refused the end-of-download command</source>
+        <translation>das Gerät hat den Befehl zum Ende des Ladens abgelehnt</translation>
+    </message>
+    <message>
+        <source>the unit refused the closing RESET</source>
+        <translation>das Gerät hat das abschließende RESET abgelehnt</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s flash (type 2) takes no image older than version 109</source>
+        <translation>der Flash-Speicher des Geräts (Typ 2) nimmt kein Abbild älter als Version 109 an</translation>
+    </message>
+    <message>
+        <source>the unit did not answer the speed check</source>
+        <translation>das Gerät hat auf die Geschwindigkeitsprüfung nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>idle</source>
+        <translation>inaktiv</translation>
+    </message>
+    <message>
+        <source>sending the RAM loader</source>
+        <translation>RAM-Lader wird gesendet</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>wird gestartet</translation>
+    </message>
+    <message>
+        <source>reconnecting</source>
+        <translation>Verbindung wird neu aufgebaut</translation>
+    </message>
+    <message>
+        <source>sending the header</source>
+        <translation>Header wird gesendet</translation>
+    </message>
+    <message>
+        <source>sending the main code</source>
+        <translation>Hauptcode wird gesendet</translation>
+    </message>
+    <message>
+        <source>reading the file</source>
+        <translation>Datei wird gelesen</translation>
+    </message>
+    <message>
+        <source>result 0x%1</source>
+        <translation>Ergebnis 0x%1</translation>
+    </message>
+    <message>
+        <source>a simulator image, and COM%1 is not a simulated port</source>
+        <translation>ein Simulatorabbild, und COM%1 ist kein simulierter Port</translation>
+    </message>
+    <message>
+        <source>sending blocks</source>
+        <translation>Blöcke werden gesendet</translation>
+    </message>
+    <message>
+        <source>stopped on request: the unit may need programming again</source>
+        <translation>auf Wunsch angehalten: das Gerät muss eventuell neu programmiert werden</translation>
+    </message>
+    <message>
+        <source>identifying the unit again</source>
+        <translation>Gerät wird erneut identifiziert</translation>
+    </message>
+    <message>
+        <source>the unit did not answer after the download</source>
+        <translation>das Gerät hat nach dem Laden nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>Image File...</source>
+        <translation>Abbilddatei...</translation>
+    </message>
+    <message>
+        <source>Identify Unit</source>
+        <translation>Identifizieren</translation>
+    </message>
+    <message>
+        <source>Blocks sent</source>
+        <translation>Gesendete Blöcke</translation>
+    </message>
+    <message>
+        <source>%v of %m blocks</source>
+        <translation>%v von %m Blöcken</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Program Download</source>
+        <translation>Programm laden</translation>
+    </message>
+    <message>
+        <source>Program Image</source>
+        <translation>Programmabbild</translation>
+    </message>
+    <message>
+        <source>Program %1 %2 (firmware %3) with %4?
+A download that does not complete leaves a unit that does not start.</source>
+        <translation>%1 %2 (Firmware %3) mit %4 programmieren?
+Wird das Laden nicht abgeschlossen, startet das Gerät nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Stop the download? The unit may then need programming again.</source>
+        <translation>Laden abbrechen? Das Gerät muss dann eventuell neu programmiert werden.</translation>
+    </message>
+    <message>
+        <source>No image chosen.</source>
+        <translation>Kein Abbild gewählt.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1.</source>
+        <translation>Nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2
+Firmware %3
+Data set %4</source>
+        <translation>%1, Seriennummer %2
+Firmware %3
+Datensatz %4</translation>
+    </message>
+    <message>
+        <source>Unit not identified.</source>
+        <translation>Gerät nicht identifiziert.</translation>
+    </message>
+    <message>
+        <source>Programmed in %1 s.</source>
+        <translation>In %1 s programmiert.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Not started: %1.</source>
+        <translation>Nicht gestartet: %1.</translation>
+    </message>
+    <message>
+        <source>Firmware before: %1
+Firmware after: %2</source>
+        <translation>Firmware vorher: %1
+Firmware nachher: %2</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Stage: %1</source>
+        <translation>Schritt: %1</translation>
+    </message>
+    <message>
+        <source>the history was written by a newer program (schema %1, this program knows %2)</source>
+        <translation>die Historie wurde von einem neueren Programm geschrieben (Schema %1, dieses Programm kennt %2)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Open run</source>
+        <translation>Lauf öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Back to the list</source>
+        <translation>Zurück zur Liste</translation>
+    </message>
+    <message>
+        <source>Trend: choose a run</source>
+        <translation>Trend: Lauf wählen</translation>
+    </message>
+    <message>
+        <source>Trend of unit %1:</source>
+        <translation>Trend des Geräts %1:</translation>
+    </message>
+    <message>
+        <source>Trend of the sensor&apos;s readings</source>
+        <translation>Trend der Messwerte des Sensors</translation>
+    </message>
+    <message>
+        <source>Path test</source>
+        <translation>Pfadtest</translation>
+    </message>
+    <message>
+        <source>Paper test</source>
+        <translation>Papiertest</translation>
+    </message>
+    <message>
+        <source>Limits (dashed)</source>
+        <translation>Grenzwerte (gestrichelt)</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>No readings of this sensor</source>
+        <translation>Keine Messwerte dieses Sensors</translation>
+    </message>
+    <message>
+        <source>%1 % (%2 of %3 blocks, %4)</source>
+        <translation>%1 % (%2 von %3 Blöcken, %4)</translation>
+    </message>
+    <message>
+        <source>not confirmed: no terminal to ask at; give --yes</source>
+        <translation>nicht bestätigt: kein Terminal für die Rückfrage; geben Sie --yes an</translation>
+    </message>
+    <message>
+        <source>Program %1 %2 (firmware %3) with %4? [y/N]</source>
+        <translation>%1 %2 (Firmware %3) mit %4 programmieren? [y/N]</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>no image file given</source>
+        <translation>keine Abbilddatei angegeben</translation>
+    </message>
+    <message>
+        <source>Image    </source>
+        <translation>Abbild   </translation>
+    </message>
+    <message>
+        <source>the unit does not answer</source>
+        <translation>das Gerät antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Unit     %1, serial number %2</source>
+        <translation>Gerät    %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>Data set %1</source>
+        <translation>Daten    %1</translation>
+    </message>
+    <message>
+        <source>zavdiag program: interrupted: the transfer was stopped, and the unit may need programming again</source>
+        <translation>zavdiag program: unterbrochen: die Übertragung wurde angehalten, und das Gerät muss eventuell neu programmiert werden</translation>
+    </message>
+    <message>
+        <source>Programmed in %1 s: firmware %2 before, %3 after</source>
+        <translation>In %1 s programmiert: Firmware vorher %2, nachher %3</translation>
+    </message>
+    <message>
+        <source>zavdiag program: failed: %1</source>
+        <translation>zavdiag program: fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>zavdiag program: not started: %1</source>
+        <translation>zavdiag program: nicht gestartet: %1</translation>
+    </message>
+    <message>
+        <source>Program Download...</source>
+        <translation>Programm laden...</translation>
+    </message>
+    <message>
+        <source>Send a program image to the unit</source>
+        <translation>Programmabbild an das Gerät senden</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historie</translation>
+    </message>
+    <message>
+        <source>the damaged history %1 could not be moved aside</source>
+        <translation>die beschädigte Historie %1 konnte nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed</source>
+        <translation>der PostgreSQL-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the new run was given no number</source>
+        <translation>der neue Lauf erhielt keine Nummer</translation>
+    </message>
+    <message>
+        <source>Initialisation</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simuliert</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeug</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simuliert</translation>
+    </message>
+    <message>
+        <source>The service history %1 cannot be read: %2</source>
+        <translation>Die Servicehistorie %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The run cannot be read: %1</source>
+        <translation>Der Lauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the history URL %1 cannot be read</source>
+        <translation>die Historien-URL %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the history URL %1 carries a password; a password belongs in ~/.pgpass or PGPASSWORD, never in the settings</source>
+        <translation>die Historien-URL %1 enthält ein Passwort; ein Passwort gehört in ~/.pgpass oder PGPASSWORD, nie in die Einstellungen</translation>
+    </message>
+    <message>
+        <source>the history URL %1 has no valid port</source>
+        <translation>die Historien-URL %1 hat keinen gültigen Port</translation>
+    </message>
+    <message>
+        <source>the history URL %1 has a parameter this program does not pass on: %2</source>
+        <translation>die Historien-URL %1 hat einen Parameter, den dieses Programm nicht weitergibt: %2</translation>
+    </message>
+    <message>
+        <source>The service history %1 was damaged. It was kept as %2 and a new history was started.</source>
+        <translation>Die Servicehistorie %1 war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Historie wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The run could not be recorded in the service history %1: %2. The run&apos;s result stands.</source>
+        <translation>Der Lauf konnte nicht in der Servicehistorie %1 gespeichert werden: %2. Das Ergebnis des Laufs gilt.</translation>
+    </message>
+    <message>
+        <source>The run was kept in the local history %1 instead.</source>
+        <translation>Der Lauf wurde stattdessen in der lokalen Historie %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The service history cannot be used: %1.</source>
+        <translation>Die Servicehistorie ist nicht nutzbar: %1.</translation>
+    </message>
+    <message>
+        <source>The history server %1 could not be reached or written: %2.</source>
+        <translation>Der Historien-Server %1 war nicht erreichbar oder nicht beschreibbar: %2.</translation>
+    </message>
 </context>
 </TS>

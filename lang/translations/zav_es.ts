@@ -463,5 +463,585 @@
         <source>Simulated %1 on COM%2</source>
         <translation>%1 simulado en COM%2</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, shorter than the 128-byte header of a program image</source>
+        <translation>el archivo contiene %1 bytes, menos que la cabecera de 128 bytes de una imagen de programa</translation>
+    </message>
+    <message>
+        <source>the image holds only a RAM program (type letter &apos;b&apos;), a RAM utility, not a program for the unit</source>
+        <translation>la imagen solo contiene un programa RAM (letra de tipo &apos;b&apos;), es decir, una utilidad RAM, no un programa para la unidad</translation>
+    </message>
+    <message>
+        <source>the header names no RAM loader (length 0)</source>
+        <translation>la cabecera no indica ningún cargador RAM (longitud 0)</translation>
+    </message>
+    <message>
+        <source>the header names no main code (length 0)</source>
+        <translation>la cabecera no indica ningún código principal (longitud 0)</translation>
+    </message>
+    <message>
+        <source>the header describes %1 bytes (RAM loader %2, main code %3) but the file holds %4</source>
+        <translation>la cabecera describe %1 bytes (cargador RAM %2, código principal %3) pero el archivo contiene %4</translation>
+    </message>
+    <message>
+        <source>the block size %1 is not a multiple of 128</source>
+        <translation>el tamaño de bloque %1 no es múltiplo de 128</translation>
+    </message>
+    <message>
+        <source>the loader baud rate %1 is not one a serial line runs at</source>
+        <translation>la velocidad de %1 baudios del cargador no es posible en una línea serie</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, shorter than an old-format header</source>
+        <translation>el archivo contiene %1 bytes, menos que una cabecera del formato antiguo</translation>
+    </message>
+    <message>
+        <source>old-format image of type letter %1, above &apos;c&apos;: protected</source>
+        <translation>imagen del formato antiguo con letra de tipo %1, posterior a &apos;c&apos;: protegida</translation>
+    </message>
+    <message>
+        <source>the old-format header names no blocks</source>
+        <translation>la cabecera del formato antiguo no indica ningún bloque</translation>
+    </message>
+    <message>
+        <source>the header names %1 blocks of 128 bytes (%2 bytes) but the file holds %3</source>
+        <translation>la cabecera indica %1 bloques de 128 bytes (%2 bytes) pero el archivo contiene %3</translation>
+    </message>
+    <message>
+        <source>the image is too short to carry its version (at offset 65303)</source>
+        <translation>la imagen es demasiado corta para contener su versión (en el desplazamiento 65303)</translation>
+    </message>
+    <message>
+        <source>the version at offset 65303 is not three digits</source>
+        <translation>la versión en el desplazamiento 65303 no tiene tres dígitos</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>not a program image: the mark &quot;ZAV&quot; is missing at offsets 0 and 2</source>
+        <translation>no es una imagen de programa: falta la marca &quot;ZAV&quot; en los desplazamientos 0 y 2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device or a FIFO, not a regular file</source>
+        <translation>es un dispositivo o un FIFO, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than any unit takes</source>
+        <translation>el archivo contiene %1 bytes, más de lo que admite cualquier unidad</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>the file grew past %1 bytes while it was read</source>
+        <translation>el archivo superó los %1 bytes mientras se leía</translation>
+    </message>
+    <message>
+        <source>Format: %1</source>
+        <translation>Formato: %1</translation>
+    </message>
+    <message>
+        <source>old format (128-byte blocks as commands)</source>
+        <translation>formato antiguo (bloques de 128 bytes como comandos)</translation>
+    </message>
+    <message>
+        <source>RAM loader, reconnection, main code</source>
+        <translation>cargador RAM, reconexión, código principal</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Clase: %1</translation>
+    </message>
+    <message>
+        <source>Type letter: %1</source>
+        <translation>Letra de tipo: %1</translation>
+    </message>
+    <message>
+        <source>RAM program: %1 bytes</source>
+        <translation>Programa RAM: %1 bytes</translation>
+    </message>
+    <message>
+        <source>Main code: %1 bytes</source>
+        <translation>Código principal: %1 bytes</translation>
+    </message>
+    <message>
+        <source>Blocks: %1 of %2 bytes</source>
+        <translation>Bloques: %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>Loader baud rate: %1</source>
+        <translation>Velocidad del cargador (baudios): %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>not checked (the image skips the version checks)</source>
+        <translation>no comprobada (la imagen omite las comprobaciones de versión)</translation>
+    </message>
+    <message>
+        <source>Simulator stand-in image: only a simulated unit takes it</source>
+        <translation>Imagen sustituta para el simulador: solo la admite una unidad simulada</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>no se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file is not a program image (no &quot;ZAV&quot; mark)</source>
+        <translation>el archivo no es una imagen de programa (sin marca &quot;ZAV&quot;)</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation>no se puede abrir el puerto</translation>
+    </message>
+    <message>
+        <source>the unit did not answer SYNC</source>
+        <translation>la unidad no respondió a SYNC</translation>
+    </message>
+    <message>
+        <source>old-format image of a type above &apos;c&apos; (protected)</source>
+        <translation>imagen del formato antiguo de un tipo posterior a &apos;c&apos; (protegida)</translation>
+    </message>
+    <message>
+        <source>the transfer failed: a time-out, a write failure, a cancel or a refused block</source>
+        <translation>la transferencia falló: tiempo de espera agotado, fallo de escritura, cancelación o bloque rechazado</translation>
+    </message>
+    <message>
+        <source>the unit refused the program command or the version query</source>
+        <translation>la unidad rechazó el comando de programación o la consulta de versión</translation>
+    </message>
+    <message>
+        <source>the unit refused the header or a block (0xF9)</source>
+        <translation>la unidad rechazó la cabecera o un bloque (0xF9)</translation>
+    </message>
+    <message>
+        <source>the unit refused the end-of-download command</source>
+        <translation>la unidad rechazó el comando de fin de carga</translation>
+    </message>
+    <message>
+        <source>the unit refused the closing RESET</source>
+        <translation>la unidad rechazó el RESET final</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s flash (type 2) takes no image older than version 109</source>
+        <translation>la memoria flash de la unidad (tipo 2) no admite ninguna imagen anterior a la versión 109</translation>
+    </message>
+    <message>
+        <source>the unit did not answer the speed check</source>
+        <translation>la unidad no respondió a la comprobación de velocidad</translation>
+    </message>
+    <message>
+        <source>idle</source>
+        <translation>inactivo</translation>
+    </message>
+    <message>
+        <source>sending the RAM loader</source>
+        <translation>enviando el cargador RAM</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>iniciando</translation>
+    </message>
+    <message>
+        <source>reconnecting</source>
+        <translation>reconectando</translation>
+    </message>
+    <message>
+        <source>sending the header</source>
+        <translation>enviando la cabecera</translation>
+    </message>
+    <message>
+        <source>sending the main code</source>
+        <translation>enviando el código principal</translation>
+    </message>
+    <message>
+        <source>reading the file</source>
+        <translation>leyendo el archivo</translation>
+    </message>
+    <message>
+        <source>result 0x%1</source>
+        <translation>resultado 0x%1</translation>
+    </message>
+    <message>
+        <source>a simulator image, and COM%1 is not a simulated port</source>
+        <translation>una imagen para simulador, y COM%1 no es un puerto simulado</translation>
+    </message>
+    <message>
+        <source>sending blocks</source>
+        <translation>enviando bloques</translation>
+    </message>
+    <message>
+        <source>stopped on request: the unit may need programming again</source>
+        <translation>detenido a petición: puede que la unidad tenga que programarse de nuevo</translation>
+    </message>
+    <message>
+        <source>identifying the unit again</source>
+        <translation>identificando de nuevo la unidad</translation>
+    </message>
+    <message>
+        <source>the unit did not answer after the download</source>
+        <translation>la unidad no respondió tras la carga</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>Image File...</source>
+        <translation>Archivo de imagen...</translation>
+    </message>
+    <message>
+        <source>Identify Unit</source>
+        <translation>Identificar unidad</translation>
+    </message>
+    <message>
+        <source>Blocks sent</source>
+        <translation>Bloques enviados</translation>
+    </message>
+    <message>
+        <source>%v of %m blocks</source>
+        <translation>%v de %m bloques</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Program Download</source>
+        <translation>Carga de programa</translation>
+    </message>
+    <message>
+        <source>Program Image</source>
+        <translation>Imagen de programa</translation>
+    </message>
+    <message>
+        <source>Program %1 %2 (firmware %3) with %4?
+A download that does not complete leaves a unit that does not start.</source>
+        <translation>¿Programar %1 %2 (firmware %3) con %4?
+Si la carga no se completa, la unidad no arrancará.</translation>
+    </message>
+    <message>
+        <source>Stop the download? The unit may then need programming again.</source>
+        <translation>¿Detener la carga? Puede que después la unidad tenga que programarse de nuevo.</translation>
+    </message>
+    <message>
+        <source>No image chosen.</source>
+        <translation>No se ha elegido ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1.</source>
+        <translation>No enviado: %1.</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2
+Firmware %3
+Data set %4</source>
+        <translation>%1, número de serie %2
+Firmware %3
+Conjunto de datos %4</translation>
+    </message>
+    <message>
+        <source>Unit not identified.</source>
+        <translation>Unidad no identificada.</translation>
+    </message>
+    <message>
+        <source>Programmed in %1 s.</source>
+        <translation>Programación completada en %1 s.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Fallo: %1.</translation>
+    </message>
+    <message>
+        <source>Not started: %1.</source>
+        <translation>No iniciado: %1.</translation>
+    </message>
+    <message>
+        <source>Firmware before: %1
+Firmware after: %2</source>
+        <translation>Firmware antes: %1
+Firmware después: %2</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Stage: %1</source>
+        <translation>Fase: %1</translation>
+    </message>
+    <message>
+        <source>the history was written by a newer program (schema %1, this program knows %2)</source>
+        <translation>el historial lo escribió un programa más reciente (esquema %1, este programa conoce %2)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Open run</source>
+        <translation>Abrir prueba</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Back to the list</source>
+        <translation>Volver a la lista</translation>
+    </message>
+    <message>
+        <source>Trend: choose a run</source>
+        <translation>Tendencia: elija una prueba</translation>
+    </message>
+    <message>
+        <source>Trend of unit %1:</source>
+        <translation>Tendencia de la unidad %1:</translation>
+    </message>
+    <message>
+        <source>Trend of the sensor&apos;s readings</source>
+        <translation>Tendencia de las lecturas del sensor</translation>
+    </message>
+    <message>
+        <source>Path test</source>
+        <translation>Prueba de trayecto</translation>
+    </message>
+    <message>
+        <source>Paper test</source>
+        <translation>Prueba de papel</translation>
+    </message>
+    <message>
+        <source>Limits (dashed)</source>
+        <translation>Límites (a trazos)</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallida</translation>
+    </message>
+    <message>
+        <source>No readings of this sensor</source>
+        <translation>No hay lecturas de este sensor</translation>
+    </message>
+    <message>
+        <source>%1 % (%2 of %3 blocks, %4)</source>
+        <translation>%1 % (%2 de %3 bloques, %4)</translation>
+    </message>
+    <message>
+        <source>not confirmed: no terminal to ask at; give --yes</source>
+        <translation>no confirmado: no hay ningún terminal donde preguntar; indique --yes</translation>
+    </message>
+    <message>
+        <source>Program %1 %2 (firmware %3) with %4? [y/N]</source>
+        <translation>¿Programar %1 %2 (firmware %3) con %4? [y/N]</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>no confirmado</translation>
+    </message>
+    <message>
+        <source>no image file given</source>
+        <translation>no se ha indicado ningún archivo de imagen</translation>
+    </message>
+    <message>
+        <source>Image    </source>
+        <translation>Imagen   </translation>
+    </message>
+    <message>
+        <source>the unit does not answer</source>
+        <translation>la unidad no responde</translation>
+    </message>
+    <message>
+        <source>Unit     %1, serial number %2</source>
+        <translation>Unidad   %1, número de serie %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>Data set %1</source>
+        <translation>Datos    %1</translation>
+    </message>
+    <message>
+        <source>zavdiag program: interrupted: the transfer was stopped, and the unit may need programming again</source>
+        <translation>zavdiag program: interrumpido: se detuvo la transferencia y puede que la unidad tenga que programarse de nuevo</translation>
+    </message>
+    <message>
+        <source>Programmed in %1 s: firmware %2 before, %3 after</source>
+        <translation>Programación completada en %1 s: firmware %2 antes, %3 después</translation>
+    </message>
+    <message>
+        <source>zavdiag program: failed: %1</source>
+        <translation>zavdiag program: fallo: %1</translation>
+    </message>
+    <message>
+        <source>zavdiag program: not started: %1</source>
+        <translation>zavdiag program: no iniciado: %1</translation>
+    </message>
+    <message>
+        <source>Program Download...</source>
+        <translation>Carga de programa...</translation>
+    </message>
+    <message>
+        <source>Send a program image to the unit</source>
+        <translation>Enviar una imagen de programa a la unidad</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>the damaged history %1 could not be moved aside</source>
+        <translation>el historial dañado %1 no se pudo apartar</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed</source>
+        <translation>el controlador PostgreSQL de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>the new run was given no number</source>
+        <translation>la nueva prueba no recibió ningún número</translation>
+    </message>
+    <message>
+        <source>Initialisation</source>
+        <translation>Inicialización</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simulada</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Herramienta</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simulada</translation>
+    </message>
+    <message>
+        <source>The service history %1 cannot be read: %2</source>
+        <translation>No se puede leer el historial de servicio %1: %2</translation>
+    </message>
+    <message>
+        <source>The run cannot be read: %1</source>
+        <translation>No se puede leer la prueba: %1</translation>
+    </message>
+    <message>
+        <source>the history URL %1 cannot be read</source>
+        <translation>la URL del historial %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>the history URL %1 carries a password; a password belongs in ~/.pgpass or PGPASSWORD, never in the settings</source>
+        <translation>la URL del historial %1 contiene una contraseña; una contraseña va en ~/.pgpass o PGPASSWORD, nunca en la configuración</translation>
+    </message>
+    <message>
+        <source>the history URL %1 has no valid port</source>
+        <translation>la URL del historial %1 no tiene un puerto válido</translation>
+    </message>
+    <message>
+        <source>the history URL %1 has a parameter this program does not pass on: %2</source>
+        <translation>la URL del historial %1 tiene un parámetro que este programa no transmite: %2</translation>
+    </message>
+    <message>
+        <source>The service history %1 was damaged. It was kept as %2 and a new history was started.</source>
+        <translation>El historial de servicio %1 estaba dañado. Se conservó como %2 y se empezó un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>The run could not be recorded in the service history %1: %2. The run&apos;s result stands.</source>
+        <translation>La prueba no se pudo registrar en el historial de servicio %1: %2. El resultado de la prueba es válido.</translation>
+    </message>
+    <message>
+        <source>The run was kept in the local history %1 instead.</source>
+        <translation>La prueba se guardó en su lugar en el historial local %1.</translation>
+    </message>
+    <message>
+        <source>The service history cannot be used: %1.</source>
+        <translation>No se puede usar el historial de servicio: %1.</translation>
+    </message>
+    <message>
+        <source>The history server %1 could not be reached or written: %2.</source>
+        <translation>No se pudo acceder al servidor del historial %1 o escribir en él: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -34,10 +34,6 @@ constexpr std::size_t kVersionDigits = 3;
 // The rates a loader can be asked to run at.
 constexpr std::uint32_t kLoaderRates[] = {9600, 19200, 28800, 38400, 57600, 115200};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 std::uint32_t be(std::span<const std::uint8_t> b, std::size_t at, int bytes) {
     std::uint32_t value = 0;
     for (int i = 0; i < bytes; ++i) value = value << 8 | b[at + static_cast<std::size_t>(i)];
@@ -59,8 +55,10 @@ QString letter(std::uint8_t byte) {
 
 ImageCheck checkLoaderImage(std::span<const std::uint8_t> b) {
     if (b.size() < kHeaderSize)
-        return refuse(tr("the file holds %1 bytes, shorter than the 128-byte header of a program "
-                         "image")
+        return refuse(QCoreApplication::translate(
+                          "zav",
+                          "the file holds %1 bytes, shorter than the 128-byte header of a program "
+                          "image")
                           .arg(b.size()),
                       ZAV_DOWNLOAD_READ_FILE_ERROR);
     ImageSummary s;
@@ -68,17 +66,24 @@ ImageCheck checkLoaderImage(std::span<const std::uint8_t> b) {
     s.kind = b[kKindAt];
     s.typeLetter = static_cast<char>(b[kTypeAt]);
     if (s.typeLetter == kRamOnlyType)
-        return refuse(
-            tr("the image holds only a RAM program (type letter 'b'), a RAM utility, "
-               "not a program for the unit"));
+        return refuse(QCoreApplication::translate(
+            "zav",
+            "the image holds only a RAM program (type letter 'b'), a RAM utility, "
+            "not a program for the unit"));
     s.ramLength = be(b, kRamLengthAt, 4);
     s.mainLength = be(b, kMainLengthAt, 4);
-    if (s.ramLength == 0) return refuse(tr("the header names no RAM loader (length 0)"));
-    if (s.mainLength == 0) return refuse(tr("the header names no main code (length 0)"));
+    if (s.ramLength == 0)
+        return refuse(
+            QCoreApplication::translate("zav", "the header names no RAM loader (length 0)"));
+    if (s.mainLength == 0)
+        return refuse(
+            QCoreApplication::translate("zav", "the header names no main code (length 0)"));
     const std::uint64_t needed = std::uint64_t{kHeaderSize} + s.ramLength + s.mainLength;
     if (needed > b.size())
-        return refuse(tr("the header describes %1 bytes (RAM loader %2, main code %3) but the "
-                         "file holds %4")
+        return refuse(QCoreApplication::translate(
+                          "zav",
+                          "the header describes %1 bytes (RAM loader %2, main code %3) but the "
+                          "file holds %4")
                           .arg(needed)
                           .arg(s.ramLength)
                           .arg(s.mainLength)
@@ -87,39 +92,47 @@ ImageCheck checkLoaderImage(std::span<const std::uint8_t> b) {
     s.blockSize = be(b, kBlockSizeAt, 2);
     if (s.blockSize == 0) s.blockSize = kDefaultBlockSize;
     if (s.blockSize % kOldBlockSize != 0)
-        return refuse(tr("the block size %1 is not a multiple of 128").arg(s.blockSize));
+        return refuse(
+            QCoreApplication::translate("zav", "the block size %1 is not a multiple of 128")
+                .arg(s.blockSize));
     s.blocks =
         static_cast<std::uint32_t>((std::uint64_t{s.mainLength} + s.blockSize - 1) / s.blockSize);
     const std::uint32_t named = be(b, kLoaderBaudAt, 4);
     s.loaderBaud = s.kind == 9 || s.kind == 10 || named == 0 ? kDefaultLoaderBaud : named;
     if (std::find(std::begin(kLoaderRates), std::end(kLoaderRates), s.loaderBaud) ==
         std::end(kLoaderRates))
-        return refuse(
-            tr("the loader baud rate %1 is not one a serial line runs at").arg(s.loaderBaud));
+        return refuse(QCoreApplication::translate(
+                          "zav", "the loader baud rate %1 is not one a serial line runs at")
+                          .arg(s.loaderBaud));
     s.standIn = sim::is_stand_in_image(b);
     return {s, {}};
 }
 
 ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
     if (b.size() < kOldHeaderSize)
-        return refuse(
-            tr("the file holds %1 bytes, shorter than an old-format header").arg(b.size()),
-            ZAV_DOWNLOAD_READ_FILE_ERROR);
+        return refuse(QCoreApplication::translate(
+                          "zav", "the file holds %1 bytes, shorter than an old-format header")
+                          .arg(b.size()),
+                      ZAV_DOWNLOAD_READ_FILE_ERROR);
     ImageSummary s;
     s.format = ImageFormat::OldFormat;
     s.kind = b[kKindAt];
     s.typeLetter = static_cast<char>(b[kTypeAt]);
     if (b[kTypeAt] > kHighestOldType)
-        return refuse(
-            tr("old-format image of type letter %1, above 'c': protected").arg(letter(b[kTypeAt])),
-            ZAV_DOWNLOAD_PROTECTED_IMAGE);
+        return refuse(QCoreApplication::translate(
+                          "zav", "old-format image of type letter %1, above 'c': protected")
+                          .arg(letter(b[kTypeAt])),
+                      ZAV_DOWNLOAD_PROTECTED_IMAGE);
     s.blocks = std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8;
     s.blockSize = kOldBlockSize;
-    if (s.blocks == 0) return refuse(tr("the old-format header names no blocks"));
+    if (s.blocks == 0)
+        return refuse(QCoreApplication::translate("zav", "the old-format header names no blocks"));
     const std::uint64_t needed = std::uint64_t{s.blocks} * kOldBlockSize;
     if (needed > b.size())
-        return refuse(tr("the header names %1 blocks of 128 bytes (%2 bytes) but the file holds "
-                         "%3")
+        return refuse(QCoreApplication::translate(
+                          "zav",
+                          "the header names %1 blocks of 128 bytes (%2 bytes) but the file holds "
+                          "%3")
                           .arg(s.blocks)
                           .arg(needed)
                           .arg(b.size()),
@@ -130,12 +143,14 @@ ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
     // says to skip that or is not a main program.
     if (!s.skipsVersionChecks && s.kind == 0) {
         if (needed < kVersionAt + kVersionDigits)
-            return refuse(tr("the image is too short to carry its version (at offset 65303)"));
+            return refuse(QCoreApplication::translate(
+                "zav", "the image is too short to carry its version (at offset 65303)"));
         int version = 0;
         for (std::size_t i = 0; i < kVersionDigits; ++i) {
             const std::uint8_t digit = b[kVersionAt + i];
             if (digit < '0' || digit > '9')
-                return refuse(tr("the version at offset 65303 is not three digits"));
+                return refuse(QCoreApplication::translate(
+                    "zav", "the version at offset 65303 is not three digits"));
             version = version * 10 + (digit - '0');
         }
         s.version = version;
@@ -147,10 +162,13 @@ ImageCheck checkOldImage(std::span<const std::uint8_t> b) {
 }  // namespace
 
 ImageCheck CheckImage(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return refuse(tr("the file is empty"), ZAV_DOWNLOAD_READ_FILE_ERROR);
+    if (bytes.empty())
+        return refuse(QCoreApplication::translate("zav", "the file is empty"),
+                      ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (markAt(bytes, 0)) return checkLoaderImage(bytes);
     if (markAt(bytes, kOldMarkAt)) return checkOldImage(bytes);
-    return refuse(tr("not a program image: the mark \"ZAV\" is missing at offsets 0 and 2"),
+    return refuse(QCoreApplication::translate(
+                      "zav", "not a program image: the mark \"ZAV\" is missing at offsets 0 and 2"),
                   ZAV_DOWNLOAD_NOT_ZAV_IMAGE);
 }
 
@@ -161,28 +179,40 @@ ImageFile ReadImageFile(const QString& path) {
         file.check = refuse(std::move(reason), code);
         return file;
     };
-    if (!info.exists()) return refused(tr("there is no such file"), ZAV_DOWNLOAD_OPEN_FILE_ERROR);
+    if (!info.exists())
+        return refused(QCoreApplication::translate("zav", "there is no such file"),
+                       ZAV_DOWNLOAD_OPEN_FILE_ERROR);
     if (info.isDir())
-        return refused(tr("it is a folder, not a file"), ZAV_DOWNLOAD_READ_FILE_ERROR);
+        return refused(QCoreApplication::translate("zav", "it is a folder, not a file"),
+                       ZAV_DOWNLOAD_READ_FILE_ERROR);
     // A device or a FIFO might never end, or never begin.
     if (!info.isFile())
-        return refused(tr("it is a device or a FIFO, not a regular file"),
+        return refused(
+            QCoreApplication::translate("zav", "it is a device or a FIFO, not a regular file"),
+            ZAV_DOWNLOAD_READ_FILE_ERROR);
+    if (info.size() == 0)
+        return refused(QCoreApplication::translate("zav", "the file is empty"),
                        ZAV_DOWNLOAD_READ_FILE_ERROR);
-    if (info.size() == 0) return refused(tr("the file is empty"), ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (info.size() > kMaxImageBytes)
-        return refused(tr("the file holds %1 bytes, more than any unit takes").arg(info.size()),
-                       ZAV_DOWNLOAD_READ_FILE_ERROR);
+        return refused(
+            QCoreApplication::translate("zav", "the file holds %1 bytes, more than any unit takes")
+                .arg(info.size()),
+            ZAV_DOWNLOAD_READ_FILE_ERROR);
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
-        return refused(tr("it cannot be opened: %1").arg(in.errorString()),
-                       ZAV_DOWNLOAD_OPEN_FILE_ERROR);
+        return refused(
+            QCoreApplication::translate("zav", "it cannot be opened: %1").arg(in.errorString()),
+            ZAV_DOWNLOAD_OPEN_FILE_ERROR);
     file.bytes = in.read(kMaxImageBytes + 1);
     if (in.error() != QFileDevice::NoError)
-        return refused(tr("it cannot be read: %1").arg(in.errorString()),
-                       ZAV_DOWNLOAD_READ_FILE_ERROR);
+        return refused(
+            QCoreApplication::translate("zav", "it cannot be read: %1").arg(in.errorString()),
+            ZAV_DOWNLOAD_READ_FILE_ERROR);
     if (file.bytes.size() > kMaxImageBytes)
-        return refused(tr("the file grew past %1 bytes while it was read").arg(kMaxImageBytes),
-                       ZAV_DOWNLOAD_READ_FILE_ERROR);
+        return refused(
+            QCoreApplication::translate("zav", "the file grew past %1 bytes while it was read")
+                .arg(kMaxImageBytes),
+            ZAV_DOWNLOAD_READ_FILE_ERROR);
     file.check = CheckImage({reinterpret_cast<const std::uint8_t*>(file.bytes.constData()),
                              static_cast<std::size_t>(file.bytes.size())});
     if (!file.check.summary) file.bytes.clear();
@@ -192,20 +222,29 @@ ImageFile ReadImageFile(const QString& path) {
 QStringList SummaryLines(const ImageSummary& s) {
     QStringList lines;
     const bool old = s.format == ImageFormat::OldFormat;
-    lines << tr("Format: %1")
-                 .arg(old ? tr("old format (128-byte blocks as commands)")
-                          : tr("RAM loader, reconnection, main code"));
-    lines << tr("Kind: %1").arg(s.kind);
-    lines << tr("Type letter: %1").arg(letter(static_cast<std::uint8_t>(s.typeLetter)));
-    if (!old) lines << tr("RAM program: %1 bytes").arg(s.ramLength);
-    lines << tr("Main code: %1 bytes").arg(s.mainLength);
-    lines << tr("Blocks: %1 of %2 bytes").arg(s.blocks).arg(s.blockSize);
-    if (!old) lines << tr("Loader baud rate: %1").arg(s.loaderBaud);
+    lines << QCoreApplication::translate("zav", "Format: %1")
+                 .arg(old ? QCoreApplication::translate("zav",
+                                                        "old format (128-byte blocks as commands)")
+                          : QCoreApplication::translate("zav",
+                                                        "RAM loader, reconnection, main code"));
+    lines << QCoreApplication::translate("zav", "Kind: %1").arg(s.kind);
+    lines << QCoreApplication::translate("zav", "Type letter: %1")
+                 .arg(letter(static_cast<std::uint8_t>(s.typeLetter)));
+    if (!old) lines << QCoreApplication::translate("zav", "RAM program: %1 bytes").arg(s.ramLength);
+    lines << QCoreApplication::translate("zav", "Main code: %1 bytes").arg(s.mainLength);
+    lines << QCoreApplication::translate("zav", "Blocks: %1 of %2 bytes")
+                 .arg(s.blocks)
+                 .arg(s.blockSize);
+    if (!old) lines << QCoreApplication::translate("zav", "Loader baud rate: %1").arg(s.loaderBaud);
     if (old)
-        lines << tr("Version: %1")
-                     .arg(s.version ? QString::number(*s.version)
-                                    : tr("not checked (the image skips the version checks)"));
-    if (s.standIn) lines << tr("Simulator stand-in image: only a simulated unit takes it");
+        lines << QCoreApplication::translate("zav", "Version: %1")
+                     .arg(s.version
+                              ? QString::number(*s.version)
+                              : QCoreApplication::translate(
+                                    "zav", "not checked (the image skips the version checks)"));
+    if (s.standIn)
+        lines << QCoreApplication::translate(
+            "zav", "Simulator stand-in image: only a simulated unit takes it");
     return lines;
 }
 

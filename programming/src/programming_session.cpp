@@ -26,10 +26,6 @@ constexpr qint64 kStopGraceMs = 2000;
 // A unit restarts into its new firmware before it answers again.
 constexpr int kRestartTicks = 5;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("zav", text);
-}
-
 struct CodeWords {
     std::int32_t code;
     const char* words;
@@ -78,9 +74,9 @@ constexpr CodeWords kStageWords[] = {
 template <std::size_t N>
 QString lookUp(const CodeWords (&table)[N], std::int32_t code) {
     for (const CodeWords& entry : table) {
-        if (entry.code == code) return tr(entry.words);
+        if (entry.code == code) return QCoreApplication::translate("zav", entry.words);
     }
-    return tr("result 0x%1").arg(code, 0, 16);
+    return QCoreApplication::translate("zav", "result 0x%1").arg(code, 0, 16);
 }
 
 }  // namespace
@@ -160,7 +156,10 @@ bool ProgrammingSessionCore::choose(ImageFile file, bool fromFile) {
          (fromFile && QFileInfo(image_.path).absoluteFilePath().startsWith(app::StandInFolder())));
     if (standIn && !app::PortIsSimulated(port_)) {
         image_.check = {std::nullopt,
-                        {tr("a simulator image, and COM%1 is not a simulated port").arg(port_), 0}};
+                        {QCoreApplication::translate(
+                             "zav", "a simulator image, and COM%1 is not a simulated port")
+                             .arg(port_),
+                         0}};
         image_.bytes.clear();
     }
     emit changed();
@@ -256,7 +255,7 @@ std::int32_t ProgrammingSessionCore::follow(QElapsedTimer& elapsed) {
             progress_.blocksSent = data;
             const bool staged = !old && status.stage != ZAV_DOWNLOAD_STAGE_IDLE &&
                                 status.stage != ZAV_DOWNLOAD_STAGE_READING_FILE;
-            progress_.stage = old      ? tr("sending blocks")
+            progress_.stage = old      ? QCoreApplication::translate("zav", "sending blocks")
                               : staged ? StageWords(status.stage)
                                        : progress_.stage;
             emit progressed();
@@ -269,23 +268,26 @@ std::int32_t ProgrammingSessionCore::follow(QElapsedTimer& elapsed) {
 void ProgrammingSessionCore::finish(std::int32_t result) {
     result_ = result;
     if (result != ZAV_DOWNLOAD_DONE) {
-        fail(Outcome::Failed, cancelled_ ? tr("stopped on request: the unit may need "
-                                              "programming again")
-                                         : DownloadResultWords(result));
+        fail(Outcome::Failed,
+             cancelled_ ? QCoreApplication::translate("zav",
+                                                      "stopped on request: the unit may need "
+                                                      "programming again")
+                        : DownloadResultWords(result));
         return;
     }
     progress_.blocksSent = progress_.blocksTotal;
-    progress_.stage = tr("identifying the unit again");
+    progress_.stage = QCoreApplication::translate("zav", "identifying the unit again");
     emit progressed();
     app::PauseTicks(clock_, kRestartTicks);
     const std::optional<UnitIdentity> after = closing() ? std::nullopt : readIdentity();
     if (!after) {
-        fail(Outcome::Failed, tr("the unit did not answer after the download"));
+        fail(Outcome::Failed,
+             QCoreApplication::translate("zav", "the unit did not answer after the download"));
         return;
     }
     identity_ = after;
     firmwareAfter_ = after->firmware;
-    progress_.stage = tr("done");
+    progress_.stage = QCoreApplication::translate("zav", "done");
     outcome_ = Outcome::Programmed;
 }
 

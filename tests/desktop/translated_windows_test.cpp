@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include "gui_test_support.h"
@@ -12,6 +13,7 @@
 #include "zav/desktop/frm_options.h"
 #include "zav/desktop/mdi_form_main.h"
 #include "zav/desktop/program.h"
+#include "zav/window/tool_window_frame.h"
 
 using zav::desktop::Program;
 
@@ -21,6 +23,14 @@ namespace {
 bool showsWhole(const QWidget& widget, const QString& text, int margin) {
     return widget.isVisible() &&
            widget.width() >= widget.fontMetrics().horizontalAdvance(text) + margin;
+}
+
+// The tool window's frame around `content`: it carries the title.
+QWidget* frameOf(QWidget* content) {
+    QWidget* widget = content;
+    while (widget && !qobject_cast<zav::window::ToolWindowFrame*>(widget))
+        widget = widget->parentWidget();
+    return widget;
 }
 
 }  // namespace
@@ -83,6 +93,48 @@ class TranslatedWindowsTest : public QObject {
         QPointer<QPushButton> open = button;
         main.close();
         QTRY_VERIFY(!open);
+    }
+
+    // The two newest tools carry our texts alone: none of them may stay
+    // English in a German program.
+    void programDownloadAndHistorySpeakGerman() {
+        zav::test::storeSetting(zav::base::settings::kCountryCodeKey, QStringLiteral("DE"));
+        zav::test::storeSetting(zav::base::settings::kCountryCodeOptionKey, QStringLiteral("1"));
+        Program program;
+        QString error;
+        QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6")}, &error),
+                 qPrintable(error));
+        zav::desktop::MDIFormMain& main = program.mainWindow();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        main.findChild<QAction*>(QStringLiteral("mnuProgram"))->trigger();
+        QPointer<QWidget> content;
+        QTRY_VERIFY((content = main.findChild<QWidget*>(QStringLiteral("frmProgram"))));
+        QCOMPARE(frameOf(content)->windowTitle(), QStringLiteral("Programm laden"));
+        auto* file = content->findChild<QPushButton*>(QStringLiteral("bttnFile"));
+        QCOMPARE(file->text(), QStringLiteral("Abbilddatei..."));
+        QTRY_VERIFY(showsWhole(*file, file->text(), 4));
+        QCOMPARE(content->findChild<QPushButton*>(QStringLiteral("bttnCancel"))->text(),
+                 QStringLiteral("Abbrechen"));
+        frameOf(content)->close();
+        QTRY_VERIFY(!content);
+
+        main.findChild<QAction*>(QStringLiteral("mnuHistory"))->trigger();
+        QTRY_VERIFY((content = main.findChild<QWidget*>(QStringLiteral("frmHistory"))));
+        QCOMPARE(frameOf(content)->windowTitle(), QStringLiteral("Historie"));
+        auto* runs = content->findChild<QTableView*>(QStringLiteral("tblRuns"));
+        QAbstractItemModel* model = runs->model();
+        QStringList headers;
+        for (int column = 0; column < model->columnCount(); ++column)
+            headers << model->headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(headers.first(), QStringLiteral("Zeit"));
+        QVERIFY2(headers.contains(QStringLiteral("Simuliert")), qPrintable(headers.join(u',')));
+        auto* open = content->findChild<QPushButton*>(QStringLiteral("bttnOpen"));
+        QCOMPARE(open->text(), QStringLiteral("Lauf öffnen"));
+        QTRY_VERIFY(showsWhole(*open, open->text(), 4));
+        main.close();
+        QTRY_VERIFY(!content);
     }
 };
 

@@ -246,7 +246,7 @@ RecordedRunView::RecordedRunView(RunRecord run, QWidget* parent)
     auto* identity = NewIdentityLabel(this);
     ShowIdentity(identity, run_.shown);
     auto* when = new QLabel(
-        tr("%1 on %2")
+        QCoreApplication::translate("zav", "%1 on %2")
             .arg(run_.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), run_.hostName),
         this);
     when->setTextFormat(Qt::PlainText);
@@ -255,7 +255,7 @@ RecordedRunView::RecordedRunView(RunRecord run, QWidget* parent)
     ShowList(sensors, run_.shown.sensorColumns, run_.shown.sensorRows);
     ShowList(motors, run_.shown.motorColumns, run_.shown.motorRows);
     QPushButton* save = NewButton("bttnSaveCSV", lang::text::kSave, this);
-    auto* report = new QPushButton(tr("Report…"), this);
+    auto* report = new QPushButton(QCoreApplication::translate("zav", "Report…"), this);
     report->setObjectName(QStringLiteral("bttnReport"));
     report->setAccessibleName(report->text());
     connect(save, &QPushButton::clicked, this, &RecordedRunView::askSaveFile);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -47,7 +48,7 @@ FrmHistory::FrmHistory(zav::window::ToolWindowFrame& frame, RunViewFactory makeR
     owned_ = std::make_unique<HistorySession>(view_);
     session_ = owned_.get();
     buildControls();
-    frame_.setTitle(tr("History"));
+    frame_.setTitle(QCoreApplication::translate("zav", "History"));
     session_->start();
     table_->setModel(&session_->model());
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -73,31 +74,31 @@ void FrmHistory::buildControls() {
 
     serial_ = new QLineEdit(listPage);
     serial_->setObjectName(QStringLiteral("txtSerial"));
-    serial_->setAccessibleName(tr("Serial number"));
+    serial_->setAccessibleName(QCoreApplication::translate("zav", "Serial number"));
     type_ = new QLineEdit(listPage);
     type_->setObjectName(QStringLiteral("txtType"));
-    type_->setAccessibleName(tr("Type"));
+    type_->setAccessibleName(QCoreApplication::translate("zav", "Type"));
     verdict_ = new QComboBox(listPage);
     verdict_->setObjectName(QStringLiteral("cboVerdict"));
-    verdict_->setAccessibleName(tr("Verdict"));
-    verdict_->addItem(tr("All"), QString());
+    verdict_->setAccessibleName(QCoreApplication::translate("zav", "Verdict"));
+    verdict_->addItem(QCoreApplication::translate("zav", "All"), QString());
     verdict_->addItem(QStringLiteral("PASSED"), QStringLiteral("PASSED"));
     verdict_->addItem(QStringLiteral("FAILED"), QStringLiteral("FAILED"));
-    fromOn_ = new QCheckBox(tr("From"), listPage);
+    fromOn_ = new QCheckBox(QCoreApplication::translate("zav", "From"), listPage);
     fromOn_->setObjectName(QStringLiteral("chkFrom"));
     from_ = DateEdit("dateFrom", listPage);
-    toOn_ = new QCheckBox(tr("To"), listPage);
+    toOn_ = new QCheckBox(QCoreApplication::translate("zav", "To"), listPage);
     toOn_->setObjectName(QStringLiteral("chkTo"));
     to_ = DateEdit("dateTo", listPage);
     from_->setAccessibleName(fromOn_->text());
     to_->setAccessibleName(toOn_->text());
 
     auto* filters = new QHBoxLayout;
-    filters->addWidget(new QLabel(tr("Serial number"), listPage));
+    filters->addWidget(new QLabel(QCoreApplication::translate("zav", "Serial number"), listPage));
     filters->addWidget(serial_, 2);
-    filters->addWidget(new QLabel(tr("Type"), listPage));
+    filters->addWidget(new QLabel(QCoreApplication::translate("zav", "Type"), listPage));
     filters->addWidget(type_, 1);
-    filters->addWidget(new QLabel(tr("Verdict"), listPage));
+    filters->addWidget(new QLabel(QCoreApplication::translate("zav", "Verdict"), listPage));
     filters->addWidget(verdict_);
     filters->addWidget(fromOn_);
     filters->addWidget(from_);
@@ -106,7 +107,7 @@ void FrmHistory::buildControls() {
 
     table_ = new QTableView(listPage);
     table_->setObjectName(QStringLiteral("tblRuns"));
-    table_->setAccessibleName(tr("Runs"));
+    table_->setAccessibleName(QCoreApplication::translate("zav", "Runs"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -116,7 +117,7 @@ void FrmHistory::buildControls() {
     trendCaption_ = new QLabel(listPage);
     sensor_ = new QComboBox(listPage);
     sensor_->setObjectName(QStringLiteral("cboSensor"));
-    sensor_->setAccessibleName(tr("Sensor"));
+    sensor_->setAccessibleName(QCoreApplication::translate("zav", "Sensor"));
     sensor_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     chart_ = new TrendChart(listPage);
     auto* trendLine = new QHBoxLayout;
@@ -124,8 +125,8 @@ void FrmHistory::buildControls() {
     trendLine->addWidget(sensor_);
     trendLine->addStretch(1);
 
-    open_ = Button(tr("Open run"), "bttnOpen", listPage);
-    auto* close = Button(tr("Close"), "bttnClose", listPage);
+    open_ = Button(QCoreApplication::translate("zav", "Open run"), "bttnOpen", listPage);
+    auto* close = Button(QCoreApplication::translate("zav", "Close"), "bttnClose", listPage);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open_);
     buttons->addStretch(1);
@@ -141,7 +142,8 @@ void FrmHistory::buildControls() {
     pages_->addWidget(listPage);
 
     runPage_ = new QWidget(pages_);
-    auto* back = Button(tr("Back to the list"), "bttnBack", runPage_);
+    auto* back =
+        Button(QCoreApplication::translate("zav", "Back to the list"), "bttnBack", runPage_);
     auto* runLayout = new QVBoxLayout(runPage_);
     runLayout->setContentsMargins(0, 0, 0, 0);
     auto* backLine = new QHBoxLayout;
@@ -207,8 +209,9 @@ void FrmHistory::selectedRunChanged() {
     }
     open_->setEnabled(line && line->tool == Tool::Diagnostic);
     const QString serial = line ? line->serial : QString();
-    trendCaption_->setText(serial.isEmpty() ? tr("Trend: choose a run")
-                                            : tr("Trend of unit %1:").arg(serial));
+    trendCaption_->setText(
+        serial.isEmpty() ? QCoreApplication::translate("zav", "Trend: choose a run")
+                         : QCoreApplication::translate("zav", "Trend of unit %1:").arg(serial));
     if (serial == trendSerial_) return;
     trendSerial_ = serial;
     const QString chosen = sensor_->currentText();

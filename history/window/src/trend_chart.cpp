@@ -1,5 +1,6 @@
 #include "zav/history/window/trend_chart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,7 +17,7 @@ constexpr int kFullScale = 255;
 
 TrendChart::TrendChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("trendChart"));
-    setAccessibleName(tr("Trend of the sensor's readings"));
+    setAccessibleName(QCoreApplication::translate("zav", "Trend of the sensor's readings"));
     setMinimumHeight(160);
 }
 
@@ -41,8 +42,10 @@ void TrendChart::paintEvent(QPaintEvent*) {
     // The legend above, the scale at the left.
     int x = plot.left();
     for (const auto& [colour, text] :
-         {std::pair{kPath, tr("Path test")}, std::pair{kPaper, tr("Paper test")},
-          std::pair{kLimit, tr("Limits (dashed)")}, std::pair{kFail, tr("Failed")}}) {
+         {std::pair{kPath, QCoreApplication::translate("zav", "Path test")},
+          std::pair{kPaper, QCoreApplication::translate("zav", "Paper test")},
+          std::pair{kLimit, QCoreApplication::translate("zav", "Limits (dashed)")},
+          std::pair{kFail, QCoreApplication::translate("zav", "Failed")}}) {
         painter.fillRect(QRect(x, 4 + line / 4, line / 2, line / 2), colour);
         x += line;
         painter.drawText(QPoint(x, 2 + metrics.ascent()), text);
@@ -55,7 +58,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
     }
     if (points_.empty()) {
-        painter.drawText(plot, Qt::AlignCenter, tr("No readings of this sensor"));
+        painter.drawText(plot, Qt::AlignCenter,
+                         QCoreApplication::translate("zav", "No readings of this sensor"));
         return;
     }
     const int count = static_cast<int>(points_.size());

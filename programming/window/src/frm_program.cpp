@@ -1,5 +1,6 @@
 #include "zav/programming/window/frm_program.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -42,19 +43,20 @@ QLabel* newLabel(const char* name, QWidget* parent) {
 FrmProgram::FrmProgram(zav::window::ToolWindowFrame& frame, std::chrono::milliseconds tickLength)
     : QWidget(&frame), frame_(frame), view_(nullptr) {
     setObjectName(QStringLiteral("frmProgram"));
-    bttnFile_ = newButton("bttnFile", tr("Image File..."), this);
+    bttnFile_ = newButton("bttnFile", QCoreApplication::translate("zav", "Image File..."), this);
     lblFile_ = newLabel("lblFile", this);
     lblImage_ = newLabel("lblImage", this);
-    bttnIdentify_ = newButton("bttnIdentify", tr("Identify Unit"), this);
+    bttnIdentify_ =
+        newButton("bttnIdentify", QCoreApplication::translate("zav", "Identify Unit"), this);
     lblUnit_ = newLabel("lblUnit", this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
-    progress_->setAccessibleName(tr("Blocks sent"));
-    progress_->setFormat(tr("%v of %m blocks"));
+    progress_->setAccessibleName(QCoreApplication::translate("zav", "Blocks sent"));
+    progress_->setFormat(QCoreApplication::translate("zav", "%v of %m blocks"));
     lblStage_ = newLabel("lblStage", this);
     lblResult_ = newLabel("lblResult", this);
-    bttnStart_ = newButton("bttnStart", tr("Start"), this);
-    bttnCancel_ = newButton("bttnCancel", tr("Cancel"), this);
+    bttnStart_ = newButton("bttnStart", QCoreApplication::translate("zav", "Start"), this);
+    bttnCancel_ = newButton("bttnCancel", QCoreApplication::translate("zav", "Cancel"), this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(bttnFile_, 0, 0, Qt::AlignTop);
@@ -88,7 +90,7 @@ FrmProgram::FrmProgram(zav::window::ToolWindowFrame& frame, std::chrono::millise
     connect(bttnStart_, &QPushButton::clicked, this, &FrmProgram::confirmStart);
     connect(bttnCancel_, &QPushButton::clicked, this, &FrmProgram::confirmCancel);
     frame_.setWindowIcon(zav::window::programIcon());
-    frame_.setTitle(tr("Program Download"));
+    frame_.setTitle(QCoreApplication::translate("zav", "Program Download"));
     showState();
 }
 
@@ -102,7 +104,7 @@ void FrmProgram::askFile() {
     if (!bttnFile_->isEnabled()) return;
     QSettings settings;
     settings.beginGroup(QLatin1String(kSettingsGroup));
-    auto* dialog = new QFileDialog(this, tr("Program Image"),
+    auto* dialog = new QFileDialog(this, QCoreApplication::translate("zav", "Program Image"),
                                    settings.value(QLatin1String(kLastFolderKey)).toString());
     dialog->setObjectName(QStringLiteral("imageDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -134,8 +136,10 @@ void FrmProgram::confirmStart() {
     if (!bttnStart_->isEnabled() || !session_->startEnabled()) return;
     const UnitIdentity& unit = *session_->identity();
     ProgrammingSession* session = session_;
-    ask(tr("Program %1 %2 (firmware %3) with %4?\nA download that does not complete leaves a "
-           "unit that does not start.")
+    ask(QCoreApplication::translate(
+            "zav",
+            "Program %1 %2 (firmware %3) with %4?\nA download that does not complete leaves a "
+            "unit that does not start.")
             .arg(unit.unitType, unit.serialNumber, unit.firmware,
                  QFileInfo(session_->fileName()).fileName()),
         [this, session] {
@@ -146,7 +150,8 @@ void FrmProgram::confirmStart() {
 void FrmProgram::confirmCancel() {
     if (!bttnCancel_->isEnabled()) return;
     ProgrammingSession* session = session_;
-    ask(tr("Stop the download? The unit may then need programming again."),
+    ask(QCoreApplication::translate("zav",
+                                    "Stop the download? The unit may then need programming again."),
         [session] { session->cancel(); });
 }
 
@@ -157,41 +162,46 @@ void FrmProgram::showState() {
     bttnStart_->setEnabled(session_->startEnabled());
     bttnCancel_->setEnabled(running);
 
-    lblFile_->setText(session_->fileName().isEmpty() ? tr("No image chosen.")
-                                                     : session_->fileName());
+    lblFile_->setText(session_->fileName().isEmpty()
+                          ? QCoreApplication::translate("zav", "No image chosen.")
+                          : session_->fileName());
     if (const auto& image = session_->image())
         lblImage_->setText(SummaryLines(*image).join(u'\n'));
     else
         lblImage_->setText(session_->imageRefusal().isEmpty()
                                ? QString()
-                               : tr("Not sent: %1.").arg(session_->imageRefusal()));
+                               : QCoreApplication::translate("zav", "Not sent: %1.")
+                                     .arg(session_->imageRefusal()));
     if (const auto& unit = session_->identity())
         lblUnit_->setText(
-            tr("%1, serial number %2\nFirmware %3\nData set %4")
+            QCoreApplication::translate("zav", "%1, serial number %2\nFirmware %3\nData set %4")
                 .arg(unit->unitType, unit->serialNumber, unit->firmware, unit->dataset));
     else
-        lblUnit_->setText(tr("Unit not identified."));
+        lblUnit_->setText(QCoreApplication::translate("zav", "Unit not identified."));
 
     QString result;
     switch (session_->outcome()) {
         case Outcome::Programmed:
-            result = tr("Programmed in %1 s.").arg(session_->seconds(), 0, 'f', 1);
+            result = QCoreApplication::translate("zav", "Programmed in %1 s.")
+                         .arg(session_->seconds(), 0, 'f', 1);
             break;
         case Outcome::Failed:
-            result = tr("Failed: %1.").arg(session_->error());
+            result = QCoreApplication::translate("zav", "Failed: %1.").arg(session_->error());
             break;
         case Outcome::Refused:
-            result = tr("Not started: %1.").arg(session_->error());
+            result = QCoreApplication::translate("zav", "Not started: %1.").arg(session_->error());
             break;
         default:
             break;
     }
     if (!session_->firmwareBefore().isEmpty() && session_->outcome() != Outcome::None &&
         session_->outcome() != Outcome::Running)
-        result += u'\n' + tr("Firmware before: %1\nFirmware after: %2")
-                              .arg(session_->firmwareBefore(), session_->firmwareAfter().isEmpty()
-                                                                   ? tr("unknown")
-                                                                   : session_->firmwareAfter());
+        result +=
+            u'\n' +
+            QCoreApplication::translate("zav", "Firmware before: %1\nFirmware after: %2")
+                .arg(session_->firmwareBefore(), session_->firmwareAfter().isEmpty()
+                                                     ? QCoreApplication::translate("zav", "unknown")
+                                                     : session_->firmwareAfter());
     lblResult_->setText(result);
     showProgress();
     // Longer texts grow the window rather than being cut.
@@ -203,7 +213,9 @@ void FrmProgram::showProgress() {
     const Progress p = session_->progress();
     progress_->setMaximum(std::max(p.blocksTotal, 1));
     progress_->setValue(std::min(p.blocksSent, progress_->maximum()));
-    lblStage_->setText(p.stage.isEmpty() ? QString() : tr("Stage: %1").arg(p.stage));
+    lblStage_->setText(p.stage.isEmpty()
+                           ? QString()
+                           : QCoreApplication::translate("zav", "Stage: %1").arg(p.stage));
 }
 
 zav::window::ToolWindowFrame* openProgramWindow(zav::window::MainWindowControls& mainWindow,
