@@ -9,8 +9,6 @@
 //     nothing; goal under 50 ms, beside the idle floor;
 //   - a whole initialisation's wall time against its fixed waits: one
 //     100 ms pause per status pass, and the simulator's own progression.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -32,8 +30,10 @@
 #include "zav/controls/window/frm_ctrls.h"
 #include "zav/controls/window/frm_rx_init_status.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/cpu_time.h"
 #include "zav/test/heartbeat.h"
 #include "zav/test/message_recorder.h"
+#include "zav/test/no_main_window.h"
 #include "zav/window/tool_window_frame.h"
 
 namespace {
@@ -46,21 +46,6 @@ constexpr std::int16_t kPort = 117;
 constexpr qint64 kGapGoalMs = 50;
 constexpr int kLimitMs = 120000;
 constexpr int kStepMs = 300;
-
-// The largest heartbeat gap of an idle event loop over `durationMs`.
-qint64 IdleFloor(qint64 durationMs) {
-    const Heartbeat heartbeat;
-    QEventLoop loop;
-    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return heartbeat.largestGapMs();
-}
-
-class NoMainWindow final : public zav::window::MainWindowControls {
-  public:
-    void setMainMenusEnabled(bool) override {}
-    void setToolbarEnabled(bool) override {}
-};
 
 std::unique_ptr<zav::sim::Simulator> StartUnit(bool silent) {
     zav::sim::Options options{"TM6"};
@@ -89,25 +74,18 @@ void Close(ToolWindowFrame* frame) {
     zav::app::Serial().ClosePort();
 }
 
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 // Percent of one core over `seconds` of the event loop (a plain one:
 // QTest::qWait would wake every 10 ms itself).
 double CpuPercent(int seconds) {
-    const double before = CpuSeconds();
+    const double before = zav::test::processCpuSeconds();
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
-    return (CpuSeconds() - before) * 100.0 / seconds;
+    return (zav::test::processCpuSeconds() - before) * 100.0 / seconds;
 }
 
 void ReportGap(const char* name, qint64 wallMs, qint64 gapMs) {
-    const qint64 floor = IdleFloor(std::min<qint64>(wallMs, 10000));
+    const qint64 floor = zav::test::idleGapFloorMs(std::min<qint64>(wallMs, 10000));
     std::printf("%-44s %6.1f s  largest gap %4lld ms  (idle floor %3lld ms, goal < %lld ms)  %s\n",
                 name, static_cast<double>(wallMs) / 1000.0, static_cast<long long>(gapMs),
                 static_cast<long long>(floor), static_cast<long long>(kGapGoalMs),
@@ -116,7 +94,8 @@ void ReportGap(const char* name, qint64 wallMs, qint64 gapMs) {
 
 // Opens the controls window and measures its preparation; the window stays
 // open for the caller when `keep` is set.
-ToolWindowFrame* Prepare(NoMainWindow& main, bool silent, bool keep, zav::sim::Simulator** out) {
+ToolWindowFrame* Prepare(zav::test::NoMainWindow& main, bool silent, bool keep,
+                         zav::sim::Simulator** out) {
     static std::unique_ptr<zav::sim::Simulator> unit;
     unit = StartUnit(silent);
     if (!unit) return nullptr;
@@ -150,7 +129,7 @@ ToolWindowFrame* Prepare(NoMainWindow& main, bool silent, bool keep, zav::sim::S
     return frame;
 }
 
-void Initialise(NoMainWindow& main, bool silent) {
+void Initialise(zav::test::NoMainWindow& main, bool silent) {
     const auto unit = StartUnit(silent);
     if (!unit) return;
     ToolWindowFrame* frame = zav::controls::window::openInitialiseWindow(main);
@@ -190,7 +169,7 @@ int main(int argc, char** argv) {
     zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
     // Messages are kept, not shown.
     const zav::test::MessageRecorder messages;
-    NoMainWindow main;
+    zav::test::NoMainWindow main;
     zav::sim::Simulator* unit = nullptr;
 
     if (ToolWindowFrame* frame = Prepare(main, false, true, &unit)) {

@@ -7,8 +7,6 @@
 // stops repainting.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -77,16 +75,8 @@ Measure Diagnose(const char* fault) {
     return measure;
 }
 
-qint64 IdleFloor(qint64 durationMs) {
-    const Heartbeat heartbeat;
-    QEventLoop loop;
-    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return heartbeat.largestGapMs();
-}
-
 void Report(const char* name, const Measure& measure) {
-    const qint64 floor = IdleFloor(measure.wallMs);
+    const qint64 floor = zav::test::idleGapFloorMs(measure.wallMs);
     std::printf("%-34s %7.1f s  largest gap %4lld ms  (idle floor %3lld ms, goal < %lld ms)  %s\n",
                 name, static_cast<double>(measure.wallMs) / 1000.0,
                 static_cast<long long>(measure.largestGapMs), static_cast<long long>(floor),

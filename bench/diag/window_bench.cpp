@@ -8,8 +8,6 @@
 // largest gap of a 10 ms heartbeat on the user-interface thread; then the
 // heartbeat through a run against a unit that answers nothing. Goals: wall
 // at most 1.03 times the floor, processor under 3 %, gaps under 50 ms.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -25,9 +23,10 @@
 #include "zav/lang/language_text.h"
 #include "zav/lang/module_files.h"
 #include "zav/sim/simulator.h"
+#include "zav/test/cpu_time.h"
 #include "zav/test/heartbeat.h"
 #include "zav/test/message_recorder.h"
-#include "zav/window/main_window_controls.h"
+#include "zav/test/no_main_window.h"
 
 namespace {
 
@@ -37,21 +36,6 @@ constexpr double kFixedPauseTicks = 10 + 10 + 10;  // entry: 2 pauses; start of 
 constexpr double kProbeTicks = 5;
 constexpr double kPortOpeningsSeconds = 3 * 0.1;
 constexpr qint64 kGapGoalMs = 50;
-
-class NoMainWindow final : public zav::window::MainWindowControls {
-  public:
-    void setMainMenusEnabled(bool) override {}
-    void setToolbarEnabled(bool) override {}
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 struct Measure {
     double wallSeconds = 0;
@@ -76,12 +60,12 @@ Measure RunWindow(const char* fault) {
     unit.export_port(kPort);
     zav::app::SetCurrentPort(kPort);
 
-    NoMainWindow main;
+    zav::test::NoMainWindow main;
     auto* frame = zav::diag::window::openDiagnosticsWindow(main);
     frame->show();
     auto* start = frame->findChild<QPushButton*>(QStringLiteral("bttnDIAG"));
     Measure measure;
-    const double cpuBefore = CpuSeconds();
+    const double cpuBefore = zav::test::processCpuSeconds();
     QElapsedTimer wall;
     wall.start();
     {
@@ -90,7 +74,7 @@ Measure RunWindow(const char* fault) {
         measure.largestGapMs = heartbeat.largestGapMs();
     }
     measure.wallSeconds = static_cast<double>(wall.elapsed()) / 1000.0;
-    measure.cpuSeconds = CpuSeconds() - cpuBefore;
+    measure.cpuSeconds = zav::test::processCpuSeconds() - cpuBefore;
     measure.status = frame->findChild<zav::diag::window::FrmDiag*>()->session().statusText();
     frame->close();
     QApplication::processEvents();

@@ -6,8 +6,6 @@
 // the wall (goal under 3 %), and the largest gap of a 10 ms heartbeat on
 // the user-interface thread meanwhile (goal under 50 ms, beside the idle
 // floor).
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -18,12 +16,14 @@
 #include <memory>
 
 #include "zav/app/current_port.h"
-#include "zav/base/messages.h"
 #include "zav/base/program_directory.h"
 #include "zav/programming/window/frm_program.h"
 #include "zav/sim/simulator.h"
 #include "zav/sim/stand_in_image.h"
+#include "zav/test/cpu_time.h"
 #include "zav/test/heartbeat.h"
+#include "zav/test/message_recorder.h"
+#include "zav/test/no_main_window.h"
 
 namespace {
 
@@ -38,40 +38,13 @@ constexpr std::uint32_t kBlockSize = 4096;
 constexpr double kBitsPerByte = 11;  // start, 8 data, 2 stop
 constexpr qint64 kGapGoalMs = 50;
 
-class SilentMessages final : public zav::base::MessageSink {
-  public:
-    void showMessage(const QString&, const QString&, zav::base::MessageIcon) override {}
-};
-
-class NoMainWindow final : public zav::window::MainWindowControls {
-  public:
-    void setMainMenusEnabled(bool) override {}
-    void setToolbarEnabled(bool) override {}
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-qint64 IdleFloor(qint64 durationMs) {
-    const Heartbeat heartbeat;
-    QEventLoop loop;
-    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return heartbeat.largestGapMs();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zav::base::SetProgramDirectory(QStringLiteral(ZAV_DIST_DIR));
-    SilentMessages messages;
-    zav::base::setMessageSink(&messages);
-    NoMainWindow main;
+    const zav::test::MessageRecorder messages;  // no boxes open
+    zav::test::NoMainWindow main;
 
     zav::sim::Options options{"TM6"};
     options.wire_baud = kBaud;
@@ -102,7 +75,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "program_window_bench: the unit was not identified\n");
         return 1;
     }
-    const qint64 floor = IdleFloor(3000);
+    const qint64 floor = zav::test::idleGapFloorMs(3000);
 
     // What crosses the line: header command, RAM loader, type letter, the
     // header again, and each main block with its check byte.
@@ -117,7 +90,7 @@ int main(int argc, char** argv) {
         if (!transferMs && p.blocksTotal > 0 && p.blocksSent >= p.blocksTotal)
             transferMs = wall.elapsed();
     });
-    const double cpuBefore = CpuSeconds();
+    const double cpuBefore = zav::test::processCpuSeconds();
     const Heartbeat heartbeat;
     // Where the largest gap fell: the stage the transfer was in.
     QString gapStage;
@@ -137,7 +110,7 @@ int main(int argc, char** argv) {
     wall.start();
     frame->runSessionCall([&] { session.start(); });
     const qint64 wallMs = wall.elapsed();
-    const double cpu = CpuSeconds() - cpuBefore;
+    const double cpu = zav::test::processCpuSeconds() - cpuBefore;
     const qint64 gap = heartbeat.largestGapMs();
 
     if (session.outcome() != zav::programming::Outcome::Programmed) {

@@ -21,17 +21,6 @@
 namespace zav::history::test {
 namespace {
 
-template <typename Set>
-RunFilter Filter(Set set) {
-    RunFilter filter;
-    set(filter);
-    return filter;
-}
-
-QByteArray Csv(const HistoryRun& run) {
-    return diag::ResultsCsv(run.record.results(), run.record.shown);
-}
-
 class HistoryPostgresTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {

@@ -27,13 +27,6 @@
 namespace zav::history::test {
 namespace {
 
-template <typename Set>
-RunFilter Filter(Set set) {
-    RunFilter filter;
-    set(filter);
-    return filter;
-}
-
 class HistoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -57,10 +50,6 @@ class HistoryTest : public ::testing::Test {
     QTemporaryDir dir_;
     QString path_;
 };
-
-QByteArray Csv(const HistoryRun& run) {
-    return diag::ResultsCsv(run.record.results(), run.record.shown);
-}
 
 TEST_F(HistoryTest, RunComesBackWholeWithItsResultsFileAndReport) {
     auto history = Open();

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include "zav/diag/results_csv.h"
+
 namespace zav::history::test {
 
 HistoryRun SampleRun(int seed, double serial, int failedRow) {
@@ -50,6 +52,10 @@ HistoryRun SampleRun(int seed, double serial, int failedRow) {
     record.hostName = QStringLiteral("bench-1");
     record.shown = diag::ShowResults(record.results(), true);
     return run;
+}
+
+QByteArray Csv(const HistoryRun& run) {
+    return diag::ResultsCsv(run.record.results(), run.record.shown);
 }
 
 }  // namespace zav::history::test

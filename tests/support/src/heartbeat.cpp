@@ -1,5 +1,6 @@
 #include "zav/test/heartbeat.h"
 
+#include <QEventLoop>
 #include <algorithm>
 
 namespace zav::test {
@@ -14,6 +15,14 @@ Heartbeat::Heartbeat() {
 
 qint64 Heartbeat::largestGapMs() const {
     return std::max(largestGapMs_, sinceLast_.elapsed());
+}
+
+qint64 idleGapFloorMs(qint64 durationMs) {
+    const Heartbeat heartbeat;
+    QEventLoop loop;
+    QTimer::singleShot(durationMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return heartbeat.largestGapMs();
 }
 
 }  // namespace zav::test

@@ -18,4 +18,8 @@ class Heartbeat {
     qint64 largestGapMs_ = 0;
 };
 
+// The largest heartbeat gap of an otherwise idle event loop over
+// `durationMs`: the floor a measured gap is compared against.
+qint64 idleGapFloorMs(qint64 durationMs);
+
 }  // namespace zav::test
