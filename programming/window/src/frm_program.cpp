@@ -211,7 +211,14 @@ void FrmProgram::showState() {
 
 void FrmProgram::showProgress() {
     const Progress p = session_->progress();
-    progress_->setMaximum(std::max(p.blocksTotal, 1));
+    // Before the transfer counts its blocks, the chosen image's count; with
+    // no image, an empty bar rather than "0 of 1".
+    std::int32_t total = p.blocksTotal;
+    if (total <= 0 && session_->image())
+        total = static_cast<std::int32_t>(
+            std::min<std::uint32_t>(session_->image()->blocks, INT32_MAX));
+    progress_->setTextVisible(total > 0);
+    progress_->setMaximum(std::max(total, 1));
     progress_->setValue(std::min(p.blocksSent, progress_->maximum()));
     lblStage_->setText(p.stage.isEmpty()
                            ? QString()

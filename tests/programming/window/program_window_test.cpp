@@ -76,9 +76,11 @@ class ProgramWindowTest : public QObject {
             !main_->findChild<QMenu*>(QStringLiteral("mnuUtilities"))->menuAction()->isEnabled());
         QVERIFY(!button("bttnStart")->isEnabled());
         QCOMPARE(label("lblFile")->text(), QStringLiteral("No image chosen."));
+        QVERIFY(!bar()->isTextVisible());  // no "0 of 1 blocks" without an image
         w.chooseFile(image_);
         QVERIFY2(label("lblImage")->text().contains("Blocks: 20 of 4096 bytes"),
                  qPrintable(label("lblImage")->text()));
+        QCOMPARE(bar()->text(), QStringLiteral("0 of 20 blocks"));
         QVERIFY(!button("bttnStart")->isEnabled());  // the unit is not known yet
         QTest::mouseClick(button("bttnIdentify"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(button("bttnStart")->isEnabled(), kRunLimitMs);
