@@ -37,6 +37,18 @@ QWidget* frameOf(QWidget* content) {
 
 class TranslatedWindowsTest : public QObject {
     Q_OBJECT
+    // The program on a simulated TM6 in the language module `code` (its
+    // option in the Language window), its main window shown.
+    static void startTrainingRun(Program& program, const QString& code, const QString& option) {
+        zav::test::storeSetting(zav::base::settings::kCountryCodeKey, code);
+        zav::test::storeSetting(zav::base::settings::kCountryCodeOptionKey, option);
+        QString error;
+        QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6")}, &error),
+                 qPrintable(error));
+        program.mainWindow().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.mainWindow()));
+    }
+
   private slots:
     void init() { zav::test::setUpProgram(); }
 
@@ -64,15 +76,10 @@ class TranslatedWindowsTest : public QObject {
         QFETCH(QString, notice);
         QFETCH(QString, report);
         QFETCH(QString, ready);
-        zav::test::storeSetting(zav::base::settings::kCountryCodeKey, code);
-        zav::test::storeSetting(zav::base::settings::kCountryCodeOptionKey, option);
         Program program;
-        QString error;
-        QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6")}, &error),
-                 qPrintable(error));
+        startTrainingRun(program, code, option);
+        if (QTest::currentTestFailed()) return;
         zav::desktop::MDIFormMain& main = program.mainWindow();
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         const QString expected = notice.arg(zav::app::CurrentPort());
         auto* status = main.findChild<QLabel*>(QStringLiteral("lblRunNotice"));
@@ -98,15 +105,10 @@ class TranslatedWindowsTest : public QObject {
     // The two newest tools carry our texts alone: none of them may stay
     // English in a German program.
     void programDownloadAndHistorySpeakGerman() {
-        zav::test::storeSetting(zav::base::settings::kCountryCodeKey, QStringLiteral("DE"));
-        zav::test::storeSetting(zav::base::settings::kCountryCodeOptionKey, QStringLiteral("1"));
         Program program;
-        QString error;
-        QVERIFY2(program.start({QStringLiteral("--simulate"), QStringLiteral("TM6")}, &error),
-                 qPrintable(error));
+        startTrainingRun(program, QStringLiteral("DE"), QStringLiteral("1"));
+        if (QTest::currentTestFailed()) return;
         zav::desktop::MDIFormMain& main = program.mainWindow();
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         main.findChild<QAction*>(QStringLiteral("mnuProgram"))->trigger();
         QPointer<QWidget> content;
