@@ -60,8 +60,10 @@ install(DIRECTORY ${ZAV_DIST_DIR}/translations DESTINATION ${ZAV_INSTALL_PROGRAM
   COMPONENT cli FILES_MATCHING PATTERN "zav_*.qm")
 install(FILES ${ZAV_DIST_DIR}/ISO-639-2_utf-8.txt DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}
   COMPONENT cli)
+# The simulator's stand-in RAM utilities and program images, for training
+# runs and for trying the program download on a simulated unit.
 install(DIRECTORY ${ZAV_DIST_DIR}/simulator DESTINATION ${ZAV_INSTALL_PROGRAM_DIR}
-  COMPONENT cli FILES_MATCHING PATTERN "*_ram_ut.rx1")
+  COMPONENT cli FILES_MATCHING PATTERN "*_ram_ut.rx1" PATTERN "*_program.zav")
 
 # The desktop program, its manual, menu entry, icon in every size and
 # AppStream data.
