@@ -24,6 +24,7 @@ Interruption::Interruption() {
 Interruption::~Interruption() {
     stop_.wake();
     watcher_.join();
+    notifier_.reset();
 }
 
 int Interruption::EndInterrupted(const char* command) const {
@@ -36,9 +37,18 @@ void Interruption::watch() {
     while (platform::wait_for_termination_signal(stop_) != 0) {
         if (interrupted_ || !armed_) EndAtOnce();
         interrupted_ = true;
-        QMetaObject::invokeMethod(
-            &receiver_, [this] { deliver(); }, Qt::QueuedConnection);
+        signalled_.wake();
     }
+}
+
+// Made when the first handler is armed: the event loop exists by then.
+void Interruption::listen() {
+    if (notifier_) return;
+    notifier_ = std::make_unique<QSocketNotifier>(signalled_.fd(), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+        signalled_.clear();
+        deliver();
+    });
 }
 
 void Interruption::deliver() {
@@ -50,6 +60,7 @@ void Interruption::deliver() {
 
 InterruptHandler::InterruptHandler(Interruption& interruption, std::function<void()> handler)
     : interruption_(interruption) {
+    interruption_.listen();
     interruption_.handler_ = std::move(handler);
     interruption_.armed_ = true;
 }

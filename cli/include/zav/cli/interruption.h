@@ -4,10 +4,11 @@
 // user-interface thread and in its event loop; a second one, or one that
 // comes while no command has asked to hear of it, ends the program at once
 // with the status "could not run".
-#include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "zav/platform/serial_device.h"
@@ -34,8 +35,13 @@ class Interruption {
     void watch();
     void deliver();
 
-    QObject receiver_;               // lives on the user-interface thread
-    std::function<void()> handler_;  // user-interface thread only
+    // The watcher hands a signal over through an event descriptor that the
+    // user-interface thread's event loop watches, so nothing of the watcher's
+    // is touched on the other thread.
+    void listen();
+    platform::Waker signalled_;
+    std::unique_ptr<QSocketNotifier> notifier_;  // user-interface thread only
+    std::function<void()> handler_;              // user-interface thread only
     std::atomic<bool> armed_{false};
     std::atomic<bool> interrupted_{false};
     platform::Waker stop_;
