@@ -24,7 +24,6 @@ Interruption::Interruption() {
 Interruption::~Interruption() {
     stop_.wake();
     watcher_.join();
-    notifier_.reset();
 }
 
 int Interruption::EndInterrupted(const char* command) const {
@@ -41,9 +40,8 @@ void Interruption::watch() {
     }
 }
 
-// Made when the first handler is armed: the event loop exists by then.
+// Made while a handler is armed, when the event loop exists.
 void Interruption::listen() {
-    if (notifier_) return;
     notifier_ = std::make_unique<QSocketNotifier>(signalled_.fd(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
         signalled_.clear();
@@ -68,6 +66,7 @@ InterruptHandler::InterruptHandler(Interruption& interruption, std::function<voi
 InterruptHandler::~InterruptHandler() {
     interruption_.armed_ = false;
     interruption_.handler_ = nullptr;
+    interruption_.notifier_.reset();
 }
 
 }  // namespace zav::cli
